@@ -1,0 +1,32 @@
+#include "QtPrompter.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+void QtPrompter::message(const QString &aText)
+{
+    QMessageBox box(mParent);
+    box.setText(aText);
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+}
+
+bool QtPrompter::question(const QString &aTitle, const QString &aText)
+{
+    return QMessageBox::question(mParent, aTitle, aText, QMessageBox::Yes | QMessageBox::No)
+           == QMessageBox::Yes;
+}
+
+QString QtPrompter::openFileName(const QString &aCaption, const QString &aDir,
+                                 const QString &aFilter)
+{
+    return QFileDialog::getOpenFileName(mParent, aCaption, aDir, aFilter);
+}
+
+QString QtPrompter::saveFileName(const QString &aCaption, const QString &aDir,
+                                 const QString &aFilter)
+{
+    // The program asks its own "File Exists" question, so the dialog must not.
+    return QFileDialog::getSaveFileName(mParent, aCaption, aDir, aFilter, nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
+}

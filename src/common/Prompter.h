@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+// The one seam through which every message box, question box and file
+// dialog of the program passes. The desktop installs one that shows real
+// dialogs; tests install one that records the texts and answers from a script.
+class Prompter
+{
+public:
+    virtual ~Prompter() = default;
+
+    // A plain message box without a title holding one sentence and an OK button.
+    virtual void message(const QString &aText) = 0;
+    // A question box with Yes and No; true when the answer is Yes.
+    virtual bool question(const QString &aTitle, const QString &aText) = 0;
+    // File dialogs; an empty text means the user cancelled.
+    virtual QString openFileName(const QString &aCaption, const QString &aDir,
+                                 const QString &aFilter) = 0;
+    virtual QString saveFileName(const QString &aCaption, const QString &aDir,
+                                 const QString &aFilter) = 0;
+};
+
+// The prompter in force. Never null: until one is installed, a silent one
+// answers No and Cancel, so code without a window never blocks.
+Prompter &prompter();
+// Installs aPrompter (not owned); null restores the silent one. Returns the previous one.
+Prompter *setPrompter(Prompter *aPrompter);

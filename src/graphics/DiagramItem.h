@@ -1,0 +1,52 @@
+#pragma once
+
+#include "graphics/DiagramTypes.h"
+
+#include <QGraphicsPolygonItem>
+#include <QPolygonF>
+#include <QString>
+
+class LogFile;
+
+class QMenu;
+class RevellTrack;
+
+// The polygon of one placed track piece or attachment, drawn to scale
+// (5/24 scene units per millimetre) in the piece's own frame. The shape is
+// fixed at construction from the catalog entry and the diagram type; the
+// creating code gives it fill, rotation, position and stacking.
+class DiagramItem : public QGraphicsPolygonItem, public DiagramTypeBase
+{
+public:
+    enum { eType = QGraphicsItem::UserType + 15, eType4 = QGraphicsItem::UserType + 16 };
+
+    DiagramItem(LogFile *aBuildFile, LogFile *aDebugFile, DiagramType aType, QMenu *aContextMenu,
+                const RevellTrack *aCatalog, int aIndex, bool aLanes34, QString aDirection,
+                QGraphicsItem *aParent = nullptr);
+    ~DiagramItem() override;
+
+    int type() const override { return mGraphicsType; }
+
+    DiagramType diagramType() const { return mDiagramType; }
+    const QPolygonF &polygon() const { return mPolygon; }
+
+protected:
+    void contextMenuEvent(QGraphicsSceneContextMenuEvent *aEvent) override;
+    QVariant itemChange(GraphicsItemChange aChange, const QVariant &aValue) override;
+
+public:
+    LogFile *mDebugFile = nullptr;
+    LogFile *mBuildFile = nullptr;
+    int mGraphicsType = eType;
+    DiagramType mDiagramType = R9999;
+    QPolygonF mPolygon;
+    QMenu *mContextMenu = nullptr;
+    const RevellTrack *mCatalog = nullptr;
+    int mIndex = 0;
+    double mLevel = 0.0;
+    double mScale = 5.0 / 24.0;
+    QString mPartNumber;
+    int mDbIndex = 0;
+    bool mLaneSwap = false;
+    bool mLanes34 = false;
+};

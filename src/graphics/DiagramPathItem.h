@@ -1,0 +1,45 @@
+#pragma once
+
+#include "graphics/DiagramTypes.h"
+
+#include <QBrush>
+#include <QGraphicsPathItem>
+#include <QPainterPath>
+#include <QPen>
+#include <QString>
+
+#include <array>
+class LogFile;
+
+class RevellTrack;
+
+// The centre line of one lane across one placed track piece, in the lane's
+// colour. Lanes of a pair exchange colours after an odd number of lane swaps.
+class DiagramPathItem : public QGraphicsPathItem, public DiagramTypeBase
+{
+public:
+    enum { eType = QGraphicsItem::UserType + 17, eType4 = QGraphicsItem::UserType + 18 };
+
+    DiagramPathItem(LogFile *aBuildFile, LogFile *aDebugFile, DiagramType aType, int aIndex, int aLane,
+                    const QBrush &aLane1Brush, const QBrush &aLane2Brush,
+                    const QBrush &aLane3Brush, const QBrush &aLane4Brush, bool aLaneSwap,
+                    const RevellTrack *aCatalog, QGraphicsItem *aParent = nullptr);
+    ~DiagramPathItem() override;
+
+    int type() const override { return mGraphicsType; }
+
+    QPainterPath mLanePath;
+    std::array<QBrush, 4> mLaneBrush;
+    std::array<QPen, 4> mLanePen;
+    const RevellTrack *mCatalog = nullptr;
+    int mGraphicsType = eType;
+    DiagramType mDiagramType = R9999;
+    int mIndex = 0;
+    int mLane = 1;
+    bool mLaneSwap = false;
+    QString mPartNumber;
+    double mScale = 5.0 / 24.0;
+    double mLevel = 0.0;
+    LogFile *mBuildFile = nullptr;
+    LogFile *mDebugFile = nullptr;
+};

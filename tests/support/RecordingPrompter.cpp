@@ -1,0 +1,36 @@
+#include "RecordingPrompter.h"
+
+RecordingPrompter::RecordingPrompter()
+{
+    mPrevious = setPrompter(this);
+}
+
+RecordingPrompter::~RecordingPrompter()
+{
+    setPrompter(mPrevious);
+}
+
+void RecordingPrompter::message(const QString &aText)
+{
+    mLog << QStringLiteral("message||") + aText;
+}
+
+bool RecordingPrompter::question(const QString &aTitle, const QString &aText)
+{
+    mLog << QStringLiteral("question|%1|%2").arg(aTitle, aText);
+    return mAnswers.isEmpty() ? false : mAnswers.dequeue();
+}
+
+QString RecordingPrompter::openFileName(const QString &aCaption, const QString &aDir,
+                                        const QString &aFilter)
+{
+    mLog << QStringLiteral("open|%1|%2|%3").arg(aCaption, aDir, aFilter);
+    return mFileNames.isEmpty() ? QString() : mFileNames.dequeue();
+}
+
+QString RecordingPrompter::saveFileName(const QString &aCaption, const QString &aDir,
+                                        const QString &aFilter)
+{
+    mLog << QStringLiteral("save|%1|%2|%3").arg(aCaption, aDir, aFilter);
+    return mFileNames.isEmpty() ? QString() : mFileNames.dequeue();
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "common/Prompter.h"
+
+#include <QQueue>
+#include <QStringList>
+
+// The test prompter: records every prompt as "kind|title|text" and answers
+// from scripted queues (questions default to No, file dialogs to Cancel).
+// Installs itself on construction and restores the previous one on destruction.
+class RecordingPrompter : public Prompter
+{
+public:
+    RecordingPrompter();
+    ~RecordingPrompter() override;
+
+    void message(const QString &aText) override;
+    bool question(const QString &aTitle, const QString &aText) override;
+    QString openFileName(const QString &aCaption, const QString &aDir,
+                         const QString &aFilter) override;
+    QString saveFileName(const QString &aCaption, const QString &aDir,
+                         const QString &aFilter) override;
+
+    QStringList mLog;               // everything asked, in order
+    QQueue<bool> mAnswers;          // answers to question()
+    QQueue<QString> mFileNames;     // answers to the file dialogs
+
+private:
+    Prompter *mPrevious = nullptr;
+};
