@@ -1,5 +1,7 @@
 #include "LaneColorDialog.h"
 
+#include "layout/LaneColors.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -31,13 +33,6 @@ QLabel *makeLaneLabel(const QString &aObjectName, int aLane, QWidget *aParent)
 }
 
 } // namespace
-
-const QStringList &laneColorNames()
-{
-    static const QStringList names{"red",  "green",   "blue",  "yellow",
-                                   "cyan", "magenta", "black", "white"};
-    return names;
-}
 
 QString laneLabelStyleSheet(const QString &aColorName)
 {
