@@ -1,0 +1,205 @@
+#include "catalog/LaneLength.h"
+#include "catalog/RevellTrack.h"
+#include "layout/LayoutRecord.h"
+#include "support/RecordingPrompter.h"
+#include "support/TestRuntime.h"
+
+#include <QtTest>
+
+#include <memory>
+
+// Lane lengths summed from the catalog with lanes exchanged after a lane swap,
+// and the layout size, in every display unit.
+class LaneLengthTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<RevellTrack> mCatalog;
+
+    // A record whose track list holds aPartNumbers in order, as the reader or
+    // the chain would leave it (catalog index looked up, -1 when unknown).
+    LayoutRecord record(const QStringList &aPartNumbers, int aLanes = 2) const
+    {
+        LayoutRecord r;
+        r.mLanes = aLanes;
+        for (const QString &partNumber : aPartNumbers)
+            r.mPieces.append(
+                PlacedPiece(partNumber, mCatalog->findIndex(partNumber), -1, QPointF(), 0.0, 0.25));
+        r.mNextIndex = r.mPieces.size();
+        return r;
+    }
+
+    static QStringList repeated(const QString &aPartNumber, int aCount)
+    {
+        QStringList list;
+        for (int i = 0; i < aCount; ++i)
+            list << aPartNumber;
+        return list;
+    }
+
+    static QStringList oval()
+    {
+        return {"R3600", "R3601_R", "R3601_R", "R3601_R", "R3600", "R3601_R", "R3601_R", "R3601_R"};
+    }
+
+private slots:
+    void initTestCase()
+    {
+        TestRuntime runtime;
+        mCatalog = std::make_unique<RevellTrack>();
+        QVERIFY(mCatalog->findIndex("R3609") >= 0);
+    }
+
+    void twoLaneSums_data()
+    {
+        QTest::addColumn<QStringList>("parts");
+        QTest::addColumn<double>("lane1");
+        QTest::addColumn<double>("lane2");
+        QTest::newRow("empty list gives zeros") << QStringList() << 0.0 << 0.0;
+        QTest::newRow("oval: right curves count inner on lane 1") << oval() << 2002.48 << 2571.04;
+        QTest::newRow("left curves count inner on lane 2")
+            << QStringList{"R3601_L", "R3601_L"} << 2 * 325.84 << 2 * 231.08;
+        QTest::newRow("lane swap exchanges every piece after it")
+            << (QStringList{"R3609", "R3600"} + repeated("R3601_R", 6)) << 2587.04 << 2018.48;
+        QTest::newRow("second lane swap restores the lanes")
+            << QStringList{"R3609", "R3601_R", "R3609", "R3601_R", "R3601_R"}
+            << 324 + 325.84 + 324 + 2 * 231.08 << 324 + 231.08 + 324 + 2 * 325.84;
+        QTest::newRow("one third straight") << QStringList{"R3620dc"} << 308.0 / 3 << 308.0 / 3;
+        QTest::newRow("attachments in the list add nothing")
+            << QStringList{"R3600", "R3612_R"} << 308.0 << 308.0;
+    }
+    void twoLaneSums()
+    {
+        QFETCH(QStringList, parts);
+        QFETCH(double, lane1);
+        QFETCH(double, lane2);
+        RecordingPrompter rec;
+        LayoutRecord a = record(parts);
+        a.mLaneLength = {{1.0, 2.0, 3.0, 4.0}}; // stale figures must all be overwritten
+        const LayoutRecord b = record({"R3600"});
+        calcLaneLengths(a, b, *mCatalog);
+        QVERIFY(qAbs(a.mLaneLength[0] - lane1) < 1e-9);
+        QVERIFY(qAbs(a.mLaneLength[1] - lane2) < 1e-9);
+        // A two-lane layout ignores record B, whatever it holds.
+        QCOMPARE(a.mLaneLength[2], 0.0);
+        QCOMPARE(a.mLaneLength[3], 0.0);
+        QVERIFY(rec.mLog.isEmpty());
+    }
+
+    void displayedOvalInEveryUnit_data()
+    {
+        QTest::addColumn<int>("unit");
+        QTest::addColumn<QString>("lane1");
+        QTest::addColumn<QString>("lane2");
+        QTest::newRow("feet") << int(LengthUnit::Feet) << "6.57"
+                              << "8.44";
+        QTest::newRow("metres") << int(LengthUnit::Metres) << "2.00"
+                                << "2.57";
+        QTest::newRow("millimetres") << int(LengthUnit::Millimetres) << "2002.48"
+                                     << "2571.04";
+    }
+    void displayedOvalInEveryUnit()
+    {
+        QFETCH(int, unit);
+        QFETCH(QString, lane1);
+        QFETCH(QString, lane2);
+        LayoutRecord a = record(oval());
+        calcLaneLengths(a, LayoutRecord(), *mCatalog);
+        QCOMPARE(formatLength(a.mLaneLength[0], LengthUnit(unit)), lane1);
+        QCOMPARE(formatLength(a.mLaneLength[1], LengthUnit(unit)), lane2);
+        QCOMPARE(formatLength(a.mLaneLength[2], LengthUnit(unit)), QString("0.00"));
+        // The stored figures stay in millimetres whatever is shown.
+        QVERIFY(qAbs(a.mLaneLength[0] - 2002.48) < 1e-9);
+    }
+
+    void thirdStraightShows102_67()
+    {
+        LayoutRecord a = record({"R3620dc"});
+        calcLaneLengths(a, LayoutRecord(), *mCatalog);
+        QCOMPARE(formatLength(a.mLaneLength[0], LengthUnit::Millimetres), QString("102.67"));
+        QCOMPARE(formatLength(a.mLaneLength[1], LengthUnit::Millimetres), QString("102.67"));
+    }
+
+    void fourLanesSumRecordBIntoLanes3And4StartingUnswapped()
+    {
+        // Record A ends exchanged after its lane swap; record B is its own strip
+        // and must not inherit that.
+        LayoutRecord a = record({"R3609", "R3601_R"}, 4);
+        const LayoutRecord b = record({"R3601_R", "R3600"}, 4);
+        calcLaneLengths(a, b, *mCatalog);
+        QVERIFY(qAbs(a.mLaneLength[0] - (324 + 325.84)) < 1e-9);
+        QVERIFY(qAbs(a.mLaneLength[1] - (324 + 231.08)) < 1e-9);
+        QVERIFY(qAbs(a.mLaneLength[2] - (231.08 + 308)) < 1e-9);
+        QVERIFY(qAbs(a.mLaneLength[3] - (325.84 + 308)) < 1e-9);
+    }
+
+    void fourLanesWithSwapInRecordBExchangesOnlyLanes3And4()
+    {
+        LayoutRecord a = record({"R3601_R"}, 4);
+        const LayoutRecord b = record({"R3609", "R3601_R"}, 4);
+        calcLaneLengths(a, b, *mCatalog);
+        QVERIFY(qAbs(a.mLaneLength[0] - 231.08) < 1e-9);
+        QVERIFY(qAbs(a.mLaneLength[2] - (324 + 325.84)) < 1e-9);
+        QVERIFY(qAbs(a.mLaneLength[3] - (324 + 231.08)) < 1e-9);
+    }
+
+    void invalidIndexIsReportedOncePerEntryAndSkipped()
+    {
+        RecordingPrompter rec;
+        LayoutRecord a = record({"R3600", "X1234", "R3609", "R3601_R"}, 4);
+        // An index beyond the catalog must not be trusted either.
+        a.mPieces[2].mDbIndex = 500;
+        const LayoutRecord b = record({"Q77"}, 4);
+        calcLaneLengths(a, b, *mCatalog);
+        QCOMPARE(rec.mLog, QStringList({"message||lane calc: invalid track DB index [X1234]",
+                                        "message||lane calc: invalid track DB index [R3609]",
+                                        "message||lane calc: invalid track DB index [Q77]"}));
+        // The skipped swap piece does not exchange the lanes after it.
+        QVERIFY(qAbs(a.mLaneLength[0] - (308 + 231.08)) < 1e-9);
+        QVERIFY(qAbs(a.mLaneLength[1] - (308 + 325.84)) < 1e-9);
+        QCOMPARE(a.mLaneLength[2], 0.0);
+        QCOMPARE(a.mLaneLength[3], 0.0);
+    }
+
+    void layoutSizeInEveryUnit_data()
+    {
+        const double k = 5.0 / 24.0;
+        QTest::addColumn<QRectF>("rect");
+        QTest::addColumn<int>("unit");
+        QTest::addColumn<QString>("width");
+        QTest::addColumn<QString>("height");
+        const QRectF straight(2500, 2500 - 178 * k, 308 * k, 178 * k);
+        QTest::newRow("mm") << straight << int(LengthUnit::Millimetres) << "308.00"
+                            << "178.00";
+        QTest::newRow("m") << straight << int(LengthUnit::Metres) << "0.31"
+                           << "0.18";
+        QTest::newRow("ft") << straight << int(LengthUnit::Feet) << "1.01"
+                            << "0.58";
+        QTest::newRow("position does not matter")
+            << QRectF(10, 20, 3048 * k, 304.8 * k) << int(LengthUnit::Feet) << "10.00"
+            << "1.00";
+        QTest::newRow("empty scene") << QRectF() << int(LengthUnit::Millimetres) << "0.00"
+                                     << "0.00";
+        QTest::newRow("empty scene in feet") << QRectF() << int(LengthUnit::Feet) << "0.00"
+                                             << "0.00";
+    }
+    void layoutSizeInEveryUnit()
+    {
+        QFETCH(QRectF, rect);
+        QFETCH(int, unit);
+        QFETCH(QString, width);
+        QFETCH(QString, height);
+        const QSizeF size = layoutSizeMm(rect, 5.0 / 24.0);
+        QCOMPARE(formatLength(size.width(), LengthUnit(unit)), width);
+        QCOMPARE(formatLength(size.height(), LengthUnit(unit)), height);
+    }
+
+    void layoutSizeWithoutAScaleIsZeroNotInfinite()
+    {
+        const QSizeF size = layoutSizeMm(QRectF(0, 0, 100, 50), 0.0);
+        QCOMPARE(size, QSizeF(0, 0));
+    }
+};
+
+QTEST_GUILESS_MAIN(LaneLengthTest)
+#include "test_lanelength.moc"
