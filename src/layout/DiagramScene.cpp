@@ -80,8 +80,10 @@ DiagramItem *DiagramScene::appendTrackPiece(bool aAdd, int aItemType, QPointF aP
                                  record.mNextIndex, aLanes34, QString());
     mScale = item->mScale;
     item->mLaneSwap = record.mLaneSwap;
-    item->setToolTip(item->toolTip().section(QLatin1Char(' '), 0, 0) + QStringLiteral(" elev ") +
-                     QString::asprintf("%.2lf", aElev));
+    // The item's own tip is its part number; the elevation follows it.
+    const QString partTip = item->toolTip();
+    item->setToolTip(partTip.left(partTip.indexOf(QLatin1Char(' '))) + QLatin1String(" elev ") +
+                     QString::number(aElev, 'f', 2));
 
     if (record.mFirst) {
         item->setBrush(QBrush(mFilled ? mFirstPieceFill : mFirstPieceHollow));
@@ -93,7 +95,6 @@ DiagramItem *DiagramScene::appendTrackPiece(bool aAdd, int aItemType, QPointF aP
     item->setRotation(oldAngle);
     item->setZValue(aElev);
     item->mLevel = aElev;
-    addItem(item);
 
     // mForward is never cleared: every piece extends the chain at its end.
     QPointF start = record.mForwardPt;
@@ -102,7 +103,10 @@ DiagramItem *DiagramScene::appendTrackPiece(bool aAdd, int aItemType, QPointF aP
         start = aPos;
         record.mFirst = false;
     }
+    // Placed before it joins the scene: moving an item inside the scene makes
+    // the scene measure its stroked outline at once.
     item->setPos(start);
+    addItem(item);
 
     const TrackPiece &piece = mCatalog->piece(dbIndex);
     PlacedPiece entry(piece.mPartNumber, dbIndex, item->mDiagramType, start, oldAngle, 0.0);
