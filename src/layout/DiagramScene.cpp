@@ -51,7 +51,8 @@ DiagramScene::DiagramScene(QMenu *aItemMenu, const RevellTrack *aCatalog, Layout
 
 void DiagramScene::MousePressDelayed()
 {
-    // No click action yet: the modes' actions are not handled by this scene.
+    // The click actions by mode come with the mouse handling; until then a
+    // delayed click does nothing.
 }
 
 DiagramItem *DiagramScene::appendTrackPiece(bool aAdd, int aItemType, QPointF aPos, double aElev,
