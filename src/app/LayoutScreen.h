@@ -1,0 +1,46 @@
+#pragma once
+
+#include <array>
+
+class QCheckBox;
+class QDial;
+class QGroupBox;
+class QLabel;
+class QLedIndicator;
+class QLineEdit;
+class QSlider;
+class QTableWidget;
+
+// The display widgets of one layout tab, gathered so that the tab's scene and
+// the main window's slots can write into them. The widgets belong to the
+// window; every pointer stays null until the tabs are built, so writers test
+// before they write.
+struct LayoutScreen
+{
+    int mTab = 0; // 1 to 8
+    QLineEdit *mNameLineEdit = nullptr;
+    QLineEdit *mFilePathLineEdit = nullptr;
+    QLineEdit *mLanesLineEdit = nullptr;
+    QLineEdit *mCurrentIndexLineEdit = nullptr;
+    QLedIndicator *mModifiedLed = nullptr;
+    QLineEdit *mCurrentPosXLineEdit = nullptr;
+    QLineEdit *mCurrentPosYLineEdit = nullptr;
+    QLineEdit *mCurrentAngLineEdit = nullptr;
+    QLineEdit *mScaleLineEdit = nullptr;
+    QSlider *mScaleSlider = nullptr;
+    QLineEdit *mRotateLineEdit = nullptr;
+    QCheckBox *mLockRotationCheckBox = nullptr;
+    QDial *mRotateDial = nullptr;
+    QLabel *mSizeLabel = nullptr;
+    QLineEdit *mWidthLineEdit = nullptr;
+    QLineEdit *mHeightLineEdit = nullptr;
+    QGroupBox *mLaneLengthGroupBox = nullptr;
+    std::array<QLineEdit *, 4> mLaneLineEdit{{nullptr, nullptr, nullptr, nullptr}}; // lanes 1 to 4
+    std::array<QLabel *, 4> mLaneLabel{{nullptr, nullptr, nullptr, nullptr}};
+    QLineEdit *mBtnActiveLineEdit = nullptr;
+    QLineEdit *mLastBtnLineEdit = nullptr;
+    QLineEdit *mModeLineEdit = nullptr;
+    QTableWidget *mTrackTable = nullptr;
+    int mActiveButton = 0;     // toolbox button id, 0 = none
+    unsigned char mFilled = 1; // appearance: 1 filled, 0 hollow
+};
