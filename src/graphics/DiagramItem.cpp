@@ -12,9 +12,17 @@
 DiagramItem::DiagramItem(LogFile *aBuildFile, LogFile *aDebugFile, DiagramType aType,
                          QMenu *aContextMenu, const RevellTrack *aCatalog, int aIndex,
                          bool aLanes34, QString aDirection, QGraphicsItem *aParent)
+    : DiagramItem(aBuildFile, aDebugFile, pieceOutline(aType, aCatalog, aDirection, kDiagramScale),
+                  aContextMenu, aCatalog, aIndex, aLanes34, aParent)
+{
+}
+
+DiagramItem::DiagramItem(LogFile *aBuildFile, LogFile *aDebugFile, const PieceOutline &aOutline,
+                         QMenu *aContextMenu, const RevellTrack *aCatalog, int aIndex,
+                         bool aLanes34, QGraphicsItem *aParent)
     : QGraphicsPolygonItem(aParent), mDebugFile(aDebugFile), mBuildFile(aBuildFile),
-      mDiagramType(aType), mContextMenu(aContextMenu), mCatalog(aCatalog), mIndex(aIndex),
-      mLanes34(aLanes34)
+      mDiagramType(aOutline.mDiagramType), mContextMenu(aContextMenu), mCatalog(aCatalog),
+      mIndex(aIndex), mLanes34(aLanes34)
 {
     for (LogFile *log : {mBuildFile, mDebugFile}) {
         if (log)
@@ -24,21 +32,18 @@ DiagramItem::DiagramItem(LogFile *aBuildFile, LogFile *aDebugFile, DiagramType a
     mGraphicsType = eType + (aLanes34 ? 1 : 0);
     mScale = kDiagramScale;
 
-    const PieceOutline outline = pieceOutline(aType, mCatalog, aDirection, mScale);
-    mDiagramType = outline.mDiagramType;
-    mPartNumber = outline.mPartNumber;
-    mDbIndex = outline.mDbIndex;
-    mPolygon = outline.mPolygon;
-    if (outline.mNotFound) {
+    mPartNumber = aOutline.mPartNumber;
+    mDbIndex = aOutline.mDbIndex;
+    mPolygon = aOutline.mPolygon;
+    if (aOutline.mNotFound) {
         std::printf("DiagramItem::DiagramItem: index for <%s> not found (%d)\n",
                     LATIN1(mPartNumber), int(mDiagramType));
         std::fflush(stdout);
     }
 
     setPolygon(mPolygon);
-    setFlag(QGraphicsItem::ItemIsMovable, true);
-    setFlag(QGraphicsItem::ItemIsSelectable, true);
-    setFlag(QGraphicsItem::ItemSendsGeometryChanges, true);
+    setFlags(QGraphicsItem::ItemIsMovable | QGraphicsItem::ItemIsSelectable |
+             QGraphicsItem::ItemSendsGeometryChanges);
     setToolTip(mPartNumber);
 }
 

@@ -9,6 +9,7 @@
 class LogFile;
 
 class QMenu;
+struct PieceOutline;
 class RevellTrack;
 
 // The polygon of one placed track piece or attachment, drawn to scale
@@ -22,6 +23,11 @@ public:
 
     DiagramItem(LogFile *aBuildFile, LogFile *aDebugFile, DiagramType aType, QMenu *aContextMenu,
                 const RevellTrack *aCatalog, int aIndex, bool aLanes34, QString aDirection,
+                QGraphicsItem *aParent = nullptr);
+    // The same item from an outline computed beforehand: a scene that lays many
+    // pieces of one kind computes each kind's outline once.
+    DiagramItem(LogFile *aBuildFile, LogFile *aDebugFile, const PieceOutline &aOutline,
+                QMenu *aContextMenu, const RevellTrack *aCatalog, int aIndex, bool aLanes34,
                 QGraphicsItem *aParent = nullptr);
     ~DiagramItem() override;
 

@@ -12,27 +12,48 @@ DiagramPathItem::DiagramPathItem(LogFile *aBuildFile, LogFile *aDebugFile, Diagr
       mCatalog(aCatalog), mDiagramType(aType), mIndex(aIndex), mLane(aLane), mLaneSwap(aLaneSwap),
       mBuildFile(aBuildFile), mDebugFile(aDebugFile)
 {
+    logConstruction();
+    bool notFound = false;
+    const QPainterPath path = lanePath(aType, aLane, mCatalog, kDiagramScale, &notFound);
+    init(path, notFound);
+}
+
+DiagramPathItem::DiagramPathItem(LogFile *aBuildFile, LogFile *aDebugFile, DiagramType aType,
+                                 int aIndex, int aLane, const QPainterPath &aPath, bool aNotFound,
+                                 const std::array<QBrush, 4> &aLaneBrushes, bool aLaneSwap,
+                                 const RevellTrack *aCatalog, QGraphicsItem *aParent)
+    : QGraphicsPathItem(aParent), mLaneBrush(aLaneBrushes), mCatalog(aCatalog),
+      mDiagramType(aType), mIndex(aIndex), mLane(aLane), mLaneSwap(aLaneSwap),
+      mBuildFile(aBuildFile), mDebugFile(aDebugFile)
+{
+    logConstruction();
+    init(aPath, aNotFound);
+}
+
+void DiagramPathItem::logConstruction()
+{
     if (mDebugFile)
         mDebugFile->writeFlush("DiagramPathItem() constructor\n");
-    mGraphicsType = eType + (aLane > 2 ? 1 : 0);
-    mPartNumber = getPartNumber(aType);
+}
+
+void DiagramPathItem::init(const QPainterPath &aPath, bool aNotFound)
+{
+    mGraphicsType = eType + (mLane > 2 ? 1 : 0);
+    mPartNumber = getPartNumber(mDiagramType);
     mScale = kDiagramScale;
 
-    bool notFound = false;
-    mLanePath = lanePath(aType, aLane, mCatalog, mScale, &notFound);
-    if (notFound && mDebugFile)
+    mLanePath = aPath;
+    if (aNotFound && mDebugFile)
         mDebugFile->writeFlush(
             "DiagramPathItem(::DiagramPathItem))constructor: index for <%s> not found (%d)\n",
-            LATIN1(mPartNumber), int(aType));
+            LATIN1(mPartNumber), int(mDiagramType));
 
     for (std::size_t i = 0; i < mLanePen.size(); ++i)
         mLanePen[i] = QPen(mLaneBrush[i], 3.0, Qt::SolidLine, Qt::FlatCap, Qt::BevelJoin);
 
     setPath(mLanePath);
-    setFlag(QGraphicsItem::ItemIsMovable, true);
-    setFlag(QGraphicsItem::ItemIsSelectable, false);
-    setFlag(QGraphicsItem::ItemSendsGeometryChanges, true);
-    setPen(mLanePen[penSlot(aLane, aLaneSwap)]);
+    setFlags(QGraphicsItem::ItemIsMovable | QGraphicsItem::ItemSendsGeometryChanges);
+    setPen(mLanePen[penSlot(mLane, mLaneSwap)]);
 }
 
 DiagramPathItem::~DiagramPathItem() = default;

@@ -28,6 +28,13 @@ public:
                     int aLane, const QBrush &aLane1Brush, const QBrush &aLane2Brush,
                     const QBrush &aLane3Brush, const QBrush &aLane4Brush, bool aLaneSwap,
                     const RevellTrack *aCatalog, QGraphicsItem *aParent = nullptr);
+    // The same item from a lane path computed beforehand (aNotFound: the
+    // piece's part number had no catalog entry), so that a scene computes each
+    // kind's lanes once.
+    DiagramPathItem(LogFile *aBuildFile, LogFile *aDebugFile, DiagramType aType, int aIndex,
+                    int aLane, const QPainterPath &aPath, bool aNotFound,
+                    const std::array<QBrush, 4> &aLaneBrushes, bool aLaneSwap,
+                    const RevellTrack *aCatalog, QGraphicsItem *aParent = nullptr);
     ~DiagramPathItem() override;
 
     int type() const override { return mGraphicsType; }
@@ -50,4 +57,6 @@ public:
 private:
     // Index into mLanePen of the pen that lane aLane is drawn with.
     static std::size_t penSlot(int aLane, bool aLaneSwap);
+    void logConstruction();
+    void init(const QPainterPath &aPath, bool aNotFound);
 };

@@ -49,6 +49,32 @@ DiagramScene::DiagramScene(QMenu *aItemMenu, const RevellTrack *aCatalog, Layout
         mDebugFile->writeFlush("DiagramScene constructor end\n");
 }
 
+const PieceOutline &DiagramScene::cachedOutline(DiagramItem::DiagramType aType)
+{
+    ShapeCache &cache = mShapes[aType];
+    if (!cache.mOutlineReady) {
+        cache.mOutline = pieceOutline(aType, mCatalog, QString(), kDiagramScale);
+        cache.mOutlineReady = true;
+    }
+    return cache.mOutline;
+}
+
+const QPainterPath &DiagramScene::cachedLanePath(DiagramItem::DiagramType aType, int aLane,
+                                                 bool *aNotFound)
+{
+    // Lanes 1 and 3 follow the same line of the piece, as do lanes 2 and 4.
+    ShapeCache &cache = mShapes[aType];
+    const std::size_t slot = (aLane % 2 != 0) ? 0 : 1;
+    if (!cache.mLaneReady[slot]) {
+        bool notFound = false;
+        cache.mLane[slot] = lanePath(aType, aLane, mCatalog, kDiagramScale, &notFound);
+        cache.mLaneNotFound[slot] = notFound;
+        cache.mLaneReady[slot] = true;
+    }
+    *aNotFound = cache.mLaneNotFound[slot];
+    return cache.mLane[slot];
+}
+
 void DiagramScene::MousePressDelayed()
 {
     // The click actions by mode come with the mouse handling; until then a
@@ -77,8 +103,8 @@ DiagramItem *DiagramScene::appendTrackPiece(bool aAdd, int aItemType, QPointF aP
 
     mItemType = static_cast<DiagramItem::DiagramType>(aItemType);
 
-    auto *item = new DiagramItem(mBuildFile, mDebugFile, mItemType, mItemMenu, mCatalog,
-                                 record.mNextIndex, aLanes34, QString());
+    auto *item = new DiagramItem(mBuildFile, mDebugFile, cachedOutline(mItemType), mItemMenu,
+                                 mCatalog, record.mNextIndex, aLanes34);
     mScale = item->mScale;
     item->mLaneSwap = record.mLaneSwap;
     // The item's own tip is its part number; the elevation follows it.
@@ -133,10 +159,11 @@ DiagramItem *DiagramScene::appendTrackPiece(bool aAdd, int aItemType, QPointF aP
 
     const int firstLane = aLanes34 ? 3 : 1;
     for (int lane = firstLane; lane < firstLane + 2; ++lane) {
-        auto *line =
-            new DiagramPathItem(mBuildFile, mDebugFile, mItemType, record.mNextIndex, lane,
-                                record.mLaneBrush[0], record.mLaneBrush[1], record.mLaneBrush[2],
-                                record.mLaneBrush[3], item->mLaneSwap, mCatalog);
+        bool notFound = false;
+        const QPainterPath &path = cachedLanePath(mItemType, lane, &notFound);
+        auto *line = new DiagramPathItem(mBuildFile, mDebugFile, mItemType, record.mNextIndex, lane,
+                                         path, notFound, record.mLaneBrush, item->mLaneSwap,
+                                         mCatalog);
         line->setRotation(oldAngle);
         line->setZValue(aElev);
         line->mLevel = aElev;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "graphics/DiagramItem.h"
+#include "graphics/PieceShapes.h"
 
 #include <QColor>
 #include <QGraphicsScene>
@@ -111,7 +112,21 @@ private:
     void showForward() const;
     void showNextIndex() const;
 
+    // The outline and the two lane lines of a kind are the same wherever it
+    // is laid, and the catalog never changes, so each is computed once.
+    const PieceOutline &cachedOutline(DiagramItem::DiagramType aType);
+    const QPainterPath &cachedLanePath(DiagramItem::DiagramType aType, int aLane, bool *aNotFound);
+
     // Catalog index of each diagram type's part number, -1 for the types
     // that name no catalog piece (undirected kinds, selections, pairs).
     std::array<int, DiagramItem::R9999> mCatalogIndex;
+    struct ShapeCache
+    {
+        bool mOutlineReady = false;
+        PieceOutline mOutline;
+        std::array<bool, 2> mLaneReady{{false, false}}; // odd lanes, even lanes
+        std::array<QPainterPath, 2> mLane;
+        std::array<bool, 2> mLaneNotFound{{false, false}};
+    };
+    std::array<ShapeCache, DiagramItem::R9999> mShapes;
 };
