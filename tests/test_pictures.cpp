@@ -83,8 +83,11 @@ int countNear(const QImage &aImage, const QColor &aColor, int aTolerance)
 // against each other.
 QStringList namesInProgramSources()
 {
-    const QRegularExpression literal(QStringLiteral("\"((?:[^\"\\\\\\n]|\\\\.)*\\.(?:jpg|png))\""));
-    const QRegularExpression formText(QStringLiteral(">([^<>]*\\.(?:jpg|png))<"));
+    // Any case of the extension, so "R3600.JPG" is caught rather than skipped.
+    const auto anyCase = QRegularExpression::CaseInsensitiveOption;
+    const QRegularExpression literal(QStringLiteral("\"((?:[^\"\\\\\\n]|\\\\.)*\\.(?:jpg|png))\""),
+                                     anyCase);
+    const QRegularExpression formText(QStringLiteral(">([^<>]*\\.(?:jpg|png))<"), anyCase);
     QStringList names;
     QDirIterator it(sourcePath("src"), {"*.cpp", "*.h", "*.ui"}, QDir::Files,
                     QDirIterator::Subdirectories);
@@ -188,12 +191,16 @@ private slots:
         QStringList bareNames;
         for (const PictureSpec &spec : pictureList())
             bareNames << fileName(spec.mName);
+        QStringList unknown;
         for (const QString &name : namesInProgramSources()) {
             const bool known = (isResource(name) || name.startsWith("../data/"))
                                    ? findPicture(name) != nullptr
                                    : bareNames.contains(fileName(name));
-            QVERIFY2(known, qPrintable("the program names a picture no one draws: " + name));
+            if (!known)
+                unknown << name;
         }
+        QVERIFY2(unknown.isEmpty(),
+                 qPrintable("the program names pictures no one draws: " + unknown.join(", ")));
     }
 
     void resourceFileListsEveryCompiledInPicture()
@@ -277,14 +284,17 @@ private slots:
         const PictureSpec *spec = findPicture(name);
         QVERIFY(spec != nullptr);
         QString error;
-        const QImage drawn = renderPicture(*spec, catalog(), &error);
-        QVERIFY2(!drawn.isNull(), qPrintable(error));
+        const QImage redrawn = renderPicture(*spec, catalog(), &error);
+        QVERIFY2(!redrawn.isNull(), qPrintable(error));
+        // Through the same encoder, so JPEG's losses are the same on both sides.
+        const QImage drawn = QImage::fromData(encodePicture(*spec, redrawn));
+        QVERIFY(!drawn.isNull());
         const QString path = isResource(name) ? name : sourcePath(repositoryPath(name));
         const QImage committed(path);
         QVERIFY(!committed.isNull());
         QCOMPARE(committed.size(), drawn.size());
         const Difference d = compare(drawn, committed);
-        QVERIFY2(d.mMean < 3.0 && d.mFarShare < 0.01,
+        QVERIFY2(d.mMean < 0.5 && d.mFarShare < 0.001,
                  qPrintable(QString("%1 is stale (mean %2, far %3); run scripts/make-pictures")
                                 .arg(name)
                                 .arg(d.mMean)
@@ -301,9 +311,9 @@ private slots:
             renderPicture(*findPicture(":/images/r3600.jpg"), catalog(), &error);
         QVERIFY(!right.isNull() && !left.isNull() && !straight.isNull());
         const Difference curves = compare(right, left);
-        QVERIFY(curves.mMean >= 3.0 || curves.mFarShare >= 0.01);
+        QVERIFY(curves.mMean >= 0.5 || curves.mFarShare >= 0.001);
         const Difference kinds = compare(right, straight);
-        QVERIFY(kinds.mMean >= 3.0 || kinds.mFarShare >= 0.01);
+        QVERIFY(kinds.mMean >= 0.5 || kinds.mFarShare >= 0.001);
     }
 
     // Lanes in their default colours, attachments in theirs: the colour
@@ -314,43 +324,49 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("without");
         QTest::addColumn<QColor>("color");
+        QTest::addColumn<int>("tolerance");
         const QString photos = "../data/track_pieces/photos150/";
         QTest::newRow("lane 1 red") << ":/images/r3600.jpg"
-                                    << ":/images/background4.png" << QColor(255, 0, 0);
+                                    << ":/images/background4.png" << QColor(255, 0, 0) << 40;
         QTest::newRow("lane 2 green") << ":/images/r3601R.jpg"
-                                      << ":/images/background4.png" << QColor(0, 160, 0);
+                                      << ":/images/background4.png" << QColor(0, 160, 0) << 40;
         QTest::newRow("lane 3 blue") << photos + "4laneStraight.jpg"
-                                     << ":/images/r3600.jpg" << QColor(0, 0, 255);
+                                     << ":/images/r3600.jpg" << QColor(0, 0, 255) << 40;
         QTest::newRow("lane 4 yellow") << photos + "4lane60left.jpg"
-                                       << ":/images/r3610L.jpg" << QColor(255, 255, 0);
+                                       << ":/images/r3610L.jpg" << QColor(255, 255, 0) << 40;
         QTest::newRow("orange fence") << ":/images/R3628.jpg"
-                                      << ":/images/r3601R.jpg" << QColor(245, 103, 47);
+                                      << ":/images/r3601R.jpg" << QColor(245, 103, 47) << 40;
         QTest::newRow("gray fence")
             << "../data/track_pieces/catalog150/R3618.png"
-            << "../data/track_pieces/catalog/R3610.jpg" << QColor(64, 64, 64);
-        QTest::newRow("14 inch fence icon in gray") << ":/images/r3617.jpg"
-                                                    << ":/images/r3601R.jpg" << QColor(64, 64, 64);
+            << "../data/track_pieces/catalog/R3610.jpg" << QColor(64, 64, 64) << 40;
+        QTest::newRow("14 inch fence icon in gray")
+            << ":/images/r3617.jpg"
+            << ":/images/r3601R.jpg" << QColor(64, 64, 64) << 40;
         QTest::newRow("apron") << ":/images/r3614L.jpg"
-                               << ":/images/r3600.jpg" << QColor(192, 192, 192);
+                               << ":/images/background4.png" << QColor(192, 192, 192) << 40;
+        QTest::newRow("host light beside its apron")
+            << ":/images/r3614L.jpg"
+            << ":/images/r3600.jpg" << QColor(236, 236, 236) << 8;
         QTest::newRow("banked turn lanes") << "../data/track_pieces/catalog150/R3625_Lq.png"
-                                           << ":/images/background4.png" << QColor(0, 160, 0);
+                                           << ":/images/background4.png" << QColor(0, 160, 0) << 40;
     }
     void picturesShowLanesAndAttachmentsInTheirColours()
     {
         QFETCH(QString, name);
         QFETCH(QString, without);
         QFETCH(QColor, color);
+        QFETCH(int, tolerance);
         auto share = [&](const QString &aName) {
             const QString path = isResource(aName) ? aName : sourcePath(repositoryPath(aName));
             const QImage image(path);
-            return image.isNull()
-                       ? -1.0
-                       : countNear(image, color, 40) / double(image.width() * image.height());
+            return image.isNull() ? -1.0
+                                  : countNear(image, color, tolerance) /
+                                        double(image.width() * image.height());
         };
         const double with = share(name);
         const double base = share(without);
         QVERIFY(with >= 0.0 && base >= 0.0);
-        QVERIFY2(with > base + 0.01,
+        QVERIFY2(with > base + 0.002,
                  qPrintable(QString("%1: %2 against %3").arg(name).arg(with).arg(base)));
     }
 

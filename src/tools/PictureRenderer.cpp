@@ -5,7 +5,8 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QImageWriter>
+#include <QBuffer>
+#include <QSaveFile>
 
 QImage renderPicture(const PictureSpec &aSpec, const RevellTrack &aCatalog, QString *aError)
 {
@@ -28,13 +29,27 @@ QImage renderPicture(const PictureSpec &aSpec, const RevellTrack &aCatalog, QStr
     return QImage();
 }
 
+QByteArray encodePicture(const PictureSpec &aSpec, const QImage &aImage)
+{
+    const QString format = pictureFormat(aSpec.mName);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    bool written = false;
+    if (format == QLatin1String("jpg"))
+        written = aImage.convertToFormat(QImage::Format_RGB32).save(&buffer, "jpeg", 85);
+    else if (format == QLatin1String("png"))
+        written = aImage.save(&buffer, "png");
+    return written ? bytes : QByteArray();
+}
+
 bool writePicture(const PictureSpec &aSpec, const QImage &aImage, const QString &aRoot,
                   QString *aError)
 {
-    const QString format = pictureFormat(aSpec.mName);
     const QString relative = repositoryPath(aSpec.mName);
-    if (format.isEmpty() || relative.isEmpty()) {
-        *aError = QStringLiteral("no file name for ") + aSpec.mName;
+    const QByteArray bytes = encodePicture(aSpec, aImage);
+    if (relative.isEmpty() || bytes.isEmpty()) {
+        *aError = QStringLiteral("cannot encode ") + aSpec.mName;
         return false;
     }
     const QString path = QDir(aRoot).filePath(relative);
@@ -42,13 +57,9 @@ bool writePicture(const PictureSpec &aSpec, const QImage &aImage, const QString 
         *aError = QStringLiteral("cannot create the folder of ") + path;
         return false;
     }
-    QImageWriter writer(path, format == QLatin1String("jpg") ? "jpeg" : "png");
-    if (format == QLatin1String("jpg"))
-        writer.setQuality(85);
-    const QImage image =
-        format == QLatin1String("jpg") ? aImage.convertToFormat(QImage::Format_RGB32) : aImage;
-    if (!writer.write(image)) {
-        *aError = path + QStringLiteral(": ") + writer.errorString();
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        *aError = path + QStringLiteral(": ") + file.errorString();
         return false;
     }
     return true;

@@ -133,7 +133,7 @@ bool attach(QGraphicsScene &aScene, const RevellTrack &aCatalog, const DiagramIt
     return true;
 }
 
-// The scene drawn into aTarget, keeping its proportions, centred.
+// The scene's aSource drawn into aTarget, which has the same proportions.
 QImage renderScene(QGraphicsScene &aScene, QSize aSize, const QRectF &aTarget,
                    const QRectF &aSource)
 {
@@ -141,8 +141,17 @@ QImage renderScene(QGraphicsScene &aScene, QSize aSize, const QRectF &aTarget,
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    aScene.render(&painter, aTarget, aSource, Qt::KeepAspectRatio);
+    aScene.render(&painter, aTarget, aSource, Qt::IgnoreAspectRatio);
     return image;
+}
+
+// The largest rectangle of aSource's proportions inside aRoom, centred in it.
+QRectF fitted(const QRectF &aSource, const QRectF &aRoom)
+{
+    const double scale = qMin(aRoom.width() / aSource.width(), aRoom.height() / aSource.height());
+    QRectF target(QPointF(0, 0), aSource.size() * scale);
+    target.moveCenter(aRoom.center());
+    return target;
 }
 
 QRectF withMargin(QSize aSize)
@@ -169,14 +178,15 @@ QImage paintPieces(const PictureSpec &aSpec, const RevellTrack &aCatalog, QStrin
         if (!attach(scene, aCatalog, *host, part, aError))
             return QImage();
     }
-    return renderScene(scene, aSpec.mSize, withMargin(aSpec.mSize), scene.itemsBoundingRect());
+    const QRectF source = scene.itemsBoundingRect();
+    return renderScene(scene, aSpec.mSize, fitted(source, withMargin(aSpec.mSize)), source);
 }
 
 QImage paintLegend(QSize aSize, const RevellTrack &aCatalog, QString *aError)
 {
     QGraphicsScene scene;
     DiagramItem *host = nullptr;
-    if (!layChain(scene, aCatalog, {"R3600"}, ChainEnd(), false, kTrack, aError, &host))
+    if (!layChain(scene, aCatalog, {"R3600"}, ChainEnd(), false, kLight, aError, &host))
         return QImage();
     for (const char *apron : {"R3614_U", "R3614_L"}) {
         if (!attach(scene, aCatalog, *host, apron, aError))
@@ -186,9 +196,8 @@ QImage paintLegend(QSize aSize, const RevellTrack &aCatalog, QString *aError)
     // Room around the piece for the labels; the piece keeps its proportions.
     const QRectF source = scene.itemsBoundingRect();
     const QRectF room(QPointF(48, 22), QPointF(aSize.width() - 48, aSize.height() - 22));
-    const double scale = qMin(room.width() / source.width(), room.height() / source.height());
-    QRectF target(QPointF(0, 0), source.size() * scale);
-    target.moveCenter(room.center());
+    const QRectF target = fitted(source, room);
+    const double scale = target.width() / source.width();
     QImage image = renderScene(scene, aSize, target, source);
 
     // Piece-local millimetres (y counted up from the lower edge) to pixels.
