@@ -180,7 +180,7 @@ private:
     QPainterPath mPath;
 };
 
-QPolygonF scaled(const QPolygonF &aMm, double aScale)
+QPolygonF scaled(const QVector<QPointF> &aMm, double aScale)
 {
     QPolygonF result;
     result.reserve(aMm.size());
@@ -191,7 +191,7 @@ QPolygonF scaled(const QPolygonF &aMm, double aScale)
 
 QPolygonF rectangle(const Entry &e, double aScale)
 {
-    return scaled(QPolygonF{e.p[3], e.p[0], e.p[4], e.p[7], e.p[3]}, aScale);
+    return scaled({e.p[3], e.p[0], e.p[4], e.p[7], e.p[3]}, aScale);
 }
 
 // A notch standing off the upper edge (terminal tab, lap-counter dials),
@@ -200,10 +200,10 @@ QPolygonF notchUpper(const Entry &e, double aInset, double aDepth, double aScale
 {
     const QPointF &p0 = e.p[0];
     const QPointF &p4 = e.p[4];
-    return scaled(QPolygonF{e.p[3], p0, QPointF(p0.x() + aInset, p0.y()),
-                            QPointF(p0.x() + aInset, p0.y() - aDepth),
-                            QPointF(p4.x() - aInset, p4.y() - aDepth),
-                            QPointF(p4.x() - aInset, p4.y()), p4, e.p[7], e.p[3]},
+    return scaled({e.p[3], p0, QPointF(p0.x() + aInset, p0.y()),
+                   QPointF(p0.x() + aInset, p0.y() - aDepth),
+                   QPointF(p4.x() - aInset, p4.y() - aDepth), QPointF(p4.x() - aInset, p4.y()), p4,
+                   e.p[7], e.p[3]},
                   aScale);
 }
 
@@ -211,10 +211,9 @@ QPolygonF notchLower(const Entry &e, double aInset, double aDepth, double aScale
 {
     const QPointF &p3 = e.p[3];
     const QPointF &p7 = e.p[7];
-    return scaled(QPolygonF{p3, e.p[0], e.p[4], p7, QPointF(p7.x() - aInset, p7.y()),
-                            QPointF(p7.x() - aInset, p7.y() + aDepth),
-                            QPointF(p3.x() + aInset, p3.y() + aDepth),
-                            QPointF(p3.x() + aInset, p3.y()), p3},
+    return scaled({p3, e.p[0], e.p[4], p7, QPointF(p7.x() - aInset, p7.y()),
+                   QPointF(p7.x() - aInset, p7.y() + aDepth),
+                   QPointF(p3.x() + aInset, p3.y() + aDepth), QPointF(p3.x() + aInset, p3.y()), p3},
                   aScale);
 }
 
@@ -328,9 +327,8 @@ QPolygonF bankedCurve(bool aRight, const Entry &e, double aScale)
 QPolygonF bankedTransition(const Entry &e, double aFront, double aBack, double aScale)
 {
     const QPointF first = down(e.p[3], aFront);
-    return scaled(
-        QPolygonF{first, down(e.p[0], -aFront), down(e.p[4], -aBack), down(e.p[7], aBack), first},
-        aScale);
+    return scaled({first, down(e.p[0], -aFront), down(e.p[4], -aBack), down(e.p[7], aBack), first},
+                  aScale);
 }
 
 QPolygonF outlineFor(Rule aRule, const Entry &e, double aScale)
@@ -399,8 +397,8 @@ PieceOutline pieceOutline(DiagramTypeBase::DiagramType aType, const RevellTrack 
             return result;
         result.mDiagramType = directed;
     } else if (aType < D::R3600 || aType > D::R3628o_Lbx) {
-        result.mPolygon = QPolygonF{QPointF(0, 0), QPointF(0, -77), QPointF(150, -77),
-                                    QPointF(150, 0), QPointF(0, 0)};
+        result.mPolygon = QVector<QPointF>{QPointF(0, 0), QPointF(0, -77), QPointF(150, -77),
+                                           QPointF(150, 0), QPointF(0, 0)};
         return result;
     }
 
