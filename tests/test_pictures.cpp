@@ -417,6 +417,12 @@ private slots:
         error.clear();
         QVERIFY(renderPicture(spec, catalog(), &error).isNull());
         QVERIFY(error.contains("R3605"));
+
+        spec.mLanes12.clear();
+        spec.mAttachments.clear();
+        error.clear();
+        QVERIFY(renderPicture(spec, catalog(), &error).isNull());
+        QVERIFY(!error.isEmpty());
     }
 
 private:

@@ -169,6 +169,10 @@ QImage paintPieces(const PictureSpec &aSpec, const RevellTrack &aCatalog, QStrin
     const QColor firstFill = aSpec.mAttachments.isEmpty() ? kTrack : kLight;
     if (!layChain(scene, aCatalog, aSpec.mLanes12, ChainEnd(), false, firstFill, aError, &host))
         return QImage();
+    if (host == nullptr) {
+        *aError = QStringLiteral("no piece to draw in ") + aSpec.mName;
+        return QImage();
+    }
     // Lanes 3 and 4 start one two-lane track width to the upper side.
     ChainEnd second;
     second.mPoint = QPointF(0.0, -aCatalog.width * host->mScale);
