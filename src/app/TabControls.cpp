@@ -67,7 +67,7 @@ void resetToolSelection(LayoutScreen &aScreen, const ToolBoxParts &aToolBox)
     aToolBox.clearPieceSelection();
     aScreen.mBtnActiveLineEdit->clear();
     aScreen.mLastBtnLineEdit->setText(QStringLiteral("0"));
-    aScreen.mActiveButtonId = 0;
+    aScreen.mActiveButton = 0;
     aScreen.mModeLineEdit->setText(QStringLiteral("Move"));
 }
 
@@ -86,12 +86,12 @@ bool applyPieceButtonClick(QButtonGroup *aGroup, int aId, LayoutScreen &aScreen,
         aScreen.mModeLineEdit->setText(aModeText);
         aScreen.mBtnActiveLineEdit->setText(clicked->toolTip());
         aScreen.mLastBtnLineEdit->setText(QString::number(aId));
-        aScreen.mActiveButtonId = aId;
+        aScreen.mActiveButton = aId;
     } else {
         aScreen.mModeLineEdit->setText(QStringLiteral("Move"));
         aScreen.mBtnActiveLineEdit->clear();
         aScreen.mLastBtnLineEdit->clear();
-        aScreen.mActiveButtonId = 0;
+        aScreen.mActiveButton = 0;
     }
     return checked;
 }
