@@ -70,7 +70,7 @@ void buildHeader(int aTab, QWidget *aPage, LayoutScreen &aScreen)
     label(aPage, tabName("lanes%1Label", aTab), QPoint(188, 54), "Lanes");
     aScreen.mLanesLineEdit = lineEdit(aPage, tabName("lanes%1LineEdit", aTab),
                                       QRect(230, 52, 41, 20), "lane count", true, "2");
-    label(aPage, tabName("layout%1CurrentIndexLabel", aTab), QPoint(150, 80), "Current Pieces");
+    label(aPage, tabName("layout%1CurrentIndexLabel", aTab), QPoint(140, 80), "Current Pieces");
     aScreen.mCurrentIndexLineEdit = lineEdit(aPage, tabName("layout%1CurrentIndexLineEdit", aTab),
                                              QRect(230, 78, 41, 20), "track peces used");
 }
@@ -91,7 +91,7 @@ void buildLaneLengths(int aTab, QWidget *aPage, LayoutScreen &aScreen)
         aScreen.mLaneLabel[lane] =
             label(box, prefix + QStringLiteral("Label"), QPoint(x + 6, y + 2), kTexts[lane]);
         aScreen.mLaneLineEdit[lane] = lineEdit(box, prefix + QStringLiteral("LineEdit"),
-                                               QRect(x + 46, y, 60, 18), kToolTips[lane]);
+                                               QRect(x + 50, y, 54, 18), kToolTips[lane]);
     }
 }
 
@@ -101,13 +101,13 @@ void buildButtonSelect(int aTab, QWidget *aPage, LayoutScreen &aScreen)
                               "Toolbox Button Selected", "toolbox selection info");
     label(box, tabName("layout%1btnActiveLabel", aTab), QPoint(6, 18), "Active");
     aScreen.mBtnActiveLineEdit = lineEdit(box, tabName("layout%1btnActiveLineEdit", aTab),
-                                          QRect(44, 16, 170, 18), "active toolbox button");
+                                          QRect(48, 16, 166, 18), "active toolbox button");
     label(box, tabName("layout%1lastBtnLabel", aTab), QPoint(6, 40), "Last");
     aScreen.mLastBtnLineEdit = lineEdit(box, tabName("layout%1lastBtnLineEdit", aTab),
-                                        QRect(44, 38, 50, 18), "last button used");
-    label(box, tabName("layout%1modeLabel", aTab), QPoint(104, 40), "Mode");
+                                        QRect(48, 38, 46, 18), "last button used");
+    label(box, tabName("layout%1modeLabel", aTab), QPoint(102, 40), "Mode");
     aScreen.mModeLineEdit =
-        lineEdit(box, tabName("layout%1modeLineEdit", aTab), QRect(140, 38, 74, 18), "action mode");
+        lineEdit(box, tabName("layout%1modeLineEdit", aTab), QRect(142, 38, 72, 18), "action mode");
 }
 
 void buildStats(int aTab, QWidget *aPage, LayoutScreen &aScreen)
@@ -116,21 +116,21 @@ void buildStats(int aTab, QWidget *aPage, LayoutScreen &aScreen)
                               "Stats", "current layout stats");
     label(box, tabName("layout%1CurrentPosLabel", aTab), QPoint(6, 20), "Current Positiion");
     aScreen.mCurrentPosXLineEdit =
-        lineEdit(box, tabName("layout%1CurrentPosXLineEdit", aTab), QRect(100, 18, 68, 18),
+        lineEdit(box, tabName("layout%1CurrentPosXLineEdit", aTab), QRect(112, 18, 62, 18),
                  "current append screen X position");
     aScreen.mCurrentPosYLineEdit =
-        lineEdit(box, tabName("layout%1CurrentPosYLineEdit", aTab), QRect(174, 18, 68, 18),
+        lineEdit(box, tabName("layout%1CurrentPosYLineEdit", aTab), QRect(180, 18, 62, 18),
                  "current append screen Y position");
     label(box, tabName("layout%1CurrentAngLabel", aTab), QPoint(6, 42), "Current Angle");
     aScreen.mCurrentAngLineEdit = lineEdit(box, tabName("layout%1CurrentAngLineEdit", aTab),
-                                           QRect(100, 40, 68, 18), "current append track angle");
+                                           QRect(112, 40, 62, 18), "current append track angle");
     aScreen.mSizeLabel =
         label(box, tabName("layout%1SizeLabel", aTab), QPoint(6, 64), "Layout Size (ft)");
     aScreen.mWidthLineEdit = lineEdit(box, tabName("layout%1widthLineEdit", aTab),
-                                      QRect(100, 62, 60, 18), "layout width (horizontal)");
-    label(box, tabName("layout%1SizeXLabel", aTab), QPoint(164, 64), "x");
+                                      QRect(112, 62, 54, 18), "layout width (horizontal)");
+    label(box, tabName("layout%1SizeXLabel", aTab), QPoint(170, 64), "x");
     aScreen.mHeightLineEdit = lineEdit(box, tabName("layout%1heightLineEdit", aTab),
-                                       QRect(176, 62, 66, 18), "layout height (vertical)");
+                                       QRect(180, 62, 62, 18), "layout height (vertical)");
 }
 
 void buildDisplay(int aTab, QWidget *aPage, LayoutScreen &aScreen)
@@ -138,7 +138,7 @@ void buildDisplay(int aTab, QWidget *aPage, LayoutScreen &aScreen)
     QGroupBox *box = groupBox(aPage, tabName("display%1GroupBox", aTab), QRect(1058, 6, 237, 97),
                               "Display", "display options");
     label(box, tabName("scale%1Label", aTab), QPoint(6, 20), "Screen Scale");
-    aScreen.mScaleLineEdit = lineEdit(box, tabName("scale%1LineEdit", aTab), QRect(84, 18, 50, 18),
+    aScreen.mScaleLineEdit = lineEdit(box, tabName("scale%1LineEdit", aTab), QRect(90, 18, 44, 18),
                                       "current screen scale", true, "1x");
 
     auto *slider =

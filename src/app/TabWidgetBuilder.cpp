@@ -43,7 +43,7 @@ StatsTabWidgets buildStatsTab(QWidget *aParent)
     statsLabel(stats.mPage, "catalogPiecesLabel", QPoint(560, 14), "Catalog Pieces");
     stats.mCatalogPiecesLineEdit = new QLineEdit(stats.mPage);
     stats.mCatalogPiecesLineEdit->setObjectName(QStringLiteral("catalogPiecesLineEdit"));
-    stats.mCatalogPiecesLineEdit->setGeometry(650, 12, 41, 20);
+    stats.mCatalogPiecesLineEdit->setGeometry(662, 12, 41, 20);
     stats.mCatalogPiecesLineEdit->setReadOnly(true);
 
     stats.mZeroCheckBox =

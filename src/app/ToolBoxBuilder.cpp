@@ -183,6 +183,8 @@ QWidget *ToolBoxBuilder::makeCell(const ToolCell &aCell, const ToolPage &aPage,
 
     auto *cell = new QWidget;
     auto *layout = new QGridLayout(cell);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
     layout->addWidget(button, 0, 0, Qt::AlignHCenter);
     layout->addWidget(new QLabel(label), 1, 0, Qt::AlignHCenter);
     if (aButton)
