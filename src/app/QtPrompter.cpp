@@ -13,8 +13,8 @@ void QtPrompter::message(const QString &aText)
 
 bool QtPrompter::question(const QString &aTitle, const QString &aText)
 {
-    return QMessageBox::question(mParent, aTitle, aText, QMessageBox::Yes | QMessageBox::No) ==
-           QMessageBox::Yes;
+    return QMessageBox::question(mParent, aTitle, aText, QMessageBox::Yes | QMessageBox::No)
+           == QMessageBox::Yes;
 }
 
 QString QtPrompter::openFileName(const QString &aCaption, const QString &aDir,
