@@ -1,0 +1,171 @@
+#include "app/QLedIndicator.h"
+#include "support/TestRuntime.h"
+
+#include <QImage>
+#include <QMetaProperty>
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+
+// The widget as the screen would show it, on a transparent ground so the
+// pixels outside the lamp stay empty.
+QImage renderLamp(QLedIndicator &aLamp)
+{
+    QImage image(aLamp.size(), QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    aLamp.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    return image;
+}
+
+bool near(QRgb aPixel, int aRed, int aGreen, int aBlue, int aTolerance = 8)
+{
+    return qAlpha(aPixel) == 255 && qAbs(qRed(aPixel) - aRed) <= aTolerance &&
+           qAbs(qGreen(aPixel) - aGreen) <= aTolerance && qAbs(qBlue(aPixel) - aBlue) <= aTolerance;
+}
+
+QByteArray describe(QRgb aPixel)
+{
+    return QByteArray::number(qRed(aPixel)) + ',' + QByteArray::number(qGreen(aPixel)) + ',' +
+           QByteArray::number(qBlue(aPixel)) + " alpha " + QByteArray::number(qAlpha(aPixel));
+}
+
+} // namespace
+
+// The save-status lamp: which colours the layout's flags call for, its
+// colour properties and how it paints.
+class LedIndicatorTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void flagsGiveTheStatusColour_data()
+    {
+        QTest::addColumn<bool>("changed");
+        QTest::addColumn<bool>("saved");
+        QTest::addColumn<bool>("keeps");
+        QTest::addColumn<QColor>("centre");
+        QTest::addColumn<QColor>("edge");
+        QTest::newRow("new or cleared: red")
+            << false << false << false << QColor(255, 0, 0) << QColor(192, 0, 0);
+        QTest::newRow("changed, not saved: yellow")
+            << true << false << false << QColor(255, 255, 0) << QColor(192, 192, 0);
+        QTest::newRow("saved or opened: green")
+            << false << true << false << QColor(0, 255, 0) << QColor(0, 192, 0);
+        QTest::newRow("both flags: keep") << true << true << true << QColor() << QColor();
+    }
+
+    void flagsGiveTheStatusColour()
+    {
+        QFETCH(bool, changed);
+        QFETCH(bool, saved);
+        QFETCH(bool, keeps);
+        QFETCH(QColor, centre);
+        QFETCH(QColor, edge);
+        const std::optional<LedColors> colors = saveStatusColors(changed, saved);
+        QCOMPARE(colors.has_value(), !keeps);
+        if (colors) {
+            QCOMPARE(colors->mCentre, centre);
+            QCOMPARE(colors->mEdge, edge);
+        }
+    }
+
+    void refreshLeavesTheLampLitInTheStatusColour()
+    {
+        TestRuntime runtime;
+        QLedIndicator lamp;
+        lamp.setChecked(true);
+        QSignalSpy toggled(&lamp, &QAbstractButton::toggled);
+        lamp.showSaveStatus(true, false);
+        // Switched off and on again, so a lamp that was lit repaints too.
+        QCOMPARE(toggled.count(), 2);
+        QCOMPARE(toggled.at(0).at(0).toBool(), false);
+        QCOMPARE(toggled.at(1).at(0).toBool(), true);
+        QVERIFY(lamp.isChecked());
+        QCOMPARE(lamp.onColor1(), QColor(255, 255, 0));
+        QCOMPARE(lamp.onColor2(), QColor(192, 192, 0));
+
+        lamp.showSaveStatus(true, true);
+        QVERIFY(lamp.isChecked());
+        QCOMPARE(lamp.onColor1(), QColor(255, 255, 0));
+
+        lamp.showSaveStatus(false, true);
+        QCOMPARE(lamp.onColor1(), QColor(0, 255, 0));
+        QCOMPARE(lamp.onColor2(), QColor(0, 192, 0));
+        // The dark colours are never touched by a refresh.
+        QCOMPARE(lamp.offColor1(), QColor(0, 28, 0));
+        QCOMPARE(lamp.offColor2(), QColor(0, 128, 0));
+    }
+
+    void propertiesArePublishedInOrderWithTheirStartColours()
+    {
+        TestRuntime runtime;
+        QLedIndicator lamp;
+        const QMetaObject *meta = lamp.metaObject();
+        const int first = meta->propertyOffset();
+        QCOMPARE(meta->propertyCount() - first, 4);
+        const char *names[] = {"onColor1", "onColor2", "offColor1", "offColor2"};
+        const QColor starts[] = {QColor(0, 255, 0), QColor(0, 192, 0), QColor(0, 28, 0),
+                                 QColor(0, 128, 0)};
+        for (int i = 0; i < 4; ++i) {
+            const QMetaProperty property = meta->property(first + i);
+            QCOMPARE(property.name(), names[i]);
+            QVERIFY(property.isReadable() && property.isWritable());
+            QCOMPARE(lamp.property(names[i]).value<QColor>(), starts[i]);
+            QCOMPARE(lamp.property(names[i]).value<QColor>().alpha(), 255);
+        }
+        QVERIFY(lamp.isCheckable());
+        QVERIFY(!lamp.isChecked());
+        QCOMPARE(lamp.minimumSize(), QSize(24, 24));
+    }
+
+    void writingAPropertyStoresOnlyThatColour()
+    {
+        TestRuntime runtime;
+        QLedIndicator lamp;
+        QVERIFY(lamp.setProperty("offColor2", QColor(10, 20, 30)));
+        QCOMPARE(lamp.offColor2(), QColor(10, 20, 30));
+        QCOMPARE(lamp.offColor1(), QColor(0, 28, 0));
+        QCOMPARE(lamp.onColor2(), QColor(0, 192, 0));
+        QVERIFY(!lamp.isChecked());
+    }
+
+    void paintsTheLitColourWhenCheckedAndTheDarkOneWhenNot()
+    {
+        TestRuntime runtime;
+        QLedIndicator lamp;
+        lamp.resize(30, 30);
+        lamp.showSaveStatus(true, false);
+        // Lit: the light falls from the upper left, so the centre shows the
+        // yellow about halfway to the edge colour.
+        QImage image = renderLamp(lamp);
+        QVERIFY2(near(image.pixel(15, 15), 224, 224, 0), describe(image.pixel(15, 15)));
+        QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
+        QCOMPARE(qAlpha(image.pixel(29, 29)), 0);
+
+        lamp.setChecked(false);
+        image = renderLamp(lamp);
+        QVERIFY2(near(image.pixel(15, 15), 0, 74, 0), describe(image.pixel(15, 15)));
+    }
+
+    void wideLampStaysARoundCentredCircle()
+    {
+        TestRuntime runtime;
+        QLedIndicator lamp;
+        lamp.resize(60, 30);
+        lamp.setChecked(true);
+        const QImage image = renderLamp(lamp);
+        // Diameter 30, centred at x 30: empty beyond x 15..45, grey ring at the
+        // rim, lamp colour in the middle.
+        QCOMPARE(qAlpha(image.pixel(10, 15)), 0);
+        QCOMPARE(qAlpha(image.pixel(49, 15)), 0);
+        const QRgb rim = image.pixel(15, 15);
+        QVERIFY2(qAlpha(rim) > 0 && qAbs(qRed(rim) - qGreen(rim)) <= 3 &&
+                     qAbs(qGreen(rim) - qBlue(rim)) <= 3,
+                 describe(rim));
+        QVERIFY2(near(image.pixel(30, 15), 0, 224, 0), describe(image.pixel(30, 15)));
+        QVERIFY(qAlpha(image.pixel(30, 1)) > 0);
+    }
+};
+
+QTEST_MAIN(LedIndicatorTest)
+#include "test_ledindicator.moc"
