@@ -1,5 +1,6 @@
 #include "app/LayoutScreen.h"
 #include "app/LayoutTabFactory.h"
+#include "app/QLedIndicator.h"
 #include "app/TabControls.h"
 #include "app/TabWidgetBuilder.h"
 #include "app/ToolBoxBuilder.h"
@@ -273,6 +274,7 @@ private slots:
             {screen.mNameLineEdit, "layout5NameLineEdit"},
             {screen.mFilePathLineEdit, "filepath5LineEdit"},
             {screen.mLanesLineEdit, "lanes5LineEdit"},
+            {screen.mModifiedLed, "layout5modifiedLEDWidget"},
             {screen.mCurrentIndexLineEdit, "layout5CurrentIndexLineEdit"},
             {screen.mCurrentPosXLineEdit, "layout5CurrentPosXLineEdit"},
             {screen.mCurrentPosYLineEdit, "layout5CurrentPosYLineEdit"},

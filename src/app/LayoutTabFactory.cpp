@@ -1,6 +1,7 @@
 #include "LayoutTabFactory.h"
 
 #include "LayoutScreen.h"
+#include "QLedIndicator.h"
 
 #include <QCheckBox>
 #include <QDial>
@@ -60,10 +61,9 @@ void buildHeader(int aTab, QWidget *aPage, LayoutScreen &aScreen)
     aScreen.mNameLineEdit =
         lineEdit(aPage, tabName("layout%1NameLineEdit", aTab), QRect(6, 10, 189, 25), "layout name",
                  false, tabName("unnamed%1", aTab));
-    // The stand-in lamp is not a QLedIndicator, so the record's lamp stays
-    // empty until the real indicator takes its place here.
-    placed(createSaveStatusIndicator(aPage), tabName("layout%1modifiedLEDWidget", aTab),
-           QRect(208, 6, 30, 30), "layout save status");
+    aScreen.mModifiedLed =
+        placed(new QLedIndicator(aPage), tabName("layout%1modifiedLEDWidget", aTab),
+               QRect(208, 6, 30, 30), "layout save status");
     label(aPage, tabName("filepath%1Label", aTab), QPoint(252, 8), "File Path");
     aScreen.mFilePathLineEdit = lineEdit(aPage, tabName("filepath%1LineEdit", aTab),
                                          QRect(304, 6, 495, 20), "full path to layout file");
@@ -164,11 +164,6 @@ void buildDisplay(int aTab, QWidget *aPage, LayoutScreen &aScreen)
 }
 
 } // namespace
-
-QWidget *createSaveStatusIndicator(QWidget *aParent)
-{
-    return new QWidget(aParent);
-}
 
 LayoutTabWidgets buildLayoutTab(int aTab, LayoutScreen &aScreen, QWidget *aParent)
 {

@@ -22,7 +22,3 @@ constexpr int kLayoutTabCount = 8;
 // aScreen with the tab's display widgets. aScreen's counters start at their
 // defaults: no active toolbox button, filled appearance.
 LayoutTabWidgets buildLayoutTab(int aTab, LayoutScreen &aScreen, QWidget *aParent = nullptr);
-
-// The save-status lamp of a tab, made in this one place so that the real
-// indicator replaces the stand-in everywhere at once.
-QWidget *createSaveStatusIndicator(QWidget *aParent);
