@@ -15,7 +15,8 @@ class TrackPiece
 public:
     // Connection codes, in the order the lists are held.
     static constexpr int kConnectionCount = 8;
-    static const std::array<const char *, kConnectionCount> kConnectionCodes; // "0a", "0b", "2a", ...
+    static const std::array<const char *, kConnectionCount>
+        kConnectionCodes; // "0a", "0b", "2a", ...
 
     TrackPiece(const QString &aInventoryPartNumber, const QString &aPartNumber,
                const QString &aType, const QString &aDirection, double aLength, double aWidth,
@@ -57,5 +58,17 @@ public:
     double mLane2Length = 0;
 
 private:
+    // Outline rules by kind of piece; each leaves the initial points when the
+    // direction is not one of its own.
     void computeOutline();
+    void outlineCurve();
+    void outlineApron();
+    void outlineTransition();
+    void outlineFence();
+    void setCorners(const QPointF &aUpperLeft, const QPointF &aLowerLeft,
+                    const QPointF &aUpperRight, const QPointF &aLowerRight);
+    void setBandBelow();
+    void setBandAbove();
+    void setOuterRing(bool aRight);
+    void setInnerRing(bool aRight);
 };

@@ -18,10 +18,14 @@ class RevellTrack;
 class DiagramPathItem : public QGraphicsPathItem, public DiagramTypeBase
 {
 public:
-    enum { eType = QGraphicsItem::UserType + 17, eType4 = QGraphicsItem::UserType + 18 };
+    enum
+    {
+        eType = QGraphicsItem::UserType + 17,
+        eType4 = QGraphicsItem::UserType + 18
+    };
 
-    DiagramPathItem(LogFile *aBuildFile, LogFile *aDebugFile, DiagramType aType, int aIndex, int aLane,
-                    const QBrush &aLane1Brush, const QBrush &aLane2Brush,
+    DiagramPathItem(LogFile *aBuildFile, LogFile *aDebugFile, DiagramType aType, int aIndex,
+                    int aLane, const QBrush &aLane1Brush, const QBrush &aLane2Brush,
                     const QBrush &aLane3Brush, const QBrush &aLane4Brush, bool aLaneSwap,
                     const RevellTrack *aCatalog, QGraphicsItem *aParent = nullptr);
     ~DiagramPathItem() override;
@@ -42,4 +46,8 @@ public:
     double mLevel = 0.0;
     LogFile *mBuildFile = nullptr;
     LogFile *mDebugFile = nullptr;
+
+private:
+    // Index into mLanePen of the pen that lane aLane is drawn with.
+    static std::size_t penSlot(int aLane, bool aLaneSwap);
 };

@@ -1,0 +1,247 @@
+#include "DiagramScene.h"
+
+#include "app/LayoutScreen.h"
+#include "catalog/RevellTrack.h"
+#include "common/LogFile.h"
+#include "graphics/DiagramPathItem.h"
+#include "layout/Chaining.h"
+#include "layout/LayoutRecord.h"
+
+#include <QBrush>
+#include <QLineEdit>
+#include <QMetaType>
+
+namespace {
+
+void writeLineEdit(QLineEdit *aEdit, const QString &aText)
+{
+    if (aEdit)
+        aEdit->setText(aText);
+}
+
+} // namespace
+
+DiagramScene::DiagramScene(QMenu *aItemMenu, const RevellTrack *aCatalog, LayoutRecord *aRecordA,
+                           LayoutRecord *aRecordB, LayoutScreen *aLayoutScreen, LogFile *aBuildFile,
+                           LogFile *aDebugFile, QObject *aParent)
+    : QGraphicsScene(aParent), mItemMenu(aItemMenu), mCatalog(aCatalog),
+      mLayoutScreen(aLayoutScreen), mRecord(aRecordA), mSavedRecord(aRecordA),
+      mSecondRecord(aRecordB), mBuildFile(aBuildFile), mDebugFile(aDebugFile)
+{
+    if (mDebugFile)
+        mDebugFile->writeFlush("DiagramScene constructor\n");
+
+    // The signals carry these types by their written names; the names must be
+    // known for queued connections and signal spies.
+    qRegisterMetaType<DiagramItem *>("DiagramItem*");
+    qRegisterMetaType<DiagramItem::DiagramType>("DiagramItem::DiagramType");
+    qRegisterMetaType<DiagramScene::Mode>("DiagramScene::Mode");
+
+    mPressTimer.setSingleShot(true);
+    mPressTimer.setInterval(200);
+    connect(&mPressTimer, &QTimer::timeout, this, &DiagramScene::MousePressDelayed);
+
+    initDiagramTypeList(mDiagramTypeList);
+    for (int type = 0; type < DiagramItem::R9999; ++type)
+        mCatalogIndex[type] = mCatalog->findIndex(mDiagramTypeList.at(type));
+
+    if (mDebugFile)
+        mDebugFile->writeFlush("DiagramScene constructor end\n");
+}
+
+void DiagramScene::MousePressDelayed()
+{
+    // The click actions by mode come with the mouse handling; until then a
+    // delayed click does nothing.
+}
+
+DiagramItem *DiagramScene::appendTrackPiece(bool aAdd, int aItemType, QPointF aPos, double aElev,
+                                            bool aLanes34)
+{
+    LayoutRecord &record = *mRecord;
+    if (mBuildFile)
+        mBuildFile->write("appendTrackPiece(): aAdd %d   aItemType %d   (%.2lf  %.2lf)  elev %.2lf"
+                          "   lanes34 %d\n",
+                          aAdd, aItemType, aPos.x(), aPos.y(), aElev, aLanes34);
+    writeChainState();
+
+    // A replay needs an entry to rewrite; without one the piece is appended,
+    // so that mNextIndex never runs past the list.
+    const bool replay =
+        !aAdd && record.mNextIndex >= 0 && record.mNextIndex < record.mPieces.size();
+    const int dbIndex =
+        (aItemType >= 0 && aItemType < DiagramItem::R9999) ? mCatalogIndex[aItemType] : -1;
+    if (dbIndex < 0 || (replay && (record.mPieces.at(record.mNextIndex).mItemType < 0 ||
+                                   record.mPieces.at(record.mNextIndex).mDbIndex < 0)))
+        return passUnknownPiece(replay, aPos, aElev);
+
+    mItemType = static_cast<DiagramItem::DiagramType>(aItemType);
+
+    auto *item = new DiagramItem(mBuildFile, mDebugFile, mItemType, mItemMenu, mCatalog,
+                                 record.mNextIndex, aLanes34, QString());
+    mScale = item->mScale;
+    item->mLaneSwap = record.mLaneSwap;
+    // The item's own tip is its part number; the elevation follows it.
+    const QString partTip = item->toolTip();
+    item->setToolTip(partTip.left(partTip.indexOf(QLatin1Char(' '))) + QLatin1String(" elev ") +
+                     QString::number(aElev, 'f', 2));
+
+    if (record.mFirst) {
+        item->setBrush(QBrush(mFilled ? mFirstPieceFill : mFirstPieceHollow));
+        record.mFirstPt = aPos;
+    } else {
+        item->setBrush(QBrush(mFilled ? mPieceFill : mPieceHollow));
+    }
+    const double oldAngle = record.mForwardAngle;
+    item->setRotation(oldAngle);
+    item->setZValue(aElev);
+    item->mLevel = aElev;
+
+    // mForward is never cleared: every piece extends the chain at its end.
+    QPointF start = record.mForwardPt;
+    if (record.mFirst) {
+        record.mForwardPt = aPos;
+        start = aPos;
+        record.mFirst = false;
+    }
+    // Placed before it joins the scene: moving an item inside the scene makes
+    // the scene measure its stroked outline at once.
+    item->setPos(start);
+    addItem(item);
+
+    const TrackPiece &piece = mCatalog->piece(dbIndex);
+    PlacedPiece entry(piece.mPartNumber, dbIndex, item->mDiagramType, start, oldAngle, 0.0);
+    entry.mLevel = aElev;
+    record.mForwardPt = Chaining::forwardPoint(record.mForwardPt, oldAngle, piece.mLowerLeft,
+                                               piece.mLowerRight, item->mScale);
+    record.mForwardAngle = Chaining::normalisedAngle(
+        oldAngle + Chaining::turnAngle(piece.mCurveDeg, piece.mDirection));
+    showForward();
+    entry.mNextPt = record.mForwardPt;
+    entry.mNextAngle = record.mForwardAngle;
+
+    if (replay) {
+        PlacedPiece &kept = record.mPieces[record.mNextIndex];
+        kept.mLevel = aElev;
+        kept.mOrigin = start;
+        kept.mAngle = oldAngle;
+        kept.mNextPt = entry.mNextPt;
+        kept.mNextAngle = entry.mNextAngle;
+    } else {
+        record.mPieces.append(entry);
+    }
+
+    const int firstLane = aLanes34 ? 3 : 1;
+    for (int lane = firstLane; lane < firstLane + 2; ++lane) {
+        auto *line =
+            new DiagramPathItem(mBuildFile, mDebugFile, mItemType, record.mNextIndex, lane,
+                                record.mLaneBrush[0], record.mLaneBrush[1], record.mLaneBrush[2],
+                                record.mLaneBrush[3], item->mLaneSwap, mCatalog);
+        line->setRotation(oldAngle);
+        line->setZValue(aElev);
+        line->mLevel = aElev;
+        line->setPos(item->pos());
+        addItem(line);
+    }
+
+    // Only the lane-change piece carries its lanes across to each other.
+    const bool parityIn = record.mLaneSwap;
+    const bool parityOut = piece.mLaneSwap ? !parityIn : parityIn;
+    record.mLaneSwap = parityOut;
+    PlacedPiece &written = record.mPieces[record.mNextIndex];
+    written.mLaneSwapIn = parityIn;
+    written.mLaneSwapOut = parityOut;
+
+    record.mNextIndex += 1;
+    showNextIndex();
+
+    if (mBuildFile)
+        mBuildFile->write(replay ? "replace piece   index %d  list size %d\n"
+                                 : "new piece   index %d  list size %d\n",
+                          record.mNextIndex, record.mPieces.size());
+    writeChainState();
+
+    emit itemAppended(item);
+    return item;
+}
+
+// An entry the catalog cannot lay keeps its place in the list but takes no
+// room in the drawing: its start and end are the previous end of the chain.
+DiagramItem *DiagramScene::passUnknownPiece(bool aReplay, QPointF aPos, double aElev)
+{
+    LayoutRecord &record = *mRecord;
+    if (!aReplay) {
+        if (mBuildFile)
+            mBuildFile->write("   unknown piece not laid\n");
+        return nullptr;
+    }
+
+    // The first drawn piece still becomes the first piece of the chain.
+    if (record.mFirst)
+        record.mForwardPt = aPos;
+    PlacedPiece &entry = record.mPieces[record.mNextIndex];
+    entry.mLevel = aElev;
+    entry.mOrigin = record.mForwardPt;
+    entry.mAngle = record.mForwardAngle;
+    entry.mNextPt = record.mForwardPt;
+    entry.mNextAngle = record.mForwardAngle;
+    entry.mLaneSwapIn = record.mLaneSwap;
+    entry.mLaneSwapOut = record.mLaneSwap;
+
+    record.mNextIndex += 1;
+    showNextIndex();
+
+    if (mBuildFile) {
+        mBuildFile->write("   unknown piece <%s> not drawn\n", LATIN1(entry.mPartNumber));
+        mBuildFile->write("replace piece   index %d  list size %d\n", record.mNextIndex,
+                          record.mPieces.size());
+    }
+    writeChainState();
+    return nullptr;
+}
+
+bool DiagramScene::appendFourLanePiece(int aFourLaneType, QPointF aPos)
+{
+    const Chaining::FourLanePlacement placement = Chaining::fourLanePlacement(aFourLaneType);
+    if (placement.isEmpty())
+        return false;
+
+    mSavedRecord = mRecord;
+    for (DiagramItem::DiagramType type : placement.mRecordA)
+        appendTrackPiece(true, type, aPos, mElev, false);
+    mRecord = mSecondRecord;
+    // Record B runs one two-lane track width to the upper (left) side.
+    const QPointF secondPos(aPos.x(), aPos.y() - mCatalog->width * mScale);
+    for (DiagramItem::DiagramType type : placement.mRecordB)
+        appendTrackPiece(true, type, secondPos, mElev, true);
+    mRecord = mSavedRecord;
+    return true;
+}
+
+void DiagramScene::writeChainState() const
+{
+    if (!mBuildFile)
+        return;
+    mBuildFile->write("   mForwardPt %.2lf %.2lf\n", mRecord->mForwardPt.x(),
+                      mRecord->mForwardPt.y());
+    mBuildFile->write("   mForwardAngle %.2lf\n", mRecord->mForwardAngle);
+    mBuildFile->write("   mNextIndex %d\n", mRecord->mNextIndex);
+}
+
+void DiagramScene::showForward() const
+{
+    if (!mLayoutScreen)
+        return;
+    writeLineEdit(mLayoutScreen->mCurrentPosXLineEdit,
+                  QString::asprintf("%.2lf", mRecord->mForwardPt.x()));
+    writeLineEdit(mLayoutScreen->mCurrentPosYLineEdit,
+                  QString::asprintf("%.2lf", mRecord->mForwardPt.y()));
+    writeLineEdit(mLayoutScreen->mCurrentAngLineEdit,
+                  QString::number(Chaining::displayedAngle(mRecord->mForwardAngle)));
+}
+
+void DiagramScene::showNextIndex() const
+{
+    if (mLayoutScreen)
+        writeLineEdit(mLayoutScreen->mCurrentIndexLineEdit, QString::number(mRecord->mNextIndex));
+}

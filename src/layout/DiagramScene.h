@@ -1,0 +1,117 @@
+#pragma once
+
+#include "graphics/DiagramItem.h"
+
+#include <QColor>
+#include <QGraphicsScene>
+#include <QPointF>
+#include <QStringList>
+#include <QTimer>
+
+#include <array>
+
+class LogFile;
+class QMenu;
+class RevellTrack;
+struct LayoutRecord;
+struct LayoutScreen;
+
+// The drawing of one layout tab. It lays catalog pieces end to end on the
+// current record's chain and keeps the chain's end point, angle and lane
+// parity in that record; the graphic items are disposable views of the
+// record, re-created whenever the chain is replayed. The main window, the
+// editing commands and the mouse handling work on its members directly.
+class DiagramScene : public QGraphicsScene
+{
+    Q_OBJECT
+public:
+    // What a click does. 2 is not used; Edit is entered by the scene itself.
+    enum Mode
+    {
+        Append = 0,
+        Move = 1,
+        Edit = 3,
+        Attach = 4,
+        Append4 = 5
+    };
+    Q_ENUM(Mode)
+
+    DiagramScene(QMenu *aItemMenu, const RevellTrack *aCatalog, LayoutRecord *aRecordA,
+                 LayoutRecord *aRecordB, LayoutScreen *aLayoutScreen, LogFile *aBuildFile,
+                 LogFile *aDebugFile, QObject *aParent = nullptr);
+
+    // Lays the catalog piece of aItemType at the current record's end and
+    // advances the end. aAdd appends an entry; otherwise the entry at the
+    // record's mNextIndex is rewritten in place, keeping its part number,
+    // catalog index, item type and attachments (the replay of a rebuild).
+    // aPos matters only for the first piece; aLanes34 marks lanes 3 and 4.
+    // A type that names no catalog piece, or a replayed entry whose item type
+    // or catalog index is -1, is not drawn: the chain continues from the
+    // previous end. Returns the piece item, or null when nothing was drawn.
+    DiagramItem *appendTrackPiece(bool aAdd, int aItemType, QPointF aPos, double aElev,
+                                  bool aLanes34);
+
+    // Lays a four-lane selection: its record-A pieces at aPos on the current
+    // record, then its record-B pieces on the second record, whose first piece
+    // goes one track width to the upper side of aPos. False, with nothing
+    // laid, when aFourLaneType is not a four-lane pair.
+    bool appendFourLanePiece(int aFourLaneType, QPointF aPos);
+
+    void setRecord(LayoutRecord *aRecord) { mRecord = aRecord; }
+    void setFilled(bool aFilled) { mFilled = aFilled; }
+    void setShiftKey(bool aShiftKey) { mShiftKey = aShiftKey; }
+
+public slots:
+    void setMode(DiagramScene::Mode aMode) { mMode = aMode; }
+    void setItemType(DiagramItem::DiagramType aType) { mItemType = aType; }
+    void setTrackIndex(int aIndex) { mTrackIndex = aIndex; }
+    // The delayed action of a left click, run when no double click came
+    // within the timer's interval.
+    void MousePressDelayed();
+
+signals:
+    void itemAppended(DiagramItem *item);
+    void itemInserted(DiagramItem *item, DiagramItem::DiagramType aType);
+    void itemSelected(DiagramItem *item);
+    void itemReplaced(DiagramItem *item);
+    void itemAttached(DiagramItem *item);
+    void itemMoved(DiagramItem *item);
+
+public:
+    DiagramItem::DiagramType mItemType = DiagramItem::R3600;
+    QMenu *mItemMenu = nullptr;
+    Mode mMode = Move;
+    bool mDragged = false;
+    const double mElev = 0.25; // elevation of every piece placed by a click
+    QColor mPieceFill{192, 192, 192, 220};
+    QColor mFirstPieceFill{64, 64, 64, 220};
+    QColor mPieceHollow{250, 250, 250, 220};
+    QColor mFirstPieceHollow{192, 192, 192, 220};
+    QColor mDarkFill{64, 64, 64, 220};     // gray fences
+    QColor mWhiteFill{250, 250, 250, 220}; // white fences
+    QColor mOrangeFill{245, 103, 47, 220}; // orange fences
+    QTimer mPressTimer;
+    bool mFilled = true;
+    bool mShiftKey = false;
+    const RevellTrack *mCatalog = nullptr;
+    LayoutScreen *mLayoutScreen = nullptr;
+    LayoutRecord *mRecord = nullptr;
+    LayoutRecord *mSavedRecord = nullptr;
+    LayoutRecord *mSecondRecord = nullptr;
+    int mTrackIndex = 0;
+    QPointF mPressPos;
+    LogFile *mBuildFile = nullptr;
+    LogFile *mDebugFile = nullptr;
+    double mScale = 1.0;
+    QStringList mDiagramTypeList;
+
+private:
+    DiagramItem *passUnknownPiece(bool aReplay, QPointF aPos, double aElev);
+    void writeChainState() const;
+    void showForward() const;
+    void showNextIndex() const;
+
+    // Catalog index of each diagram type's part number, -1 for the types
+    // that name no catalog piece (undirected kinds, selections, pairs).
+    std::array<int, DiagramItem::R9999> mCatalogIndex;
+};

@@ -1,0 +1,786 @@
+#include "catalog/RevellTrack.h"
+#include "common/LogFile.h"
+#include "graphics/DiagramItem.h"
+#include "graphics/DiagramPathItem.h"
+#include "graphics/PieceShapes.h"
+#include "support/TestRuntime.h"
+
+#include <QGraphicsScene>
+#include <QGraphicsSceneContextMenuEvent>
+#include <QMenu>
+#include <QTimer>
+#include <QtMath>
+#include <QtTest>
+
+#include <cmath>
+#include <fcntl.h>
+#include <memory>
+#include <unistd.h>
+
+// One arc of an expected outline, in millimetres and in the toolkit's arc
+// convention (degrees, 0 along +x, positive sweep counter-clockwise on screen).
+struct ExpectedArc
+{
+    QPointF centre;
+    double radius;
+    double start;
+    double sweep;
+};
+using ExpectedArcs = QVector<ExpectedArc>;
+Q_DECLARE_METATYPE(ExpectedArcs)
+Q_DECLARE_METATYPE(DiagramTypeBase::DiagramType)
+
+namespace {
+
+using D = DiagramTypeBase;
+constexpr double kScale = 5.0 / 24.0;
+// Arcs are flattened from Bezier curves: allow a quarter millimetre.
+constexpr double kTolMm = 0.25;
+
+// Centres of the curved pieces' arcs: r - W below the lower edge for right
+// curves, r above it for left curves.
+const QPointF c14R(0, 355.6 - 178);
+const QPointF c14L(0, -355.6);
+const QPointF c21R(0, 533.4 - 178);
+const QPointF c21L(0, -533.4);
+
+QPointF at(const QPointF &aCentre, double aRadius, double aDeg)
+{
+    const double a = qDegreesToRadians(aDeg);
+    return aCentre + QPointF(aRadius * std::cos(a), -aRadius * std::sin(a));
+}
+
+bool near(const QPointF &a, const QPointF &b, double aTol = kTolMm)
+{
+    return QLineF(a, b).length() <= aTol;
+}
+
+QString text(const QPointF &p)
+{
+    return QStringLiteral("(%1, %2)").arg(p.x(), 0, 'f', 2).arg(p.y(), 0, 'f', 2);
+}
+
+// Offset in degrees of aMm from the arc's start, when aMm lies on the arc.
+bool onArc(const ExpectedArc &aArc, const QPointF &aMm, double *aOffset)
+{
+    if (std::abs(QLineF(aArc.centre, aMm).length() - aArc.radius) > kTolMm)
+        return false;
+    const QPointF d = aMm - aArc.centre;
+    double offset = qRadiansToDegrees(std::atan2(-d.y(), d.x())) - aArc.start;
+    while (offset > 180)
+        offset -= 360;
+    while (offset <= -180)
+        offset += 360;
+    if (offset < std::min(0.0, aArc.sweep) - 0.1 || offset > std::max(0.0, aArc.sweep) + 0.1)
+        return false;
+    *aOffset = offset;
+    return true;
+}
+
+// Empty when the scaled outline consists of the named corners and of points on
+// the named arcs only, every arc is covered from its start to its end and every
+// corner is present; otherwise what is wrong.
+QString checkOutline(const QPolygonF &aPolygon, const ExpectedArcs &aArcs,
+                     const QPolygonF &aCorners)
+{
+    if (aPolygon.size() < 6 || !aPolygon.isClosed())
+        return QStringLiteral("not a closed arc outline (%1 points)").arg(aPolygon.size());
+    QVector<double> lo(aArcs.size(), 1e9), hi(aArcs.size(), -1e9);
+    QVector<int> hits(aArcs.size(), 0);
+    for (const QPointF &point : aPolygon) {
+        const QPointF mm = point / kScale;
+        bool known = std::any_of(aCorners.begin(), aCorners.end(),
+                                 [&](const QPointF &c) { return near(c, mm); });
+        for (int i = 0; i < aArcs.size(); ++i) {
+            double offset = 0;
+            if (onArc(aArcs[i], mm, &offset)) {
+                known = true;
+                ++hits[i];
+                lo[i] = std::min(lo[i], offset);
+                hi[i] = std::max(hi[i], offset);
+            }
+        }
+        if (!known)
+            return QStringLiteral("stray point ") + text(mm);
+    }
+    for (int i = 0; i < aArcs.size(); ++i) {
+        const ExpectedArc &arc = aArcs[i];
+        if (hits[i] < 3 || std::abs(lo[i] - std::min(0.0, arc.sweep)) > 0.1 ||
+            std::abs(hi[i] - std::max(0.0, arc.sweep)) > 0.1)
+            return QStringLiteral("arc %1 around %2 radius %3 not traced (%4 points, %5..%6)")
+                .arg(i)
+                .arg(text(arc.centre))
+                .arg(arc.radius)
+                .arg(hits[i])
+                .arg(lo[i])
+                .arg(hi[i]);
+    }
+    // The corners are visited in the order the rule names them.
+    int previous = -1;
+    for (const QPointF &corner : aCorners) {
+        const auto found = std::find_if(aPolygon.begin(), aPolygon.end(),
+                                        [&](const QPointF &p) { return near(p / kScale, corner); });
+        if (found == aPolygon.end())
+            return QStringLiteral("corner missing ") + text(corner);
+        const int index = int(found - aPolygon.begin());
+        if (index < previous)
+            return QStringLiteral("corner out of order ") + text(corner);
+        previous = index;
+    }
+    return QString();
+}
+
+QPolygonF mm(std::initializer_list<QPointF> aPoints)
+{
+    return QPolygonF(QVector<QPointF>(aPoints));
+}
+
+QPolygonF scaled(const QPolygonF &aMm)
+{
+    QPolygonF result;
+    for (const QPointF &p : aMm)
+        result << p * kScale;
+    return result;
+}
+
+QVector<QPointF> pathPoints(const QPainterPath &aPath)
+{
+    QVector<QPointF> points;
+    for (int i = 0; i < aPath.elementCount(); ++i)
+        points << QPointF(aPath.elementAt(i)) / kScale;
+    return points;
+}
+
+// Sends stdout to a file for as long as it lives.
+class StdoutCapture
+{
+public:
+    explicit StdoutCapture(const QString &aPath)
+    {
+        std::fflush(stdout);
+        mSaved = ::dup(1);
+        const int fd =
+            ::open(QFile::encodeName(aPath).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        ::dup2(fd, 1);
+        ::close(fd);
+    }
+    ~StdoutCapture() { restore(); }
+    void restore()
+    {
+        if (mSaved < 0)
+            return;
+        std::fflush(stdout);
+        ::dup2(mSaved, 1);
+        ::close(mSaved);
+        mSaved = -1;
+    }
+
+private:
+    int mSaved = -1;
+};
+
+} // namespace
+
+class ItemsTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TestRuntime> mRuntime;
+    std::unique_ptr<RevellTrack> mCatalog;
+
+    // A catalog in which aPartNumber has no entry.
+    std::unique_ptr<RevellTrack> catalogWithout(const QString &aPartNumber)
+    {
+        auto catalog = std::make_unique<RevellTrack>();
+        catalog->mTrackDB[catalog->findIndex(aPartNumber)].mPartNumber = QStringLiteral("gone");
+        return catalog;
+    }
+
+    std::unique_ptr<DiagramItem> item(D::DiagramType aType, const QString &aDirection = QString(),
+                                      bool aLanes34 = false, LogFile *aDebug = nullptr,
+                                      QMenu *aMenu = nullptr)
+    {
+        return std::make_unique<DiagramItem>(nullptr, aDebug, aType, aMenu, mCatalog.get(), 3,
+                                             aLanes34, aDirection);
+    }
+
+    std::unique_ptr<DiagramPathItem> laneItem(D::DiagramType aType, int aLane, bool aParity = false,
+                                              LogFile *aDebug = nullptr,
+                                              const RevellTrack *aCatalog = nullptr)
+    {
+        return std::make_unique<DiagramPathItem>(
+            nullptr, aDebug, aType, 5, aLane, QBrush(Qt::red), QBrush(Qt::green), QBrush(Qt::blue),
+            QBrush(Qt::yellow), aParity, aCatalog ? aCatalog : mCatalog.get());
+    }
+
+private slots:
+    void initTestCase()
+    {
+        mRuntime = std::make_unique<TestRuntime>();
+        QVERIFY(mRuntime->isValid());
+        mCatalog = std::make_unique<RevellTrack>();
+    }
+
+    void cleanupTestCase()
+    {
+        mCatalog.reset();
+        mRuntime.reset();
+    }
+
+    // ---- outlines ---------------------------------------------------------
+
+    void polygonRulesGiveTheNamedCornersInOrder_data()
+    {
+        QTest::addColumn<D::DiagramType>("type");
+        QTest::addColumn<QPolygonF>("expected");
+        const QPolygonF straight = mm({{0, 0}, {0, -178}, {308, -178}, {308, 0}, {0, 0}});
+        QTest::newRow("R3600 rectangle") << D::R3600 << straight;
+        QTest::newRow("R3608 chicane is a plain rectangle") << D::R3608 << straight;
+        QTest::newRow("R3620dc third straight")
+            << D::R3620dc << mm({{0, 0}, {0, -178}, {308 / 3.0, -178}, {308 / 3.0, 0}, {0, 0}});
+        QTest::newRow("R3602_L tab on the upper side") << D::R3602_L
+                                                       << mm({{0, 0},
+                                                              {0, -178},
+                                                              {110, -178},
+                                                              {110, -228},
+                                                              {198, -228},
+                                                              {198, -178},
+                                                              {308, -178},
+                                                              {308, 0},
+                                                              {0, 0}});
+        QTest::newRow("R3602_R tab on the lower side") << D::R3602_R
+                                                       << mm({{0, 0},
+                                                              {0, -178},
+                                                              {308, -178},
+                                                              {308, 0},
+                                                              {198, 0},
+                                                              {198, 50},
+                                                              {110, 50},
+                                                              {110, 0},
+                                                              {0, 0}});
+        QTest::newRow("R3627_L dials on the upper side") << D::R3627_L
+                                                         << mm({{0, 0},
+                                                                {0, -178},
+                                                                {70, -178},
+                                                                {70, -278},
+                                                                {238, -278},
+                                                                {238, -178},
+                                                                {308, -178},
+                                                                {308, 0},
+                                                                {0, 0}});
+        QTest::newRow("R3627_R dials on the lower side") << D::R3627_R
+                                                         << mm({{0, 0},
+                                                                {0, -178},
+                                                                {308, -178},
+                                                                {308, 0},
+                                                                {238, 0},
+                                                                {238, 100},
+                                                                {70, 100},
+                                                                {70, 0},
+                                                                {0, 0}});
+        const QPolygonF widening =
+            mm({{0, 38.1}, {0, -216.1}, {308, -229.1}, {308, 51.1}, {0, 38.1}});
+        const QPolygonF narrowing =
+            mm({{0, 51.1}, {0, -229.1}, {308, -216.1}, {308, 38.1}, {0, 51.1}});
+        QTest::newRow("F8519R_L widens") << D::F8519R_L << widening;
+        QTest::newRow("F8514L_R widens") << D::F8514L_R << widening;
+        QTest::newRow("F8519R_R narrows") << D::F8519R_R << narrowing;
+        QTest::newRow("F8514L_L narrows") << D::F8514L_L << narrowing;
+        QTest::newRow("R3614_U apron above")
+            << D::R3614_U << mm({{0, -178}, {0, -216.1}, {308, -216.1}, {308, -178}, {0, -178}});
+        QTest::newRow("R3614_L apron below")
+            << D::R3614_L << mm({{0, 38.1}, {0, 0}, {308, 0}, {308, 38.1}, {0, 38.1}});
+        QTest::newRow("R3603R_FU tapered corner apron")
+            << D::R3603R_FU << mm({{0, -178}, {0, -216.1}, {76.5, -216.1}, {102, -178}, {0, -178}});
+        QTest::newRow("R3628o_Lbe banked transition fence")
+            << D::R3628o_Lbe << mm({{0, 57.15}, {0, 38.1}, {308, 44.1}, {308, 63.15}, {0, 57.15}});
+    }
+
+    void polygonRulesGiveTheNamedCornersInOrder()
+    {
+        QFETCH(D::DiagramType, type);
+        QFETCH(QPolygonF, expected);
+        const PieceOutline outline = pieceOutline(type, mCatalog.get(), QString());
+        QVERIFY(!outline.mNotFound);
+        QCOMPARE(outline.mPolygon.size(), expected.size());
+        QVERIFY(outline.mPolygon.isClosed());
+        const QPolygonF want = scaled(expected);
+        for (int i = 0; i < want.size(); ++i)
+            QVERIFY2(near(outline.mPolygon[i], want[i], 1e-6),
+                     qPrintable(QStringLiteral("point %1: %2 instead of %3")
+                                    .arg(i)
+                                    .arg(text(outline.mPolygon[i] / kScale))
+                                    .arg(text(expected[i]))));
+    }
+
+    void arcRulesRunOnTheRightCirclesAroundTheRightCentres_data()
+    {
+        QTest::addColumn<D::DiagramType>("type");
+        QTest::addColumn<ExpectedArcs>("arcs");
+        QTest::addColumn<QPolygonF>("corners");
+        const QPolygonF track = mm({{0, 0}, {0, -178}});
+        QTest::newRow("R3601_R curve right")
+            << D::R3601_R << ExpectedArcs{{c14R, 355.6, 90, -60}, {c14R, 177.6, 30, 60}} << track;
+        QTest::newRow("R3621_R half curve right")
+            << D::R3621_R << ExpectedArcs{{c14R, 355.6, 90, -30}, {c14R, 177.6, 60, 30}} << track;
+        QTest::newRow("R3610_R wide curve right")
+            << D::R3610_R << ExpectedArcs{{c21R, 533.4, 90, -30}, {c21R, 355.4, 60, 30}} << track;
+        QTest::newRow("R3601_L curve left")
+            << D::R3601_L << ExpectedArcs{{c14L, 177.6, -90, 60}, {c14L, 355.6, -30, -60}} << track;
+        QTest::newRow("R3621_L half curve left")
+            << D::R3621_L << ExpectedArcs{{c14L, 177.6, -90, 30}, {c14L, 355.6, -60, -30}} << track;
+        QTest::newRow("R3610_L wide curve left")
+            << D::R3610_L << ExpectedArcs{{c21L, 355.4, -90, 30}, {c21L, 533.4, -60, -30}} << track;
+        QTest::newRow("R3604_R terminal tab 50 mm out on the outer edge")
+            << D::R3604_R
+            << ExpectedArcs{{c14R, 355.6, 90, -22.5},
+                            {c14R, 355.6, 52.5, -22.5},
+                            {c14R, 177.6, 30, 60}}
+            << mm({{0, 0}, {0, -178}, at(c14R, 405.6, 67.5), at(c14R, 405.6, 52.5)});
+        QTest::newRow("R3604_L terminal tab 50 mm out on the outer edge")
+            << D::R3604_L
+            << ExpectedArcs{{c14L, 177.6, -90, 60},
+                            {c14L, 355.6, -30, -22.5},
+                            {c14L, 355.6, -67.5, -22.5}}
+            << mm({{0, 0}, {0, -178}, at(c14L, 405.6, -52.5), at(c14L, 405.6, -67.5)});
+        QTest::newRow("R3612_R inner apron")
+            << D::R3612_R << ExpectedArcs{{c14R, 177.6, 90, -60}, {c14R, 139.5, 30, 60}}
+            << mm({{0, 38.1}, {0, 0}});
+        QTest::newRow("R3621i_R half inner apron")
+            << D::R3621i_R << ExpectedArcs{{c14R, 177.6, 90, -30}, {c14R, 139.5, 60, 30}}
+            << mm({{0, 38.1}, {0, 0}});
+        QTest::newRow("R3612_L inner apron")
+            << D::R3612_L << ExpectedArcs{{c14L, 139.5, -90, 60}, {c14L, 177.6, -30, -60}}
+            << mm({{0, -178}, {0, -216.1}});
+        QTest::newRow("R3613_L wide inner apron")
+            << D::R3613_L << ExpectedArcs{{c21L, 317.3, -90, 30}, {c21L, 355.4, -60, -30}}
+            << mm({{0, -178}, {0, -216.1}});
+        QTest::newRow("R3605_R outer apron")
+            << D::R3605_R << ExpectedArcs{{c14R, 393.7, 90, -60}, {c14R, 355.6, 30, 60}}
+            << mm({{0, -178}, {0, -216.1}});
+        QTest::newRow("R3605_L outer apron")
+            << D::R3605_L << ExpectedArcs{{c14L, 355.6, -90, 60}, {c14L, 393.7, -30, -60}}
+            << mm({{0, 38.1}, {0, 0}});
+        QTest::newRow("R3618w_R fence")
+            << D::R3618w_R << ExpectedArcs{{c21R, 552.45, 90, -30}, {c21R, 533.4, 60, 30}}
+            << mm({{0, -178}, {0, -197.05}});
+        QTest::newRow("R3617g_L fence")
+            << D::R3617g_L << ExpectedArcs{{c14L, 355.6, -90, 60}, {c14L, 374.65, -30, -60}}
+            << mm({{0, 19.05}, {0, 0}});
+        QTest::newRow("R3628o_Rb banked fence")
+            << D::R3628o_Rb << ExpectedArcs{{c21R, 596.55, 90, -30}, {c21R, 577.5, 60, 30}}
+            << mm({{0, -222.1}, {0, -241.15}});
+        QTest::newRow("R3615R_R wedge closing along a right curve")
+            << D::R3615R_R << ExpectedArcs{{c14R, 177.6, 90, -60}}
+            << mm({{0, 38.1}, {0, 0}, at(c14R, 177.6, 30)});
+        QTest::newRow("R3616R_R wedge closing along a wide right curve")
+            << D::R3616R_R << ExpectedArcs{{c21R, 355.4, 90, -30}}
+            << mm({{0, 38.1}, {0, 0}, at(c21R, 355.4, 60)});
+        QTest::newRow("R3615R_L wedge opening along a left curve")
+            << D::R3615R_L << ExpectedArcs{{c14L, 177.6, -30, -60}}
+            << mm({{0, -178}, at(c14L, 139.5, -30), at(c14L, 177.6, -30)});
+        QTest::newRow("R3615L_R wedge opening along a right curve")
+            << D::R3615L_R << ExpectedArcs{{c14R, 177.6, 90, -60}}
+            << mm({{0, 38.1}, {0, 0}, at(c14R, 139.5, 30)});
+        QTest::newRow("R3616L_L wedge closing along a wide left curve")
+            << D::R3616L_L << ExpectedArcs{{c21L, 355.4, -60, -30}}
+            << mm({{0, -178}, {0, -216.1}, at(c21L, 355.4, -60)});
+        QTest::newRow("F8517_R banked curve 51.1 wider")
+            << D::F8517_R << ExpectedArcs{{c21R, 584.5, 90, -30}, {c21R, 304.3, 60, 30}}
+            << mm({{0, 51.1}, {0, -229.1}, at(c21R, 355.4, 60) + QPointF(0, 51.1)});
+        QTest::newRow("F8517_L banked curve 51.1 wider")
+            << D::F8517_L << ExpectedArcs{{c21L, 304.3, -90, 30}, {c21L, 584.5, -60, -30}}
+            << mm({{0, 51.1}, {0, -229.1}, at(c21L, 533.4, -60)});
+    }
+
+    void arcRulesRunOnTheRightCirclesAroundTheRightCentres()
+    {
+        QFETCH(D::DiagramType, type);
+        QFETCH(ExpectedArcs, arcs);
+        QFETCH(QPolygonF, corners);
+        const PieceOutline outline = pieceOutline(type, mCatalog.get(), QString());
+        QCOMPARE(outline.mPartNumber, getPartNumber(type));
+        QCOMPARE(outline.mDbIndex, mCatalog->findIndex(outline.mPartNumber));
+        const QString fault = checkOutline(outline.mPolygon, arcs, corners);
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
+    }
+
+    void curvedTerminalTabStandsFiftyMillimetresOutForFifteenDegrees()
+    {
+        for (const D::DiagramType type : {D::R3604_R, D::R3604_L}) {
+            const bool right = type == D::R3604_R;
+            const QPointF centre = right ? c14R : c14L;
+            const QPolygonF polygon = pieceOutline(type, mCatalog.get(), QString()).mPolygon;
+            QVector<double> tab;
+            for (const QPointF &p : polygon) {
+                const QPointF d = p / kScale - centre;
+                if (std::abs(QLineF(QPointF(), d).length() - 405.6) < kTolMm)
+                    tab << qRadiansToDegrees(std::atan2(-d.y(), d.x()));
+            }
+            QCOMPARE(tab.size(), 2);
+            // 22.5 to 37.5 degrees into a 60 degree curve either way: centred on its middle.
+            QVERIFY(std::abs(std::abs(tab[0] - tab[1]) - 15.0) < 1e-6);
+            QVERIFY(std::abs((tab[0] + tab[1]) / 2 - (right ? 60.0 : -60.0)) < 1e-6);
+        }
+    }
+
+    void placeholderRectangleForKindsWithoutAShape_data()
+    {
+        QTest::addColumn<D::DiagramType>("type");
+        QTest::newRow("R3628os") << D::R3628os;
+        QTest::newRow("R3625_L") << D::R3625_L;
+        QTest::newRow("R3625_R") << D::R3625_R;
+        QTest::newRow("R3600R3600") << D::R3600R3600;
+        QTest::newRow("R3621R3610_L") << D::R3621R3610_L;
+    }
+
+    void placeholderRectangleForKindsWithoutAShape()
+    {
+        QFETCH(D::DiagramType, type);
+        auto piece = item(type, QStringLiteral("right"));
+        // Scene units, not scaled.
+        const QPolygonF expected = mm({{0, 0}, {0, -77}, {150, -77}, {150, 0}, {0, 0}});
+        QCOMPARE(piece->polygon(), expected);
+        QCOMPARE(piece->QGraphicsPolygonItem::polygon(), expected);
+        QCOMPARE(piece->mDiagramType, type);
+        QVERIFY(piece->mPartNumber.isEmpty());
+        QVERIFY(piece->toolTip().isEmpty());
+        QCOMPARE(piece->mDbIndex, 0);
+    }
+
+    void undirectedAttachmentTakesTheHostsSide_data()
+    {
+        QTest::addColumn<D::DiagramType>("type");
+        QTest::addColumn<QString>("direction");
+        QTest::addColumn<D::DiagramType>("drawn");
+        QTest::newRow("R3605 left") << D::R3605 << "left" << D::R3605_L;
+        QTest::newRow("R3605 right") << D::R3605 << "right" << D::R3605_R;
+        QTest::newRow("R3617g left") << D::R3617g << "left" << D::R3617g_L;
+        QTest::newRow("R3617g right") << D::R3617g << "right" << D::R3617g_R;
+        QTest::newRow("R3621i left") << D::R3621i << "left" << D::R3621i_L;
+        QTest::newRow("R3628ob right") << D::R3628ob << "right" << D::R3628o_Rb;
+    }
+
+    void undirectedAttachmentTakesTheHostsSide()
+    {
+        QFETCH(D::DiagramType, type);
+        QFETCH(QString, direction);
+        QFETCH(D::DiagramType, drawn);
+        auto piece = item(type, direction);
+        QCOMPARE(piece->mDiagramType, drawn);
+        QCOMPARE(piece->diagramType(), drawn);
+        QCOMPARE(piece->toolTip(), getPartNumber(drawn));
+        QCOMPARE(piece->mPartNumber, getPartNumber(drawn));
+        QCOMPARE(piece->mDbIndex, mCatalog->findIndex(getPartNumber(drawn)));
+        QCOMPARE(piece->polygon(), pieceOutline(drawn, mCatalog.get(), QString()).mPolygon);
+        QVERIFY(!piece->polygon().isEmpty());
+    }
+
+    void undirectedAttachmentWithoutASideDrawsNothing_data()
+    {
+        QTest::addColumn<QString>("direction");
+        QTest::newRow("empty") << QString();
+        QTest::newRow("capitalised") << QStringLiteral("Left");
+        QTest::newRow("straight host") << QStringLiteral("straight");
+    }
+
+    void undirectedAttachmentWithoutASideDrawsNothing()
+    {
+        QFETCH(QString, direction);
+        auto piece = item(D::R3605, direction);
+        QCOMPARE(piece->mDiagramType, D::R3605);
+        QVERIFY(piece->polygon().isEmpty());
+        QVERIFY(piece->QGraphicsPolygonItem::polygon().isEmpty());
+        QVERIFY(piece->mPartNumber.isEmpty());
+        QVERIFY(piece->toolTip().isEmpty());
+        QCOMPARE(piece->mDbIndex, 0);
+    }
+
+    // ---- the polygon item -------------------------------------------------
+
+    void itemTypeFollowsTheLanePairButNotTheShape()
+    {
+        auto first = item(D::R3601_R, QString(), false);
+        auto second = item(D::R3601_R, QString(), true);
+        QCOMPARE(first->type(), 65551);
+        QCOMPARE(second->type(), 65552);
+        QVERIFY(second->mLanes34);
+        QVERIFY(!first->polygon().isEmpty());
+        QCOMPARE(second->polygon(), first->polygon());
+        QCOMPARE(first->QGraphicsPolygonItem::polygon(), first->polygon());
+        QCOMPARE(first->toolTip(), QStringLiteral("R3601_R"));
+        QCOMPARE(first->mDbIndex, mCatalog->findIndex(QStringLiteral("R3601_R")));
+        QCOMPARE(first->mIndex, 3);
+        QCOMPARE(first->mScale, 5.0 / 24.0);
+        const QGraphicsItem::GraphicsItemFlags flags = first->flags();
+        QVERIFY(flags.testFlag(QGraphicsItem::ItemIsMovable));
+        QVERIFY(flags.testFlag(QGraphicsItem::ItemIsSelectable));
+        QVERIFY(flags.testFlag(QGraphicsItem::ItemSendsGeometryChanges));
+    }
+
+    void constructorAnnouncesItselfOnEveryGivenLog()
+    {
+        LogFile build, debug, closed;
+        QVERIFY(build.open("../logs/items-build.log"));
+        QVERIFY(debug.open("../logs/items-debug.log"));
+        {
+            DiagramItem piece(&build, &debug, D::R3600, nullptr, mCatalog.get(), 0, false,
+                              QString());
+            DiagramItem quiet(nullptr, &closed, D::R3600, nullptr, mCatalog.get(), 0, false,
+                              QString());
+            QCOMPARE(quiet.toolTip(), QStringLiteral("R3600"));
+        }
+        build.close();
+        debug.close();
+        const QByteArray line = "DiagramItem() constructor, eType = 65551, eType4 = 65552\n";
+        QCOMPARE(mRuntime->read("logs/items-build.log"), line);
+        QVERIFY(mRuntime->read("logs/items-debug.log").startsWith(line));
+    }
+
+    void missingCatalogEntryIsReportedOnStdoutAndDrawsNothing()
+    {
+        auto catalog = catalogWithout(QStringLiteral("R3605_L"));
+        const QString capture = mRuntime->path("logs/stdout.txt");
+        StdoutCapture redirect(capture);
+        DiagramItem piece(nullptr, nullptr, D::R3605, nullptr, catalog.get(), 0, false,
+                          QStringLiteral("left"));
+        DiagramItem found(nullptr, nullptr, D::R3600, nullptr, catalog.get(), 0, false, QString());
+        redirect.restore();
+        QCOMPARE(mRuntime->read("logs/stdout.txt"),
+                 QByteArray("DiagramItem::DiagramItem: index for <R3605_L> not found (28)\n"));
+        QVERIFY(piece.polygon().isEmpty());
+        QCOMPARE(piece.mDbIndex, 0);
+        QCOMPARE(piece.mDiagramType, D::R3605_L);
+        QVERIFY(!found.polygon().isEmpty());
+    }
+
+    void rightClickSelectsOnlyThisItemAndOpensTheItemMenu()
+    {
+        LogFile debug;
+        QVERIFY(debug.open("../logs/items-menu.log"));
+        QMenu menu;
+        menu.addAction(QStringLiteral("Delete"));
+        int shown = 0;
+        connect(&menu, &QMenu::aboutToShow, &menu, [&] {
+            ++shown;
+            QTimer::singleShot(0, &menu, &QMenu::close);
+        });
+        QGraphicsScene scene;
+        DiagramItem *other = item(D::R3600).release();
+        DiagramItem *target = item(D::R3620, QString(), false, &debug, &menu).release();
+        scene.addItem(other);
+        scene.addItem(target);
+        other->setSelected(true);
+
+        QGraphicsSceneContextMenuEvent event(QEvent::GraphicsSceneContextMenu);
+        event.setReason(QGraphicsSceneContextMenuEvent::Keyboard);
+        event.setScreenPos(QPoint(10, 10));
+        scene.sendEvent(target, &event);
+
+        QCOMPARE(shown, 1);
+        QVERIFY(!other->isSelected());
+        QVERIFY(target->isSelected());
+        debug.close();
+        QVERIFY(mRuntime->read("logs/items-menu.log").contains("contextMenuEvent() 1\n"));
+    }
+
+    void selectionChangesAreLoggedWithOldAndNewState()
+    {
+        LogFile debug;
+        QVERIFY(debug.open("../logs/items-select.log"));
+        QGraphicsScene scene;
+        DiagramItem *piece = item(D::R3600, QString(), false, &debug).release();
+        scene.addItem(piece);
+        debug.close();
+        QVERIFY(debug.open("../logs/items-select.log"));
+        piece->setSelected(true);
+        QVERIFY(piece->isSelected());
+        piece->setSelected(false);
+        QVERIFY(!piece->isSelected());
+        debug.close();
+        const QByteArray log = mRuntime->read("logs/items-select.log");
+        QVERIFY(log.startsWith("itemChange()\nitemChange() - ItemSelectedChange 0   val 1\n"));
+        QVERIFY(log.contains("itemChange()\nitemChange() - ItemSelectedChange 1   val 0\n"));
+        QCOMPARE(log.count("ItemSelectedChange"), 2);
+    }
+
+    // ---- lane paths -------------------------------------------------------
+
+    void laneLinesOfPolylinePieces_data()
+    {
+        QTest::addColumn<D::DiagramType>("type");
+        QTest::addColumn<int>("lane");
+        QTest::addColumn<QPolygonF>("expected");
+        QTest::newRow("R3600 lane 1") << D::R3600 << 1 << mm({{0, -44}, {308, -44}});
+        QTest::newRow("R3600 lane 2") << D::R3600 << 2 << mm({{0, -134}, {308, -134}});
+        QTest::newRow("R3600 lane 3 as lane 1") << D::R3600 << 3 << mm({{0, -44}, {308, -44}});
+        QTest::newRow("R3600 lane 4 as lane 2") << D::R3600 << 4 << mm({{0, -134}, {308, -134}});
+        QTest::newRow("R3620 lane 1") << D::R3620 << 1 << mm({{0, -44}, {154, -44}});
+        QTest::newRow("R3602_L lane 2") << D::R3602_L << 2 << mm({{0, -134}, {308, -134}});
+        QTest::newRow("R3627_R lane 1") << D::R3627_R << 1 << mm({{0, -44}, {308, -44}});
+        QTest::newRow("R3608 lane 1 steps up to the centre")
+            << D::R3608 << 1
+            << mm({{0, -44}, {40, -44}, {115, -67}, {193, -67}, {268, -44}, {308, -44}});
+        QTest::newRow("R3608 lane 2 steps down to the centre")
+            << D::R3608 << 2
+            << mm({{0, -134}, {40, -134}, {115, -111}, {193, -111}, {268, -134}, {308, -134}});
+        QTest::newRow("R3608 lane 3")
+            << D::R3608 << 3
+            << mm({{0, -44}, {40, -44}, {115, -67}, {193, -67}, {268, -44}, {308, -44}});
+        QTest::newRow("R3609 lane 1 crosses to lane 2's end")
+            << D::R3609 << 1 << mm({{0, -44}, {50, -54}, {154, -89}, {258, -124}, {308, -134}});
+        QTest::newRow("R3609 lane 2 crosses to lane 1's end")
+            << D::R3609 << 2 << mm({{0, -134}, {50, -124}, {154, -89}, {258, -54}, {308, -44}});
+        QTest::newRow("F8519R_L lane 1 shifted 38.1")
+            << D::F8519R_L << 1 << mm({{0, -44.9}, {308, -44.9}});
+        QTest::newRow("F8519R_R lane 2 shifted 38.1")
+            << D::F8519R_R << 2 << mm({{0, -132.9}, {308, -132.9}});
+        QTest::newRow("F8514L_L lane 4 shifted 38.1")
+            << D::F8514L_L << 4 << mm({{0, -132.9}, {308, -132.9}});
+        QTest::newRow("F8514L_R lane 3 shifted 38.1")
+            << D::F8514L_R << 3 << mm({{0, -44.9}, {308, -44.9}});
+    }
+
+    void laneLinesOfPolylinePieces()
+    {
+        QFETCH(D::DiagramType, type);
+        QFETCH(int, lane);
+        QFETCH(QPolygonF, expected);
+        const QPainterPath path = lanePath(type, lane, mCatalog.get());
+        const QVector<QPointF> points = pathPoints(path);
+        QCOMPARE(points.size(), expected.size());
+        QVERIFY(path.elementAt(0).isMoveTo());
+        for (int i = 0; i < points.size(); ++i) {
+            QVERIFY2(near(points[i], expected[i], 1e-6),
+                     qPrintable(QStringLiteral("point %1: %2 instead of %3")
+                                    .arg(i)
+                                    .arg(text(points[i]))
+                                    .arg(text(expected[i]))));
+            if (i > 0)
+                QVERIFY(path.elementAt(i).isLineTo());
+        }
+    }
+
+    void laneLinesOfCurvesFollowThePiecesCentre_data()
+    {
+        QTest::addColumn<D::DiagramType>("type");
+        QTest::addColumn<int>("lane");
+        QTest::addColumn<ExpectedArcs>("arc");
+        QTest::newRow("R3601_R lane 1") << D::R3601_R << 1 << ExpectedArcs{{c14R, 221.6, 90, -60}};
+        QTest::newRow("R3601_R lane 2") << D::R3601_R << 2 << ExpectedArcs{{c14R, 311.6, 90, -60}};
+        QTest::newRow("R3601_R lane 3") << D::R3601_R << 3 << ExpectedArcs{{c14R, 221.6, 90, -60}};
+        QTest::newRow("R3604_R lane 2") << D::R3604_R << 2 << ExpectedArcs{{c14R, 311.6, 90, -60}};
+        QTest::newRow("R3621_R lane 1") << D::R3621_R << 1 << ExpectedArcs{{c14R, 221.6, 90, -30}};
+        QTest::newRow("R3610_R lane 1") << D::R3610_R << 1 << ExpectedArcs{{c21R, 399.4, 90, -30}};
+        QTest::newRow("F8517_R lane 2") << D::F8517_R << 2 << ExpectedArcs{{c21R, 489.4, 90, -30}};
+        QTest::newRow("R3601_L lane 1") << D::R3601_L << 1 << ExpectedArcs{{c14L, 311.6, -90, 60}};
+        QTest::newRow("R3601_L lane 4") << D::R3601_L << 4 << ExpectedArcs{{c14L, 221.6, -90, 60}};
+        QTest::newRow("R3604_L lane 1") << D::R3604_L << 1 << ExpectedArcs{{c14L, 311.6, -90, 60}};
+        QTest::newRow("R3621_L lane 2") << D::R3621_L << 2 << ExpectedArcs{{c14L, 221.6, -90, 30}};
+        QTest::newRow("R3610_L lane 1") << D::R3610_L << 1 << ExpectedArcs{{c21L, 489.4, -90, 30}};
+        QTest::newRow("F8517_L lane 2") << D::F8517_L << 2 << ExpectedArcs{{c21L, 399.4, -90, 30}};
+    }
+
+    void laneLinesOfCurvesFollowThePiecesCentre()
+    {
+        QFETCH(D::DiagramType, type);
+        QFETCH(int, lane);
+        QFETCH(ExpectedArcs, arc);
+        const ExpectedArc &a = arc.first();
+        const QPainterPath path = lanePath(type, lane, mCatalog.get());
+        QVERIFY(!path.isEmpty());
+        QVERIFY(near(QPointF(path.elementAt(0)) / kScale, at(a.centre, a.radius, a.start)));
+        QVERIFY(near(path.currentPosition() / kScale, at(a.centre, a.radius, a.start + a.sweep)));
+        const QList<QPolygonF> flat = path.toSubpathPolygons();
+        QCOMPARE(flat.size(), 1);
+        QVERIFY(flat.first().size() >= 3);
+        for (const QPointF &p : flat.first()) {
+            double offset = 0;
+            QVERIFY2(onArc(a, p / kScale, &offset), qPrintable(text(p / kScale)));
+        }
+    }
+
+    void otherKindsHaveNoLaneLine_data()
+    {
+        QTest::addColumn<D::DiagramType>("type");
+        QTest::newRow("R3605_R attachment") << D::R3605_R;
+        QTest::newRow("R3603R_FU attachment") << D::R3603R_FU;
+        QTest::newRow("R3605 undirected") << D::R3605;
+        QTest::newRow("R3600R3600 four-lane pair") << D::R3600R3600;
+    }
+
+    void otherKindsHaveNoLaneLine()
+    {
+        QFETCH(D::DiagramType, type);
+        LogFile debug;
+        QVERIFY(debug.open("../logs/items-nolane.log"));
+        auto line = laneItem(type, 1, false, &debug);
+        QVERIFY(line->path().isEmpty());
+        QVERIFY(line->mLanePath.isEmpty());
+        QCOMPARE(line->mPartNumber, getPartNumber(type));
+        debug.close();
+        QCOMPARE(mRuntime->read("logs/items-nolane.log"),
+                 QByteArray("DiagramPathItem() constructor\n"));
+    }
+
+    void laneItemDrawsItsLaneWithTheCatalogPath()
+    {
+        for (int lane = 1; lane <= 4; ++lane) {
+            auto line = laneItem(D::R3608, lane);
+            QCOMPARE(line->path(), lanePath(D::R3608, lane, mCatalog.get()));
+            QCOMPARE(line->type(), lane > 2 ? 65554 : 65553);
+            QCOMPARE(line->mScale, 5.0 / 24.0);
+            QVERIFY(line->flags().testFlag(QGraphicsItem::ItemIsMovable));
+            QVERIFY(!line->flags().testFlag(QGraphicsItem::ItemIsSelectable));
+            QVERIFY(line->flags().testFlag(QGraphicsItem::ItemSendsGeometryChanges));
+        }
+    }
+
+    void lanesOfAPairExchangeColoursUnderParity_data()
+    {
+        QTest::addColumn<int>("lane");
+        QTest::addColumn<bool>("parity");
+        QTest::addColumn<QColor>("colour");
+        QTest::newRow("lane 1") << 1 << false << QColor(Qt::red);
+        QTest::newRow("lane 2") << 2 << false << QColor(Qt::green);
+        QTest::newRow("lane 3") << 3 << false << QColor(Qt::blue);
+        QTest::newRow("lane 4") << 4 << false << QColor(Qt::yellow);
+        QTest::newRow("lane 1 swapped") << 1 << true << QColor(Qt::green);
+        QTest::newRow("lane 2 swapped") << 2 << true << QColor(Qt::red);
+        QTest::newRow("lane 3 swapped") << 3 << true << QColor(Qt::yellow);
+        QTest::newRow("lane 4 swapped") << 4 << true << QColor(Qt::blue);
+    }
+
+    void lanesOfAPairExchangeColoursUnderParity()
+    {
+        QFETCH(int, lane);
+        QFETCH(bool, parity);
+        QFETCH(QColor, colour);
+        auto line = laneItem(D::R3600, lane, parity);
+        const QPen pen = line->pen();
+        QCOMPARE(pen.color(), colour);
+        QCOMPARE(pen.widthF(), 3.0);
+        QCOMPARE(pen.style(), Qt::SolidLine);
+        QCOMPARE(pen.capStyle(), Qt::FlatCap);
+        QCOMPARE(pen.joinStyle(), Qt::BevelJoin);
+        QCOMPARE(line->mLanePen[3].color(), QColor(Qt::yellow));
+    }
+
+    void missingCatalogEntryIsLoggedAndLeavesTheLaneEmpty()
+    {
+        auto catalog = catalogWithout(QStringLiteral("R3609"));
+        LogFile debug;
+        QVERIFY(debug.open("../logs/items-lane.log"));
+        auto line = laneItem(D::R3609, 2, true, &debug, catalog.get());
+        debug.close();
+        QVERIFY(line->path().isEmpty());
+        QCOMPARE(line->pen().color(), QColor(Qt::red));
+        QCOMPARE(mRuntime->read("logs/items-lane.log"),
+                 QByteArray("DiagramPathItem() constructor\n"
+                            "DiagramPathItem(::DiagramPathItem))constructor: index for <R3609> "
+                            "not found (6)\n"));
+    }
+};
+
+QTEST_MAIN(ItemsTest)
+#include "test_items.moc"
