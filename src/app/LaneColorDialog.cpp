@@ -32,13 +32,6 @@ QLabel *makeLaneLabel(const QString &aObjectName, int aLane, QWidget *aParent)
 
 } // namespace
 
-const QStringList &laneColorNames()
-{
-    static const QStringList names{"red",  "green",   "blue",  "yellow",
-                                   "cyan", "magenta", "black", "white"};
-    return names;
-}
-
 QString laneLabelStyleSheet(const QString &aColorName)
 {
     const bool light = aColorName == QLatin1String("yellow") ||

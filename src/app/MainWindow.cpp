@@ -1,6 +1,415 @@
 #include "MainWindow.h"
 
+#include "ProportionalResizer.h"
+#include "QtPrompter.h"
+
+#include "catalog/RevellTrack.h"
+#include "graphics/DiagramItem.h"
+#include "graphics/DiagramPathItem.h"
+#include "graphics/DiagramTypes.h"
+#include "layout/LaneColors.h"
+
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QSysInfo>
+#include <QTimerEvent>
+
+namespace {
+
+const char *const kReleaseDate = "2025-06-30";
+const char *const kTimeFormat = "yyyy-MM-dd HH:mm:ss";
+// Only ever written into the debug log's banner.
+const int kDebugMode = 0;
+const int kWindowWidth = 1614;
+const int kWindowHeight = 861;
+const int kTimerInterval = 100;
+
+// A straight piece with its corners, lanes and connection codes, so that a
+// reader of the run log can decode the catalog's coordinates.
+const char *const kLegend[] = {
+    "      (0,W+Wa)                                (L,W+Wa)",
+    "  apn +.......+          2c           +.......+ 2b",
+    "   2a .       .         apn           .       . apn",
+    " (0,W)+---------------------------------------+ (L,W)",
+    "      |              left/upper(2)            |",
+    "      |                                       |",
+    "  lane|=======================================|",
+    "   2  |=======================================|",
+    "      |                                       |",
+    "      |                                       | ===>",
+    " (0a) |front(a)                        back(b)| (0b)",
+    "      |                                       |",
+    "      |                                       |",
+    "  lane|=======================================|",
+    "   1  |=======================================|",
+    "      |                                       |",
+    "      |             right/lower(1)            |",
+    " (0,0)+---------------------------------------+ (L,0)",
+    "  apn .       .         apn           .       . apn",
+    "   1a +.......+          1c           +.......+ 1b",
+    "      (0,-Wa)                                 (L,-Wa)",
+};
+
+QString now()
+{
+    return QDateTime::currentDateTime().toString(QLatin1String(kTimeFormat));
+}
+
+// The operating system's version code where the platform has one; 0 elsewhere.
+int platformVersionCode()
+{
+    int code = 0;
+#if defined(Q_OS_WIN)
+    QT_WARNING_PUSH
+    QT_WARNING_DISABLE_DEPRECATED
+    code = int(QSysInfo::windowsVersion());
+    QT_WARNING_POP
+#endif
+    return code;
+}
+
+} // namespace
+
+// Each step completes before the next: the catalog exists before the
+// inventory is read, the default lane colours before the layout records are
+// made, and the records before the scenes.
 MainWindow::MainWindow(QWidget *aParent) : QMainWindow(aParent)
 {
-    resize(1614, 861);
+    installPrompter();
+    mStartTime = now();
+    mTitle = titleText();
+    openDebugLog();
+    buildWidgetTree();
+    createResizer();
+    hideDebugButtons();
+    logPlatform();
+    openRunAndBuildLogs();
+    showSystemName();
+    setUpDefaultLaneColors();
+    createCatalog();
+    logCrossSection();
+    // Here, in this order: the inventory list from the catalog, the inventory
+    // file, the eight LayoutScreen records, the eight pairs of layout records.
+    buildDiagramTypeList();
+    // Here: the usage tables.
+    createActions();
+    // Here: the toolbox, after the actions and before the menus.
+    createMenus();
+    // Here: the eight scenes and their wiring, then the Stats tab made current
+    // with layout 1 active.
+    startHousekeepingTimer();
+    mDebugLog.writeFlush("MainWindow() constructor exit\n\n");
+    mRunLog.writeFlush("MainWindow() constructor exit\n\n");
+}
+
+MainWindow::~MainWindow()
+{
+    mDebugLog.writeFlush("\nMainWindow() destructor\n");
+    // The default lane colours are written back here.
+    if (mRunLog.isOpen()) {
+        mRunLog.write("\nMainWindow() destructor\n");
+        // The active scene's items are dumped here.
+        mRunLog.flush();
+    }
+    stopHousekeepingTimer();
+
+    mRunLog.write("\nlog closed...\n");
+    mRunLog.close();
+    mBuildLog.write("\nbuild log closed...\n");
+    mBuildLog.close();
+    mDebugLog.write("MainWindow() destructor: debug log closed...\n");
+    mDebugLog.close();
+
+    if (mOwnsPrompter && &prompter() == mQtPrompter.get())
+        setPrompter(nullptr);
+}
+
+QString MainWindow::titleText()
+{
+    return QStringLiteral("Lanewright - Revell/Valtor v1.5 (%1)").arg(QLatin1String(kReleaseDate));
+}
+
+void MainWindow::installPrompter()
+{
+    // Tests install a recording prompter before they make the window; keep theirs.
+    mQtPrompter = std::make_unique<QtPrompter>(this);
+    Prompter *previous = setPrompter(mQtPrompter.get());
+    if (previous) {
+        setPrompter(previous);
+        mQtPrompter.reset();
+        return;
+    }
+    mOwnsPrompter = true;
+}
+
+void MainWindow::openDebugLog()
+{
+    mDebugLog.open("../logs/debug.log");
+    mDebugLog.writeFlush("Lanewright Debug Log   %s\n", LATIN1(mStartTime));
+    mDebugLog.writeFlush("   debug mode; %d\n", kDebugMode);
+    mDebugLog.writeFlush("   program version: %s\n", LATIN1(mTitle));
+    mDebugLog.writeFlush("\n");
+    mDebugLog.writeFlush("MainWindow() constructor %s\n", LATIN1(mStartTime));
+}
+
+void MainWindow::buildWidgetTree()
+{
+    setObjectName(QStringLiteral("MainWindow"));
+    resize(kWindowWidth, kWindowHeight);
+    buildWindowWideWidgets();
+    buildMenuBar();
+    // The tab widget with its nine tabs and the toolbox widget join the tree here.
+    QMetaObject::connectSlotsByName(this);
+    setWindowTitle(mTitle);
+}
+
+void MainWindow::buildWindowWideWidgets()
+{
+    mCentralWidget = new QWidget(this);
+    mCentralWidget->setObjectName(QStringLiteral("centralWidget"));
+    setCentralWidget(mCentralWidget);
+
+    auto label = [this](const char *aName, const char *aText, int aX, int aY) {
+        auto *widget = new QLabel(QString::fromLatin1(aText), mCentralWidget);
+        widget->setObjectName(QLatin1String(aName));
+        widget->move(aX, aY);
+        widget->adjustSize();
+        return widget;
+    };
+    auto field = [this](const char *aName, const QRect &aGeometry, const char *aToolTip) {
+        auto *widget = new QLineEdit(mCentralWidget);
+        widget->setObjectName(QLatin1String(aName));
+        widget->setGeometry(aGeometry);
+        widget->setReadOnly(true);
+        widget->setToolTip(QString::fromLatin1(aToolTip));
+        return widget;
+    };
+    auto button = [this](const char *aName, const char *aText, int aX, int aY) {
+        auto *widget = new QPushButton(QString::fromLatin1(aText), mCentralWidget);
+        widget->setObjectName(QLatin1String(aName));
+        widget->setGeometry(aX, aY, 75, 23);
+        return widget;
+    };
+
+    mSystemLabel = label("systemLabel", "System", 6, 8);
+    mSystemLineEdit = field("systemLineEdit", QRect(52, 6, 153, 20),
+                            "<html><head/><body><p>Raceway Sytem</p></body></html>");
+    mPiecesLabel = label("piecesLabel", "Track DB Pieces", 232, 8);
+    mPiecesLineEdit =
+        field("piecesLineEdit", QRect(318, 6, 41, 20),
+              "<html><head/><body><p>Number of pieces in track database</p></body></html>");
+    mDatetimeLineEdit = field("datetimeLineEdit", QRect(1398, 14, 200, 20),
+                              "<html><head/><body><p>current date and time</p></body></html>");
+    mCalcPushButton = button("calcPushButton", "Calc", 8, 812);
+    mExitPushButton = button("exitPushButton", "Exit", 92, 812);
+    mDumpPushButton = button("dumpPushButton", "Dump", 216, 812);
+}
+
+void MainWindow::createResizer()
+{
+    mInitialWidth = width();
+    mInitialHeight = height();
+    mDebugLog.writeFlush("   window size: %d x %d\n", mInitialWidth, mInitialHeight);
+    mResizer = std::make_unique<ProportionalResizer>(mInitialWidth, mInitialHeight);
+    // Registered in this order once they exist: the tab widget, the Stats tab's
+    // track table and layouts table, then for layout tabs 1 to 8 the graphics
+    // view and the track table of each.
+}
+
+void MainWindow::hideDebugButtons()
+{
+    // Calc and Dump are developer aids; they stay hidden for the whole run.
+    mDumpPushButton->hide();
+    mDumpPushButton->setEnabled(false);
+    mCalcPushButton->hide();
+    mCalcPushButton->setEnabled(false);
+}
+
+void MainWindow::logPlatform()
+{
+    mDebugLog.writeFlush("   Windows version : %d\n", platformVersionCode());
+    mBasePath = QDir::currentPath();
+    mDebugLog.writeFlush("   base path: <%s>\n", mBasePath.toLocal8Bit().constData());
+}
+
+void MainWindow::openRunAndBuildLogs()
+{
+    mRunLog.open("../logs/Lanewright.log");
+    mRunLog.write("Lanewright Run Log   %s\n", LATIN1(mStartTime));
+    mRunLog.write("   program version: %s\n", LATIN1(mTitle));
+    mRunLog.writeFlush("MainWindow() constructor\n");
+
+    mBuildLog.open("../logs/build.log");
+    mBuildLog.writeFlush("Lanewright Build Log   %s\n", LATIN1(mStartTime));
+}
+
+void MainWindow::showSystemName()
+{
+    mSystemName = QStringLiteral("Revell/Valtor");
+    mSystemLineEdit->setText(mSystemName);
+}
+
+void MainWindow::setUpDefaultLaneColors()
+{
+    mDefaultLaneBrush = {
+        {laneBrush("red"), laneBrush("green"), laneBrush("blue"), laneBrush("yellow")}};
+    // The defaults file, when there is one, overrides these here.
+    mRunLog.write("   Default lane colors:\n");
+    for (int lane = 0; lane < 4; ++lane)
+        mRunLog.write("   lane %d: %s\n", lane + 1, LATIN1(laneColorName(mDefaultLaneBrush[lane])));
+    mRunLog.writeFlush("\n");
+}
+
+void MainWindow::createCatalog()
+{
+    mDebugLog.writeFlush("   RevellTrack() constructor\n");
+    mCatalog = std::make_unique<RevellTrack>();
+    mPiecesLineEdit->setText(QString::number(mCatalog->mNumEntries));
+}
+
+void MainWindow::logCrossSection()
+{
+    if (!mRunLog.isOpen())
+        return;
+    const RevellTrack &t = *mCatalog;
+    mRunLog.write("4-lane:\n");
+    mRunLog.write("   apron3 = %.3lf\n", t.apron3);
+    mRunLog.write("   width2 = %.3lf ---\n", t.width2);
+    mRunLog.write("   track4 = %.3lf\n", t.track4);
+    mRunLog.write("   track3 = %.3lf\n", t.track3);
+    mRunLog.write("   width  = %.3lf ---\n", t.width);
+    mRunLog.write("   track2 = %.3lf\n", t.track2);
+    mRunLog.write("   track1 = %.3lf\n", t.track1);
+    mRunLog.write("   base   = %.3lf ---\n", t.base);
+    mRunLog.write("   apron1 = %.3lf\n", t.apron1);
+    mRunLog.write("\n");
+    mRunLog.write("2-lane:\n");
+    mRunLog.write("   apron2 = %.3lf\n", t.apron2);
+    mRunLog.write("   width  = %.3lf ---\n", t.width);
+    mRunLog.write("   track2 = %.3lf\n", t.track2);
+    mRunLog.write("   track1 = %.3lf\n", t.track1);
+    mRunLog.write("   base   = %.3lf ---\n", t.base);
+    mRunLog.write("   apron1 = %.3lf\n", t.apron1);
+    mRunLog.write("\n");
+
+    mRunLog.write("track position legend\n\n");
+    for (const char *line : kLegend)
+        mRunLog.write("%s\n", line);
+    mRunLog.write("\n");
+
+    mRunLog.write("graphics item, 2-lane: %d\n", int(DiagramItem::eType));
+    mRunLog.write("graphics item, 4-lane: %d\n", int(DiagramItem::eType4));
+    mRunLog.write("graphics path item, 2-lane: %d\n", int(DiagramPathItem::eType));
+    mRunLog.write("graphics path item, 4-lane: %d\n", int(DiagramPathItem::eType4));
+    mRunLog.write("\n");
+    mRunLog.writeFlush("\n");
+}
+
+void MainWindow::buildDiagramTypeList()
+{
+    initDiagramTypeList(mDiagramTypeList);
+    if (!mRunLog.isOpen())
+        return;
+    mRunLog.write("mDiagramTypeList - %d items, R9999 = %d\n", int(mDiagramTypeList.size()),
+                  int(DiagramTypeBase::R9999));
+    for (int i = 0; i < mDiagramTypeList.size(); ++i)
+        mRunLog.write(" %3d: %s\n", i, LATIN1(mDiagramTypeList.at(i)));
+    mRunLog.writeFlush("\n");
+}
+
+void MainWindow::startHousekeepingTimer()
+{
+    mDebugLog.writeFlush("\n   MainWindow() timer\n");
+    mTickCount = 0;
+    mTimerId = startTimer(kTimerInterval, Qt::CoarseTimer);
+}
+
+void MainWindow::stopHousekeepingTimer()
+{
+    if (mTimerId == -1)
+        return;
+    killTimer(mTimerId);
+    mTimerId = -1;
+}
+
+void MainWindow::timerEvent(QTimerEvent *aEvent)
+{
+    if (aEvent->timerId() != mTimerId) {
+        QMainWindow::timerEvent(aEvent);
+        return;
+    }
+    ++mTickCount;
+    mStartTime = now();
+    mDatetimeLineEdit->setText(mStartTime);
+    // One layout's save lamp per tick is refreshed here.
+}
+
+void MainWindow::closeEvent(QCloseEvent *aEvent)
+{
+    mDebugLog.writeFlush("closeEvent()\n");
+    mRunLog.writeFlush("closeEvent()\n");
+    // Each modified, unsaved layout is offered for saving here.
+    stopHousekeepingTimer();
+    aEvent->accept();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent *aEvent)
+{
+    mShiftKey = aEvent->modifiers().testFlag(Qt::ShiftModifier);
+    // The active scene's shift flag follows mShiftKey here.
+    mDebugLog.writeFlush("keyPressEvent()  key code %08x   keymod %08x   mShiftKey %d\n",
+                         unsigned(aEvent->key()), unsigned(aEvent->modifiers()), int(mShiftKey));
+}
+
+void MainWindow::keyReleaseEvent(QKeyEvent *aEvent)
+{
+    mShiftKey = aEvent->modifiers().testFlag(Qt::ShiftModifier);
+    mDebugLog.writeFlush("keyReleaseEvent()  key code %08x   keymod %08x   mShiftKey %d\n",
+                         unsigned(aEvent->key()), unsigned(aEvent->modifiers()), int(mShiftKey));
+}
+
+void MainWindow::resizeEvent(QResizeEvent *aEvent)
+{
+    QMainWindow::resizeEvent(aEvent);
+    mDebugLog.writeFlush("resizeEvent()\n");
+    if (mResizer)
+        mResizer->apply(aEvent->size());
+}
+
+void MainWindow::on_actionExit_triggered()
+{
+    mDebugLog.writeFlush("\non_actionExit_triggered()\n");
+    stopHousekeepingTimer();
+    close();
+}
+
+void MainWindow::on_exitPushButton_clicked()
+{
+    mDebugLog.writeFlush("\non_exitPushButton_clicked()\n");
+    close();
+}
+
+void MainWindow::on_actionAbout_triggered()
+{
+    about();
+}
+
+void MainWindow::about()
+{
+    mDebugLog.writeFlush("about()\n");
+    QMessageBox::about(
+        this, QStringLiteral("About Lanewright"),
+        QStringLiteral("<p><b>%1</b><br/>Plans home slot-car racing layouts built from "
+                       "Revell/Valtor track: lay two- and four-lane pieces, aprons and crash "
+                       "fences to scale, read lane lengths and layout size, count the parts "
+                       "used against your inventory, and print or save up to eight layouts at "
+                       "once.</p>")
+            .arg(mTitle.toHtmlEscaped()));
 }
