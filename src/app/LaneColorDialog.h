@@ -1,5 +1,7 @@
 #pragma once
 
+#include "layout/LaneColors.h"
+
 #include <QDialog>
 #include <QStringList>
 
@@ -8,7 +10,6 @@
 class QCheckBox;
 class QComboBox;
 class QFrame;
-
 
 // Style sheet of a lane label of the lane-length box, from the lane's colour
 // name: the name as text colour on beige, or on tan for the light colours

@@ -1,0 +1,116 @@
+#include "TabControls.h"
+
+#include "LayoutScreen.h"
+#include "ToolBoxBuilder.h"
+#include "layout/LayoutRecord.h"
+#include "layout/ViewMath.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QDial>
+#include <QGraphicsView>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSlider>
+#include <QTableWidget>
+
+namespace TabControls {
+
+double viewAngle(const LayoutScreen &aScreen, const LayoutRecord &aRecordA)
+{
+    if (aScreen.mLockRotationCheckBox->isChecked())
+        return aRecordA.mForwardAngle;
+    return aScreen.mRotateDial->value();
+}
+
+void refreshViewTransform(const LayoutScreen &aScreen, QGraphicsView *aView,
+                          const LayoutRecord &aRecordA)
+{
+    const double angle = viewAngle(aScreen, aRecordA);
+    const double scale = ViewMath::scaleForSliderValue(aScreen.mScaleSlider->value());
+    QTransform transform;
+    transform.rotate(-angle);
+    transform.scale(scale, scale);
+    if (aView)
+        aView->setTransform(transform, false);
+    aScreen.mRotateLineEdit->setText(ViewMath::rotationText(angle));
+}
+
+void rotateDialChanged(const LayoutScreen &aScreen, QGraphicsView *aView,
+                       const LayoutRecord &aRecordA, int aValue)
+{
+    refreshViewTransform(aScreen, aView, aRecordA);
+    // Layout 1 keeps showing the angle the view is turned by; the other tabs
+    // show the dial's own value, even while the view follows the track.
+    if (aScreen.mTab != 1)
+        aScreen.mRotateLineEdit->setText(QString::number(aValue));
+}
+
+void scaleSliderChanged(const LayoutScreen &aScreen, QGraphicsView *aView,
+                        const LayoutRecord &aRecordA, int aValue)
+{
+    refreshViewTransform(aScreen, aView, aRecordA);
+    aScreen.mScaleLineEdit->setText(ViewMath::scaleText(ViewMath::scaleForSliderValue(aValue)));
+}
+
+void setUnitTitles(const LayoutScreen &aScreen, const QString &aUnit)
+{
+    aScreen.mLaneLengthGroupBox->setTitle(QStringLiteral("Lane Lengths (%1)").arg(aUnit));
+    aScreen.mSizeLabel->setText(QStringLiteral("Layout Size (%1)").arg(aUnit));
+    aScreen.mSizeLabel->adjustSize();
+}
+
+void resetToolSelection(LayoutScreen &aScreen, const ToolBoxParts &aToolBox)
+{
+    aToolBox.clearPieceSelection();
+    aScreen.mBtnActiveLineEdit->clear();
+    aScreen.mLastBtnLineEdit->setText(QStringLiteral("0"));
+    aScreen.mActiveButton = 0;
+    aScreen.mModeLineEdit->setText(QStringLiteral("Move"));
+}
+
+bool applyPieceButtonClick(QButtonGroup *aGroup, int aId, LayoutScreen &aScreen,
+                           const QString &aModeText)
+{
+    QAbstractButton *clicked = aGroup->button(aId);
+    if (!clicked)
+        return false;
+    const bool checked = clicked->isChecked();
+    if (checked) {
+        for (QAbstractButton *other : aGroup->buttons()) {
+            if (other != clicked)
+                other->setChecked(false);
+        }
+        aScreen.mModeLineEdit->setText(aModeText);
+        aScreen.mBtnActiveLineEdit->setText(clicked->toolTip());
+        aScreen.mLastBtnLineEdit->setText(QString::number(aId));
+        aScreen.mActiveButton = aId;
+    } else {
+        aScreen.mModeLineEdit->setText(QStringLiteral("Move"));
+        aScreen.mBtnActiveLineEdit->clear();
+        aScreen.mLastBtnLineEdit->clear();
+        aScreen.mActiveButton = 0;
+    }
+    return checked;
+}
+
+void setZeroRowsHidden(QTableWidget *aTable, int aColumn, bool aHide, QTableWidget *aAlso)
+{
+    for (int row = 0; row < aTable->rowCount(); ++row) {
+        if (aHide) {
+            const QTableWidgetItem *item = aTable->item(row, aColumn);
+            if (!item || item->text() != QLatin1String("0"))
+                continue;
+        } else if (!aTable->isRowHidden(row)) {
+            continue;
+        }
+        aTable->setRowHidden(row, aHide);
+        // The Stats tables list the same parts row for row.
+        if (aAlso && row < aAlso->rowCount())
+            aAlso->setRowHidden(row, aHide);
+    }
+}
+
+} // namespace TabControls
