@@ -3,12 +3,12 @@
 #include "catalog/RevellTrack.h"
 #include "graphics/DiagramItem.h"
 #include "graphics/DiagramPathItem.h"
+#include "layout/Chaining.h"
 #include "tools/GlyphPainter.h"
 
 #include <QFont>
 #include <QGraphicsScene>
 #include <QPainter>
-#include <QtMath>
 
 namespace {
 
@@ -86,12 +86,13 @@ DiagramItem *layPiece(QGraphicsScene &aScene, const RevellTrack &aCatalog,
         aScene.addItem(path);
     }
 
+    // The same arithmetic as the layout's own chain, so a picture shows a
+    // chain exactly as it would be laid.
     const TrackPiece &piece = aCatalog.piece(dbIndex);
-    const QPointF step = (piece.mLowerRight - piece.mLowerLeft) * item->mScale;
-    const double theta = qDegreesToRadians(aEnd.mAngle);
-    aEnd.mPoint += QPointF(step.x() * qCos(theta) - step.y() * qSin(theta),
-                           step.x() * qSin(theta) + step.y() * qCos(theta));
-    aEnd.mAngle += piece.mDirection == QLatin1String("left") ? -piece.mCurveDeg : piece.mCurveDeg;
+    aEnd.mPoint = Chaining::forwardPoint(aEnd.mPoint, aEnd.mAngle, piece.mLowerLeft,
+                                         piece.mLowerRight, item->mScale);
+    aEnd.mAngle = Chaining::normalisedAngle(aEnd.mAngle +
+                                            Chaining::turnAngle(piece.mCurveDeg, piece.mDirection));
     if (piece.mLaneSwap)
         aEnd.mLaneSwap = !aEnd.mLaneSwap;
     return item;
