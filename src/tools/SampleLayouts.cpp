@@ -1,0 +1,169 @@
+#include "SampleLayouts.h"
+
+#include "catalog/LaneLength.h"
+#include "catalog/RevellTrack.h"
+#include "graphics/DiagramTypes.h"
+#include "layout/DiagramScene.h"
+#include "layout/LayoutRecord.h"
+#include "layout/TrackPlanFile.h"
+
+#include <QDir>
+#include <QLineF>
+
+#include <cmath>
+
+namespace {
+
+using D = DiagramTypeBase;
+
+QList<int> repeated(int aType, int aCount)
+{
+    QList<int> types;
+    for (int i = 0; i < aCount; ++i)
+        types << aType;
+    return types;
+}
+
+// Half of the grand circuit: a long straight, a sweeping 21 inch right-hander
+// into a short chute, a 14 inch hairpin and a 21 inch left flick onto the
+// next straight. It turns 180 degrees, so laying it twice returns to the
+// start whatever its pieces measure.
+QList<int> grandCircuitHalf()
+{
+    return QList<int>{D::R3600, D::R3600, D::R3620}
+           << repeated(D::R3610_R, 3) << QList<int>{D::R3620, D::R3620} << repeated(D::R3601_R, 2)
+           << QList<int>{D::R3610_L, D::R3600};
+}
+
+// Each sample's first point puts the middle of its drawing at the middle of
+// the 5000 x 5000 scene, where a new layout starts.
+QList<SampleSpec> makeSampleList()
+{
+    QList<SampleSpec> samples;
+
+    // The first circuit of a starter set: a terminal in the top straight, a
+    // plain straight run back and a 14 inch half circle at each end.
+    samples << SampleSpec{QStringLiteral("Oval with terminal"), QStringLiteral("oval-terminal.txt"),
+                          QPointF(2404, 2463), 2,
+                          QList<int>{D::R3602_L, D::R3600, D::R3600} << repeated(D::R3601_R, 3)
+                                                                     << repeated(D::R3600, 3)
+                                                                     << repeated(D::R3601_R, 3)};
+
+    // Two 240 degree loops, one to the right and one to the left, joined by
+    // two runs of three straights that cross in the middle of the eight:
+    // three straights are the length that closes two 14 inch loops (to half
+    // a millimetre). The lane swap opens the first run, before both loops,
+    // so each lane runs the inside of one loop and the outside of the other.
+    samples << SampleSpec{QStringLiteral("Figure eight with lane swap"),
+                          QStringLiteral("figure-eight.txt"), QPointF(2404, 2519), 2,
+                          QList<int>{D::R3609, D::R3600, D::R3600} << repeated(D::R3601_R, 4)
+                                                                   << repeated(D::R3600, 3)
+                                                                   << repeated(D::R3601_L, 4)};
+
+    samples << SampleSpec{QStringLiteral("Grand circuit"), QStringLiteral("grand-circuit.txt"),
+                          QPointF(2470, 2422), 2, grandCircuitHalf() << grandCircuitHalf()};
+
+    // Record A takes the 14 inch curves inside, record B the 21 inch ones
+    // outside, two for each of A's.
+    samples << SampleSpec{QStringLiteral("Four-lane oval"), QStringLiteral("four-lane-oval.txt"),
+                          QPointF(2372, 2463), 4,
+                          repeated(D::R3600R3600, 4)
+                              << repeated(D::R3601R3610_R, 3) << repeated(D::R3600R3600, 4)
+                              << repeated(D::R3601R3610_R, 3)};
+    return samples;
+}
+
+LayoutRecord freshRecord(const SampleSpec &aSpec, const RevellTrack &aCatalog, bool aSecondPair)
+{
+    LayoutRecord record;
+    record.mName = aSpec.mName;
+    record.mLanes = aSpec.mLanes;
+    record.mBaseWidth = aCatalog.width;
+    record.mReversePt = QPointF(LayoutRecord::kStart, aCatalog.width);
+    record.mFirstPair = !aSecondPair;
+    record.mSecondPair = aSecondPair;
+    return record;
+}
+
+bool checkClosed(const LayoutRecord &aRecord, const QString &aWhich, QString *aError)
+{
+    const double gap = closureGap(aRecord);
+    if (gap > kClosureTolerance) {
+        *aError =
+            QStringLiteral("%1 ends %2 units from its first point").arg(aWhich).arg(gap, 0, 'f', 2);
+        return false;
+    }
+    if (std::abs(aRecord.mForwardAngle) > 1e-9) {
+        *aError = QStringLiteral("%1 ends at angle %2, not 0")
+                      .arg(aWhich)
+                      .arg(aRecord.mForwardAngle, 0, 'f', 2);
+        return false;
+    }
+    return true;
+}
+
+bool layPieces(const SampleSpec &aSpec, DiagramScene &aScene, QString *aError)
+{
+    for (int type : aSpec.mTypes) {
+        const bool laid = (aSpec.mLanes == 4)
+                              ? aScene.appendFourLanePiece(type, aSpec.mFirstPt)
+                              : aScene.appendTrackPiece(true, type, aSpec.mFirstPt, aScene.mElev,
+                                                        false) != nullptr;
+        if (!laid) {
+            *aError = QStringLiteral("piece type %1 could not be laid").arg(type);
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+const QList<SampleSpec> &sampleList()
+{
+    static const QList<SampleSpec> samples = makeSampleList();
+    return samples;
+}
+
+double closureGap(const LayoutRecord &aRecord)
+{
+    return QLineF(aRecord.mForwardPt, aRecord.mFirstPt).length();
+}
+
+bool buildSample(const SampleSpec &aSpec, const RevellTrack &aCatalog, LayoutRecord &aA,
+                 LayoutRecord &aB, QString *aError)
+{
+    aA = freshRecord(aSpec, aCatalog, false);
+    aB = freshRecord(aSpec, aCatalog, true);
+    {
+        // The scene only lays the chain; its items go with it.
+        DiagramScene scene(nullptr, &aCatalog, &aA, &aB, nullptr, nullptr, nullptr);
+        if (!layPieces(aSpec, scene, aError))
+            return false;
+    }
+    if (!checkClosed(aA, QStringLiteral("record A"), aError))
+        return false;
+    if (aSpec.mLanes == 4 && !checkClosed(aB, QStringLiteral("record B"), aError))
+        return false;
+
+    calcLaneLengths(aA, aB, aCatalog);
+    // Each section's "track lengths" are the lanes of its own strip.
+    aB.mLaneLength[0] = aA.mLaneLength[2];
+    aB.mLaneLength[1] = aA.mLaneLength[3];
+    return true;
+}
+
+bool writeSample(const SampleSpec &aSpec, const RevellTrack &aCatalog, const QString &aDir,
+                 QString *aError)
+{
+    LayoutRecord a;
+    LayoutRecord b;
+    if (!buildSample(aSpec, aCatalog, a, b, aError))
+        return false;
+    const QString path = QDir(aDir).filePath(aSpec.mFileName);
+    if (!saveTrackPlanFile(path, a, b)) {
+        *aError = QStringLiteral("could not write ") + path;
+        return false;
+    }
+    return true;
+}

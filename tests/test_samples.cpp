@@ -1,0 +1,281 @@
+#include "catalog/LaneLength.h"
+#include "catalog/RevellTrack.h"
+#include "graphics/DiagramTypes.h"
+#include "layout/DiagramScene.h"
+#include "layout/LayoutRecord.h"
+#include "layout/TrackPlanFile.h"
+#include "support/RecordingPrompter.h"
+#include "support/TestRuntime.h"
+#include "tools/SampleLayouts.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLineF>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cstdio>
+
+namespace {
+
+const QString kSampleDir = QStringLiteral(LANEWRIGHT_SOURCE_DIR "/trackplans");
+
+// Catalog lane lengths in millimetres, as the catalog lists them per piece.
+constexpr double kStraight = 308.0; // R3600, R3602, lanes alike
+constexpr double kHalf = 154.0;     // R3620
+constexpr double kSwap = 324.0;     // R3609
+constexpr double k14Inner = 231.08; // R3601, inside lane
+constexpr double k14Outer = 325.84; // R3601, outside lane
+constexpr double k21Inner = 208.75; // R3610, inside lane
+constexpr double k21Outer = 255.32; // R3610, outside lane
+
+// Two decimals as the layout file writes them: the C library's "%.2lf",
+// which rounds an exact half to even (2528.125 to 2528.12) where Qt's own
+// formatting rounds it up.
+QString mm(double aValue)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "%.2lf", aValue);
+    return QString::fromLatin1(text);
+}
+
+struct LoadedSample
+{
+    RevellTrack catalog;
+    QStringList types;
+    LayoutRecord a;
+    LayoutRecord b;
+    TrackPlanRead result = TrackPlanRead::Failed;
+
+    explicit LoadedSample(const QString &aFileName)
+    {
+        initDiagramTypeList(types);
+        result = loadTrackPlanFile(QDir(kSampleDir).filePath(aFileName), a, b, catalog, types);
+    }
+};
+
+// Lays a record's chain again from its first point, as opening the file does.
+void replay(DiagramScene &aScene, LayoutRecord &aRecord)
+{
+    aRecord.resetChain();
+    aScene.setRecord(&aRecord);
+    for (const PlacedPiece &piece : QList<PlacedPiece>(aRecord.mPieces))
+        aScene.appendTrackPiece(false, piece.mItemType, aRecord.mFirstPt, piece.mLevel,
+                                aRecord.mSecondPair);
+}
+
+QSet<QString> sampleFileNamesOnDisk()
+{
+    const QStringList names = QDir(kSampleDir).entryList({QStringLiteral("*.txt")}, QDir::Files);
+    return QSet<QString>(names.begin(), names.end());
+}
+
+} // namespace
+
+// The sample layouts of trackplans/: each opens as a real closed circuit with
+// the lane lengths its pieces add up to, and each is what the generator writes.
+class SamplesTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void sampleOpensWithItsPiecesAndLaneLengths_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("lanes");
+        QTest::addColumn<int>("piecesA");
+        QTest::addColumn<int>("piecesB");
+        QTest::addColumn<double>("lane1");
+        QTest::addColumn<double>("lane2");
+        QTest::addColumn<double>("lane3");
+        QTest::addColumn<double>("lane4");
+
+        // Terminal and five straights, three 14 inch right curves at each end.
+        QTest::newRow("oval-terminal")
+            << "oval-terminal.txt"
+            << "Oval with terminal" << 2 << 12 << 0 << 6 * kStraight + 6 * k14Inner
+            << 6 * kStraight + 6 * k14Outer << 0.0 << 0.0;
+        // The swap comes first: every curve counts exchanged, and each lane has
+        // one loop inside and one outside.
+        QTest::newRow("figure-eight")
+            << "figure-eight.txt"
+            << "Figure eight with lane swap" << 2 << 14 << 0
+            << kSwap + 5 * kStraight + 4 * k14Outer + 4 * k14Inner
+            << kSwap + 5 * kStraight + 4 * k14Inner + 4 * k14Outer << 0.0 << 0.0;
+        // Per half: three straights and three halves, three 21 inch right
+        // curves, two 14 inch right curves and one 21 inch left curve.
+        QTest::newRow("grand-circuit")
+            << "grand-circuit.txt"
+            << "Grand circuit" << 2 << 24 << 0
+            << 6 * kStraight + 6 * kHalf + 6 * k21Inner + 4 * k14Inner + 2 * k21Outer
+            << 6 * kStraight + 6 * kHalf + 6 * k21Outer + 4 * k14Outer + 2 * k21Inner << 0.0 << 0.0;
+        // Record A: eight straights and six 14 inch curves; record B: eight
+        // straights and twelve 21 inch curves outside them.
+        QTest::newRow("four-lane-oval")
+            << "four-lane-oval.txt"
+            << "Four-lane oval" << 4 << 14 << 20 << 8 * kStraight + 6 * k14Inner
+            << 8 * kStraight + 6 * k14Outer << 8 * kStraight + 12 * k21Inner
+            << 8 * kStraight + 12 * k21Outer;
+    }
+    void sampleOpensWithItsPiecesAndLaneLengths()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, name);
+        QFETCH(int, lanes);
+        QFETCH(int, piecesA);
+        QFETCH(int, piecesB);
+        QFETCH(double, lane1);
+        QFETCH(double, lane2);
+        QFETCH(double, lane3);
+        QFETCH(double, lane4);
+        TestRuntime rt;
+        RecordingPrompter prompter;
+
+        QVERIFY(isTrackPlanFile(QDir(kSampleDir).filePath(file)));
+        LoadedSample sample(file);
+        QCOMPARE(sample.result, TrackPlanRead::Complete);
+        QCOMPARE(sample.a.mName, name);
+        QCOMPARE(sample.a.mLanes, lanes);
+        QCOMPARE(sample.a.mPieces.size(), piecesA);
+        if (lanes == 4)
+            QCOMPARE(sample.b.mPieces.size(), piecesB);
+        for (const LayoutRecord *record : {&sample.a, &sample.b}) {
+            for (const PlacedPiece &piece : record->mPieces) {
+                QVERIFY2(piece.mDbIndex >= 0, qPrintable(piece.mPartNumber));
+                QVERIFY2(piece.mItemType >= 0, qPrintable(piece.mPartNumber));
+            }
+        }
+
+        const std::array<double, 4> stored{{sample.a.mLaneLength[0], sample.a.mLaneLength[1],
+                                            sample.b.mLaneLength[0], sample.b.mLaneLength[1]}};
+        calcLaneLengths(sample.a, sample.b, sample.catalog);
+        QVERIFY2(prompter.mLog.isEmpty(), qPrintable(prompter.mLog.join('\n')));
+        const std::array<double, 4> expected{{lane1, lane2, lane3, lane4}};
+        for (int lane = 0; lane < 4; ++lane)
+            QCOMPARE(mm(sample.a.mLaneLength[lane]), mm(expected[lane]));
+        // Each section's "track lengths" line holds its own strip's lanes.
+        QCOMPARE(mm(stored[0]), mm(lane1));
+        QCOMPARE(mm(stored[1]), mm(lane2));
+        if (lanes == 4) {
+            QCOMPARE(mm(stored[2]), mm(lane3));
+            QCOMPARE(mm(stored[3]), mm(lane4));
+        }
+    }
+
+    void sampleReplaysToAClosedCircuitWhereTheFileSays_data()
+    {
+        QTest::addColumn<QString>("file");
+        for (const SampleSpec &spec : sampleList())
+            QTest::newRow(qPrintable(spec.mFileName)) << spec.mFileName;
+    }
+    void sampleReplaysToAClosedCircuitWhereTheFileSays()
+    {
+        QFETCH(QString, file);
+        TestRuntime rt;
+        LoadedSample sample(file);
+        QCOMPARE(sample.result, TrackPlanRead::Complete);
+        const LayoutRecord writtenA = sample.a;
+        const LayoutRecord writtenB = sample.b;
+
+        DiagramScene scene(nullptr, &sample.catalog, &sample.a, &sample.b, nullptr, nullptr,
+                           nullptr);
+        QList<std::pair<const LayoutRecord *, LayoutRecord *>> records{{&writtenA, &sample.a}};
+        if (sample.a.mLanes == 4)
+            records.append({&writtenB, &sample.b});
+        for (const auto &pair : records) {
+            const LayoutRecord &written = *pair.first;
+            LayoutRecord &record = *pair.second;
+            replay(scene, record);
+            QCOMPARE(record.mNextIndex, written.mPieces.size());
+            const double gap = QLineF(record.mForwardPt, record.mFirstPt).length();
+            QVERIFY2(gap <= 0.5, qPrintable(QString::number(gap)));
+            QCOMPARE(record.mForwardAngle, 0.0);
+            QCOMPARE(written.mForwardAngle, 0.0);
+            // What the file says of each piece is where the program lays it.
+            for (int i = 0; i < written.mPieces.size(); ++i) {
+                const PlacedPiece &was = written.mPieces.at(i);
+                const PlacedPiece &now = record.mPieces.at(i);
+                QCOMPARE(mm(now.mOrigin.x()), mm(was.mOrigin.x()));
+                QCOMPARE(mm(now.mOrigin.y()), mm(was.mOrigin.y()));
+                QCOMPARE(mm(now.mAngle), mm(was.mAngle));
+                QCOMPARE(mm(now.mNextPt.x()), mm(was.mNextPt.x()));
+                QCOMPARE(mm(now.mNextPt.y()), mm(was.mNextPt.y()));
+            }
+        }
+        if (sample.a.mLanes == 4) {
+            // Lanes 3 and 4 run one track width to the upper side of lanes 1 and 2.
+            const double width = sample.catalog.width * 5.0 / 24.0;
+            QCOMPARE(mm(sample.b.mFirstPt.x()), mm(sample.a.mFirstPt.x()));
+            QCOMPARE(mm(sample.b.mFirstPt.y()), mm(sample.a.mFirstPt.y() - width));
+        }
+        // The drawing sits around the middle of the scene, where the view opens.
+        const QPointF middle = scene.itemsBoundingRect().center();
+        QVERIFY(QLineF(middle, QPointF(2500, 2500)).length() < 50);
+    }
+
+    void everySampleOnDiskIsGeneratedAndChecked()
+    {
+        QSet<QString> generated;
+        for (const SampleSpec &spec : sampleList())
+            generated.insert(spec.mFileName);
+        const QSet<QString> checked{"oval-terminal.txt", "figure-eight.txt", "grand-circuit.txt",
+                                    "four-lane-oval.txt"};
+        QCOMPARE(sampleFileNamesOnDisk(), generated);
+        QCOMPARE(generated, checked);
+    }
+
+    void committedSamplesAreWhatTheGeneratorWrites()
+    {
+        TestRuntime rt;
+        QTemporaryDir out;
+        QVERIFY(out.isValid());
+        const RevellTrack catalog;
+        for (const SampleSpec &spec : sampleList()) {
+            QString error;
+            QVERIFY2(writeSample(spec, catalog, out.path(), &error), qPrintable(error));
+            QFile fresh(QDir(out.path()).filePath(spec.mFileName));
+            QFile committed(QDir(kSampleDir).filePath(spec.mFileName));
+            QVERIFY(fresh.open(QIODevice::ReadOnly));
+            QVERIFY(committed.open(QIODevice::ReadOnly));
+            // A stale sample: run scripts/make-samples and commit trackplans/.
+            QVERIFY2(fresh.readAll() == committed.readAll(), qPrintable(spec.mFileName));
+        }
+    }
+
+    void generatorRefusesWhatIsNotAClosedCircuit_data()
+    {
+        using D = DiagramTypeBase;
+        QTest::addColumn<int>("lanes");
+        QTest::addColumn<QList<int>>("types");
+        QTest::addColumn<QString>("complaint");
+        QTest::newRow("half an oval stays open")
+            << 2 << QList<int>{D::R3600, D::R3601_R, D::R3601_R, D::R3601_R}
+            << "record A ends 97.95 units from its first point";
+        QTest::newRow("a four-lane selection is no two-lane piece")
+            << 2 << QList<int>{D::R3600R3600} << "piece type 93 could not be laid";
+        QTest::newRow("a two-lane piece is no four-lane selection")
+            << 4 << QList<int>{D::R3600} << "piece type 0 could not be laid";
+        QTest::newRow("four lanes half way round")
+            << 4 << QList<int>{D::R3601R3610_R, D::R3601R3610_R, D::R3601R3610_R}
+            << "record A ends 74.00 units from its first point";
+    }
+    void generatorRefusesWhatIsNotAClosedCircuit()
+    {
+        QFETCH(int, lanes);
+        QFETCH(QList<int>, types);
+        QFETCH(QString, complaint);
+        TestRuntime rt;
+        QTemporaryDir out;
+        const RevellTrack catalog;
+        const SampleSpec spec{QStringLiteral("Open"), QStringLiteral("open.txt"),
+                              QPointF(2400, 2400), lanes, types};
+        QString error;
+        QVERIFY(!writeSample(spec, catalog, out.path(), &error));
+        QCOMPARE(error, complaint);
+        QVERIFY(!QFile::exists(QDir(out.path()).filePath(spec.mFileName)));
+    }
+};
+
+QTEST_MAIN(SamplesTest)
+#include "test_samples.moc"
