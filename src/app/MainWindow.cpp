@@ -36,6 +36,7 @@ const int kDebugMode = 0;
 const int kWindowWidth = 1614;
 const int kWindowHeight = 861;
 const int kTimerInterval = 100;
+const int kFontPointSize = 8;
 
 // A straight piece with its corners, lanes and connection codes, so that a
 // reader of the run log can decode the catalog's coordinates.
@@ -194,6 +195,11 @@ void MainWindow::buildWidgetTree()
 {
     setObjectName(QStringLiteral("MainWindow"));
     resize(kWindowWidth, kWindowHeight);
+    // The fixed geometry leaves a label room for a small font only; the
+    // desktop's default would run labels into the fields beside them.
+    QFont small = font();
+    small.setPointSize(kFontPointSize);
+    setFont(small);
     buildWindowWideWidgets();
     mSurface = buildTabWidget(mCentralWidget, mLayoutScreens);
     mToolBox.mToolBox = ToolBoxBuilder::createToolBox(mCentralWidget);
