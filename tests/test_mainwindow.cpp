@@ -35,20 +35,35 @@ QString stamped(const QByteArray &aLog)
 
 QString debugStartup(const QString &aBasePath)
 {
-    return QStringLiteral("Lanewright Debug Log   <time>\n"
-                          "   debug mode; 0\n"
-                          "   program version: %1\n"
-                          "\n"
-                          "MainWindow() constructor <time>\n"
-                          "   window size: 1614 x 861\n"
-                          "   Windows version : 0\n"
-                          "   base path: <%2>\n"
-                          "   RevellTrack() constructor\n"
-                          "\n"
-                          "   MainWindow() timer\n"
-                          "MainWindow() constructor exit\n"
-                          "\n")
-        .arg(QLatin1String(kTitle), aBasePath);
+    QString text = QStringLiteral("Lanewright Debug Log   <time>\n"
+                                  "   debug mode; 0\n"
+                                  "   program version: %1\n"
+                                  "\n"
+                                  "MainWindow() constructor <time>\n"
+                                  "   window size: 1614 x 861\n"
+                                  "   Windows version : 0\n"
+                                  "   base path: <%2>\n"
+                                  "   RevellTrack() constructor\n")
+                       .arg(QLatin1String(kTitle), aBasePath);
+    for (int tab = 1; tab <= 8; ++tab)
+        text += QStringLiteral("LayoutScreen constructor() tab %1\n").arg(tab);
+    text += QStringLiteral("buildToolBox()\n"
+                           "buildToolBox() exit\n");
+    for (int tab = 1; tab <= 8; ++tab) {
+        if (tab > 1)
+            text += QStringLiteral("tab %1 init()\n").arg(tab);
+        text += QStringLiteral("   DiagramScene constructor\n"
+                               "DiagramScene constructor\n"
+                               "DiagramScene constructor end\n"
+                               "   TabScreen constructor\n");
+    }
+    text += QStringLiteral("on_tabWidget_currentChanged() tab 0\n"
+                           "on_tabWidget_currentChanged() mActiveIndex 0\n"
+                           "\n"
+                           "   MainWindow() timer\n"
+                           "MainWindow() constructor exit\n"
+                           "\n");
+    return text;
 }
 
 const char *const kDebugClosing = "\nMainWindow() destructor\n"
@@ -119,7 +134,9 @@ QString runBlocks()
     return text;
 }
 
+// The active layout is layout 1, whose scene is empty.
 const char *const kRunClosing = "\nMainWindow() destructor\n"
+                                "\nTab 1 current scene items (0):\n"
                                 "\nlog closed...\n";
 
 QStringList menuEntries(const QMenu *aMenu)

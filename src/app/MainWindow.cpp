@@ -7,18 +7,24 @@
 #include "graphics/DiagramItem.h"
 #include "graphics/DiagramPathItem.h"
 #include "graphics/DiagramTypes.h"
+#include "layout/DiagramScene.h"
 #include "layout/LaneColors.h"
 
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QDir>
+#include <QGraphicsView>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QResizeEvent>
 #include <QSysInfo>
+#include <QTabWidget>
+#include <QTableWidget>
 #include <QTimerEvent>
 
 namespace {
@@ -30,6 +36,7 @@ const int kDebugMode = 0;
 const int kWindowWidth = 1614;
 const int kWindowHeight = 861;
 const int kTimerInterval = 100;
+const int kFontPointSize = 8;
 
 // A straight piece with its corners, lanes and connection codes, so that a
 // reader of the run log can decode the catalog's coordinates.
@@ -95,15 +102,25 @@ MainWindow::MainWindow(QWidget *aParent) : QMainWindow(aParent)
     setUpDefaultLaneColors();
     createCatalog();
     logCrossSection();
-    // Here, in this order: the inventory list from the catalog, the inventory
-    // file, the eight LayoutScreen records, the eight pairs of layout records.
+    // Here, in this order: the inventory list from the catalog and the
+    // inventory file.
+    buildLayoutScreens();
+    buildLayoutRecords();
     buildDiagramTypeList();
     // Here: the usage tables.
     createActions();
-    // Here: the toolbox, after the actions and before the menus.
+    buildToolBox();
     createMenus();
-    // Here: the eight scenes and their wiring, then the Stats tab made current
-    // with layout 1 active.
+    createScenes();
+    // The tree leaves layout 1 current, so showing the Stats tab is a real
+    // change and runs the activation, which makes layout 1 the active one.
+    mActiveIndex = 0;
+    if (tabWidget()->currentIndex() == 0)
+        on_tabWidget_currentChanged(0);
+    else
+        tabWidget()->setCurrentIndex(0);
+    mCurrentTab = tabWidget()->currentIndex();
+    setActiveLayout(0);
     startHousekeepingTimer();
     mDebugLog.writeFlush("MainWindow() constructor exit\n\n");
     mRunLog.writeFlush("MainWindow() constructor exit\n\n");
@@ -115,7 +132,7 @@ MainWindow::~MainWindow()
     // The default lane colours are written back here.
     if (mRunLog.isOpen()) {
         mRunLog.write("\nMainWindow() destructor\n");
-        // The active scene's items are dumped here.
+        dumpActiveSceneToRunLog();
         mRunLog.flush();
     }
     stopHousekeepingTimer();
@@ -126,6 +143,21 @@ MainWindow::~MainWindow()
     mBuildLog.close();
     mDebugLog.write("MainWindow() destructor: debug log closed...\n");
     mDebugLog.close();
+
+    // The scenes point at the records and the tab widgets point back at this
+    // window's slots; both go while every member still exists. Nothing torn
+    // down here may reach a slot any more.
+    for (QObject *child : mCentralWidget->findChildren<QObject *>())
+        disconnect(child, nullptr, this, nullptr);
+    for (TabScreen &tab : mTabScreens) {
+        if (tab.mScene)
+            disconnect(tab.mScene, nullptr, this, nullptr);
+        delete tab.mScene;
+        tab.mScene = nullptr;
+    }
+    mActiveScene = nullptr;
+    delete mCentralWidget;
+    mCentralWidget = nullptr;
 
     if (mOwnsPrompter && &prompter() == mQtPrompter.get())
         setPrompter(nullptr);
@@ -163,9 +195,15 @@ void MainWindow::buildWidgetTree()
 {
     setObjectName(QStringLiteral("MainWindow"));
     resize(kWindowWidth, kWindowHeight);
+    // The fixed geometry leaves a label room for a small font only; the
+    // desktop's default would run labels into the fields beside them.
+    QFont small = font();
+    small.setPointSize(kFontPointSize);
+    setFont(small);
     buildWindowWideWidgets();
+    mSurface = buildTabWidget(mCentralWidget, mLayoutScreens);
+    mToolBox.mToolBox = ToolBoxBuilder::createToolBox(mCentralWidget);
     buildMenuBar();
-    // The tab widget with its nine tabs and the toolbox widget join the tree here.
     QMetaObject::connectSlotsByName(this);
     setWindowTitle(mTitle);
 }
@@ -207,9 +245,55 @@ void MainWindow::buildWindowWideWidgets()
               "<html><head/><body><p>Number of pieces in track database</p></body></html>");
     mDatetimeLineEdit = field("datetimeLineEdit", QRect(1398, 14, 200, 20),
                               "<html><head/><body><p>current date and time</p></body></html>");
+    mActiveLabel = label("activeLabel", "Active Layout", 376, 8);
+    mActiveLineEdit = field("activeLineEdit", QRect(448, 6, 41, 20),
+                            "<html><head/><body><p>selected layout tab</p></body></html>");
+    mTabLabel = label("tabLabel", "Tab", 498, 8);
+    mTabLineEdit = field("tabLineEdit", QRect(536, 6, 41, 20),
+                         "<html><head/><body><p>selected layout tab</p></body></html>");
+    buildOptionBoxes();
     mCalcPushButton = button("calcPushButton", "Calc", 8, 812);
     mExitPushButton = button("exitPushButton", "Exit", 92, 812);
     mDumpPushButton = button("dumpPushButton", "Dump", 216, 812);
+}
+
+// The window-wide display options: elevation drawing, appearance and unit.
+// Each box holds its radio buttons in a row; the first of each is checked.
+void MainWindow::buildOptionBoxes()
+{
+    auto box = [this](const char *aName, const char *aTitle, const QRect &aGeometry,
+                      const char *aToolTip) {
+        auto *widget = new QGroupBox(QString::fromLatin1(aTitle), mCentralWidget);
+        widget->setObjectName(QLatin1String(aName));
+        widget->setGeometry(aGeometry);
+        if (aToolTip)
+            widget->setToolTip(QString::fromLatin1(aToolTip));
+        return widget;
+    };
+    auto radio = [](QGroupBox *aBox, const char *aName, const char *aText, int aX, int aWidth) {
+        auto *widget = new QRadioButton(QString::fromLatin1(aText), aBox);
+        widget->setObjectName(QLatin1String(aName));
+        widget->setGeometry(aX, aBox->height() - 21, aWidth, 18);
+        return widget;
+    };
+
+    mElevationGroupBox = box("elevationGroupBox", "Elevation", QRect(914, 4, 143, 36), nullptr);
+    mNormalRadioButton = radio(mElevationGroupBox, "normalRadioButton", "Normal", 6, 66);
+    mInvertedRadioButton = radio(mElevationGroupBox, "invertedRadioButton", "Inverted", 72, 68);
+    mNormalRadioButton->setChecked(true);
+
+    mAppearanceGroupBox = box("appearanceGroupBox", "Appearance", QRect(1064, 4, 129, 36),
+                              "<html><head/><body><p>track graphic appearance</p></body></html>");
+    mFilledRadioButton = radio(mAppearanceGroupBox, "filledRadioButton", "Filled", 6, 58);
+    mHollowRadioButton = radio(mAppearanceGroupBox, "hollowRadioButton", "Hollow", 64, 62);
+    mFilledRadioButton->setChecked(true);
+
+    mMeasureGroupBox = box("measureGroupBox", "Measurements", QRect(1240, 4, 145, 39),
+                           "<html><head/><body><p>measurement options</p></body></html>");
+    mFtRadioButton = radio(mMeasureGroupBox, "ftRadioButton", "ft", 6, 40);
+    mMRadioButton = radio(mMeasureGroupBox, "mRadioButton", "m", 50, 40);
+    mMmRadioButton = radio(mMeasureGroupBox, "mmRadioButton", "mm", 94, 46);
+    mFtRadioButton->setChecked(true);
 }
 
 void MainWindow::createResizer()
@@ -218,9 +302,13 @@ void MainWindow::createResizer()
     mInitialHeight = height();
     mDebugLog.writeFlush("   window size: %d x %d\n", mInitialWidth, mInitialHeight);
     mResizer = std::make_unique<ProportionalResizer>(mInitialWidth, mInitialHeight);
-    // Registered in this order once they exist: the tab widget, the Stats tab's
-    // track table and layouts table, then for layout tabs 1 to 8 the graphics
-    // view and the track table of each.
+    mResizer->addWidget(mSurface.mTabWidget);
+    mResizer->addWidget(mSurface.mStats.mTrackTable);
+    mResizer->addWidget(mSurface.mStats.mLayoutsTable);
+    for (int i = 0; i < kLayoutTabCount; ++i) {
+        mResizer->addWidget(mSurface.mLayouts[i].mView);
+        mResizer->addWidget(mLayoutScreens[i].mTrackTable);
+    }
 }
 
 void MainWindow::hideDebugButtons()
@@ -363,7 +451,8 @@ void MainWindow::closeEvent(QCloseEvent *aEvent)
 void MainWindow::keyPressEvent(QKeyEvent *aEvent)
 {
     mShiftKey = aEvent->modifiers().testFlag(Qt::ShiftModifier);
-    // The active scene's shift flag follows mShiftKey here.
+    if (mActiveScene)
+        mActiveScene->setShiftKey(mShiftKey);
     mDebugLog.writeFlush("keyPressEvent()  key code %08x   keymod %08x   mShiftKey %d\n",
                          unsigned(aEvent->key()), unsigned(aEvent->modifiers()), int(mShiftKey));
 }
@@ -371,6 +460,8 @@ void MainWindow::keyPressEvent(QKeyEvent *aEvent)
 void MainWindow::keyReleaseEvent(QKeyEvent *aEvent)
 {
     mShiftKey = aEvent->modifiers().testFlag(Qt::ShiftModifier);
+    if (mActiveScene)
+        mActiveScene->setShiftKey(mShiftKey);
     mDebugLog.writeFlush("keyReleaseEvent()  key code %08x   keymod %08x   mShiftKey %d\n",
                          unsigned(aEvent->key()), unsigned(aEvent->modifiers()), int(mShiftKey));
 }
@@ -412,4 +503,53 @@ void MainWindow::about()
                        "used against your inventory, and print or save up to eight layouts at "
                        "once.</p>")
             .arg(mTitle.toHtmlEscaped()));
+}
+
+// Only the two-lane pieces and lane lines are listed; every item still counts
+// in the numbering, which follows the stacking order, topmost first.
+void MainWindow::dumpActiveSceneToRunLog()
+{
+    if (!mActiveScene)
+        return;
+    const QList<QGraphicsItem *> items = mActiveScene->items(Qt::DescendingOrder);
+    mRunLog.write("\nTab %d current scene items (%d):\n", mActiveIndex + 1, int(items.size()));
+    for (int i = 0; i < items.size(); ++i) {
+        QGraphicsItem *item = items.at(i);
+        if (item->type() == DiagramItem::eType) {
+            const auto *piece = static_cast<const DiagramItem *>(item);
+            mRunLog.write("%2d: (polygon) type: %d  <%s> trk index %d   DB index %d\n", i,
+                          int(piece->mDiagramType), LATIN1(piece->mPartNumber), piece->mIndex,
+                          piece->mDbIndex);
+        } else if (item->type() == DiagramPathItem::eType) {
+            const auto *line = static_cast<const DiagramPathItem *>(item);
+            mRunLog.write("%2d: (polyline) type: %d  <%s> trk index %d\n", i,
+                          int(line->mDiagramType), LATIN1(line->mPartNumber), line->mIndex);
+        }
+    }
+}
+
+void MainWindow::on_dumpPushButton_clicked()
+{
+    mDebugLog.writeFlush("\nMainWindow::dumpSceneItemList()\n");
+    if (!mActiveScene)
+        return;
+    const QList<QGraphicsItem *> items = mActiveScene->items(Qt::DescendingOrder);
+    for (int i = 0; i < items.size(); ++i) {
+        QGraphicsItem *item = items.at(i);
+        const int type = item->type();
+        if (type == DiagramItem::eType || type == DiagramItem::eType4) {
+            const auto *piece = static_cast<const DiagramItem *>(item);
+            mDebugLog.write("%d: (polygon) type %d   pn <%s>  track index %d   pos (%.2lf, %.2lf)"
+                            "   elev %.2lf\n",
+                            i, int(piece->mDiagramType), LATIN1(piece->mPartNumber), piece->mIndex,
+                            piece->pos().x(), piece->pos().y(), piece->zValue());
+        } else if (type == DiagramPathItem::eType || type == DiagramPathItem::eType4) {
+            const auto *line = static_cast<const DiagramPathItem *>(item);
+            mDebugLog.write("%d: (polyline) type %d   pn <%s>   trak index %d   pos (%.2lf, %.2lf)"
+                            "   elev %.2lf\n",
+                            i, int(line->mDiagramType), LATIN1(line->mPartNumber), line->mIndex,
+                            line->pos().x(), line->pos().y(), line->zValue());
+        }
+    }
+    mDebugLog.writeFlush("\n");
 }

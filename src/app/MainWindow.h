@@ -1,6 +1,14 @@
 #pragma once
 
+#include "LayoutScreen.h"
+#include "LayoutTabFactory.h"
+#include "TabScreen.h"
+#include "TabWidgetBuilder.h"
+#include "ToolBoxBuilder.h"
+
+#include "catalog/LaneLength.h"
 #include "common/LogFile.h"
+#include "layout/LayoutRecord.h"
 
 #include <QBrush>
 #include <QMainWindow>
@@ -10,15 +18,24 @@
 #include <array>
 #include <memory>
 
+class DiagramItem;
+class DiagramScene;
 class ProportionalResizer;
+class QAbstractButton;
+class QButtonGroup;
+class QGraphicsView;
 class QAction;
 class QCloseEvent;
+class QGroupBox;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
+class QRadioButton;
 class QResizeEvent;
+class QTabWidget;
+class QTableWidget;
 class QTimerEvent;
 class QtPrompter;
 class RevellTrack;
@@ -30,7 +47,14 @@ class RevellTrack;
 // are connected by name once the widget tree exists.
 //
 // The implementation is split by concern: MainWindow.cpp (start-up, logs,
-// timer, window events, exit, about) and MainWindowMenus.cpp (actions and menus).
+// timer, window events, exit, about, the scene dump), MainWindowTabs.cpp (the
+// layout tabs, their records and scenes, tab activation, the view controls,
+// units, appearance and the refresh after an edit), MainWindowToolbox.cpp
+// (the toolbox and its button groups) and MainWindowMenus.cpp (actions and
+// menus).
+//
+// Every editing, file and display command acts on the active layout, chosen
+// by the tab widget: the accessors active*() return its parts.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -72,10 +96,57 @@ public:
     QMenu *itemMenu() const { return mItemMenu; }
     QAction *itemAction(ItemAction aAction) const { return mItemActions.at(aAction); }
 
+    // The tab widget: tab 0 is the Stats tab, tabs 1 to 8 the layouts.
+    QTabWidget *tabWidget() const { return mSurface.mTabWidget; }
+    // The tab widget's index as last activated (0 to 8).
+    int currentTabIndex() const { return mCurrentTab; }
+    // The active layout, 0 to 7; the Stats tab keeps layout 1 (0) active.
+    int activeIndex() const { return mActiveIndex; }
+    // The active layout's parts. Null only before the scenes exist.
+    QGraphicsView *activeView() const { return mActiveView; }
+    DiagramScene *activeScene() const { return mActiveScene; }
+    TabScreen *activeTabScreen() const { return mActiveTabScreen; }
+    LayoutRecord *activeRecordA() const { return mActiveRecordA; }
+    LayoutRecord *activeRecordB() const { return mActiveRecordB; }
+    LayoutScreen *activeLayoutScreen() const { return mActiveLayoutScreen; }
+
+    // Layout aIndex's parts (0 to 7), for commands that visit every layout.
+    LayoutRecord &recordA(int aIndex) { return mRecordA.at(aIndex); }
+    LayoutRecord &recordB(int aIndex) { return mRecordB.at(aIndex); }
+    LayoutScreen &layoutScreen(int aIndex) { return mLayoutScreens.at(aIndex); }
+    const TabScreen &tabScreen(int aIndex) const { return mTabScreens.at(aIndex); }
+
+    // The toolbox and its four button groups.
+    const ToolBoxParts &toolBox() const { return mToolBox; }
+
+    // The unit the radio buttons choose for lane lengths and layout size.
+    LengthUnit lengthUnit() const;
+
+    // After an edit of the active layout's chain: the view transform, the
+    // layout size and the lane lengths are brought up to date. It does not
+    // mark the layout changed; the edit's own slot does that with markChanged().
+    void refreshAfterEdit();
+    // Record A of the active layout becomes changed and not saved, which the
+    // save lamp shows as a changed layout.
+    void markChanged();
+    // Layout aIndex's view turned and scaled as its dial, slider and lock say.
+    void refreshViewTransform(int aIndex);
+    // The active layout's size from its scene's items, in the chosen unit.
+    void updateLayoutSize();
+    // The four lane label colours of layout aIndex follow its record A's lanes.
+    void restyleLaneLabels(int aIndex);
+
     bool shiftKey() const { return mShiftKey; }
+    bool elevInverted() const { return mElevInverted; }
     bool isTimerRunning() const { return mTimerId != -1; }
     int tickCount() const { return mTickCount; }
     const ProportionalResizer &resizer() const { return *mResizer; }
+
+public slots:
+    // The lane lengths of the active layout, shown in the chosen unit.
+    void on_calcPushButton_clicked();
+    // The active scene's items, topmost first, written to the debug log.
+    void on_dumpPushButton_clicked();
 
 protected:
     void closeEvent(QCloseEvent *aEvent) override;
@@ -90,11 +161,29 @@ private slots:
     void on_actionExit_triggered();
     void on_exitPushButton_clicked();
 
+    // Tabs, units and appearance (MainWindowTabs.cpp).
+    void on_tabWidget_currentChanged(int aIndex);
+    void on_ftRadioButton_clicked();
+    void on_mRadioButton_clicked();
+    void on_mmRadioButton_clicked();
+    void on_filledRadioButton_toggled(bool aChecked);
+    void on_hollowRadioButton_toggled(bool aChecked);
+    void itemAppended(DiagramItem *aItem);
+    void itemSelected(DiagramItem *aItem);
+
+    // Toolbox (MainWindowToolbox.cpp).
+    void trackButtonGroupClicked(int aId);
+    void apronButtonGroupClicked(int aId);
+    void track4ButtonGroupClicked(int aId);
+    void backgroundButtonGroupClicked(QAbstractButton *aButton);
+    void on_toolBox_currentChanged(int aIndex);
+
 private:
     // Start-up, in the order the constructor runs them (MainWindow.cpp).
     void openDebugLog();
     void buildWidgetTree();
     void buildWindowWideWidgets();
+    void buildOptionBoxes();
     void createResizer();
     void hideDebugButtons();
     void logPlatform();
@@ -104,6 +193,7 @@ private:
     void createCatalog();
     void logCrossSection();
     void buildDiagramTypeList();
+    void dumpActiveSceneToRunLog();
     void startHousekeepingTimer();
     void stopHousekeepingTimer();
     void installPrompter();
@@ -112,6 +202,22 @@ private:
     QAction *addMenuAction(QMenu *aMenu, const QString &aCaption, const QString &aObjectName);
     void createActions();
     void createMenus();
+    // Layout tabs (MainWindowTabs.cpp).
+    void registerResizedWidgets();
+    void buildLayoutScreens();
+    void buildLayoutRecords();
+    void createScenes();
+    void connectTabControls(int aIndex);
+    void setActiveLayout(int aIndex);
+    void unitChanged(const QString &aUnit);
+    // The per-tab control handlers: one each for all eight tabs; aIndex 0 to 7.
+    void rotateDialChanged(int aIndex, int aValue);
+    void scaleSliderChanged(int aIndex, int aValue);
+    void lockRotationToggled(int aIndex, bool aChecked);
+    void layoutNameEditingFinished(int aIndex);
+    // Toolbox (MainWindowToolbox.cpp).
+    void buildToolBox();
+    void pieceButtonClicked(QButtonGroup *aGroup, int aId, int aMode, const QString &aModeText);
 
     // Identity and clock.
     QString mTitle;
@@ -134,6 +240,29 @@ private:
 
     // Input state.
     bool mShiftKey = false;
+    // Set only while a rebuild draws elevations inverted.
+    bool mElevInverted = false;
+
+    // The layout tabs. The records are referenced by pointer from the scenes
+    // and the TabScreen records, so they live in fixed arrays for the
+    // window's lifetime; the scenes are deleted before them.
+    WorkingSurface mSurface;
+    std::array<LayoutScreen, kLayoutTabCount> mLayoutScreens;
+    std::array<LayoutRecord, kLayoutTabCount> mRecordA;
+    std::array<LayoutRecord, kLayoutTabCount> mRecordB;
+    std::array<TabScreen, kLayoutTabCount> mTabScreens;
+    std::array<QTableWidget *, kLayoutTabCount> mTrackTables{};
+    int mActiveIndex = 0;
+    int mCurrentTab = 0;
+    QGraphicsView *mActiveView = nullptr;
+    DiagramScene *mActiveScene = nullptr;
+    TabScreen *mActiveTabScreen = nullptr;
+    LayoutRecord *mActiveRecordA = nullptr;
+    LayoutRecord *mActiveRecordB = nullptr;
+    LayoutScreen *mActiveLayoutScreen = nullptr;
+
+    // The toolbox; its groups belong to the window.
+    ToolBoxParts mToolBox;
 
     // Window-wide widgets (owned by the widget tree).
     QWidget *mCentralWidget = nullptr;
@@ -145,6 +274,20 @@ private:
     QPushButton *mCalcPushButton = nullptr;
     QPushButton *mExitPushButton = nullptr;
     QPushButton *mDumpPushButton = nullptr;
+    QLabel *mActiveLabel = nullptr;
+    QLineEdit *mActiveLineEdit = nullptr;
+    QLabel *mTabLabel = nullptr;
+    QLineEdit *mTabLineEdit = nullptr;
+    QGroupBox *mElevationGroupBox = nullptr;
+    QRadioButton *mNormalRadioButton = nullptr;
+    QRadioButton *mInvertedRadioButton = nullptr;
+    QGroupBox *mAppearanceGroupBox = nullptr;
+    QRadioButton *mFilledRadioButton = nullptr;
+    QRadioButton *mHollowRadioButton = nullptr;
+    QGroupBox *mMeasureGroupBox = nullptr;
+    QRadioButton *mFtRadioButton = nullptr;
+    QRadioButton *mMRadioButton = nullptr;
+    QRadioButton *mMmRadioButton = nullptr;
 
     // Menus and actions (owned by the widget tree).
     QMenu *mFileMenu = nullptr;

@@ -42,10 +42,9 @@ void rotateDialChanged(const LayoutScreen &aScreen, QGraphicsView *aView,
                        const LayoutRecord &aRecordA, int aValue)
 {
     refreshViewTransform(aScreen, aView, aRecordA);
-    // Layout 1 keeps showing the angle the view is turned by; the other tabs
-    // show the dial's own value, even while the view follows the track.
-    if (aScreen.mTab != 1)
-        aScreen.mRotateLineEdit->setText(QString::number(aValue));
+    // The field answers the dial the user is turning, even while the view
+    // follows the track; every tab behaves alike.
+    aScreen.mRotateLineEdit->setText(QString::number(aValue));
 }
 
 void scaleSliderChanged(const LayoutScreen &aScreen, QGraphicsView *aView,

@@ -24,7 +24,8 @@ double viewAngle(const LayoutScreen &aScreen, const LayoutRecord &aRecordA);
 void refreshViewTransform(const LayoutScreen &aScreen, QGraphicsView *aView,
                           const LayoutRecord &aRecordA);
 
-// The rotation dial moved to aValue.
+// The rotation dial moved to aValue: refresh, then show the dial's value
+// (which differs from the view's angle while the lock is on).
 void rotateDialChanged(const LayoutScreen &aScreen, QGraphicsView *aView,
                        const LayoutRecord &aRecordA, int aValue);
 

@@ -119,9 +119,8 @@ QButtonGroup *newGroup(QObject *aOwner, bool aExclusive)
 }
 
 // A page's grid of cells. The row after the last and a third column take
-// the spare room, which keeps the cells packed at the top left. The grid
-// scrolls, since the attachment page is far taller than the toolbox.
-QScrollArea *makePage(const ToolPage &aPage, QButtonGroup *aGroup)
+// the spare room, which keeps the cells packed at the top left.
+QWidget *makeGrid(const ToolPage &aPage, QButtonGroup *aGroup)
 {
     auto *grid = new QWidget;
     auto *layout = new QGridLayout(grid);
@@ -135,13 +134,17 @@ QScrollArea *makePage(const ToolPage &aPage, QButtonGroup *aGroup)
     }
     layout->setRowStretch(lastRow + 1, 10);
     layout->setColumnStretch(2, 10);
+    return grid;
+}
 
+// A page scrolls, since the attachment page is far taller than the toolbox.
+QScrollArea *makePage(const char *aObjectName)
+{
     auto *page = new QScrollArea;
-    page->setObjectName(QString::fromLatin1(aPage.mObjectName));
+    page->setObjectName(QString::fromLatin1(aObjectName));
     page->setFrameShape(QFrame::NoFrame);
     page->setWidgetResizable(true);
     page->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    page->setWidget(grid);
     return page;
 }
 
@@ -192,15 +195,22 @@ QWidget *ToolBoxBuilder::makeCell(const ToolCell &aCell, const ToolPage &aPage,
     return cell;
 }
 
-ToolBoxParts ToolBoxBuilder::build(QWidget *aParent, QObject *aGroupOwner)
+QToolBox *ToolBoxBuilder::createToolBox(QWidget *aParent)
+{
+    auto *toolBox = new QToolBox(aParent);
+    toolBox->setObjectName(QStringLiteral("toolBox"));
+    toolBox->setGeometry(12, 42, 269, 767);
+    toolBox->setToolTip(QStringLiteral("toolbox"));
+    toolBox->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Ignored);
+    toolBox->addItem(makePage(kPages[TrackPage].mObjectName), QStringLiteral("Page 1"));
+    toolBox->addItem(makePage(kPages[ApronPage].mObjectName), QStringLiteral("Page 2"));
+    return toolBox;
+}
+
+ToolBoxParts ToolBoxBuilder::fill(QToolBox *aToolBox, QObject *aGroupOwner)
 {
     ToolBoxParts parts;
-    parts.mToolBox = new QToolBox(aParent);
-    parts.mToolBox->setObjectName(QStringLiteral("toolBox"));
-    parts.mToolBox->setGeometry(12, 42, 269, 767);
-    parts.mToolBox->setToolTip(QStringLiteral("toolbox"));
-    parts.mToolBox->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Ignored);
-
+    parts.mToolBox = aToolBox;
     parts.mTrackGroup = newGroup(aGroupOwner, false);
     parts.mApronGroup = newGroup(aGroupOwner, false);
     parts.mTrack4Group = newGroup(aGroupOwner, false);
@@ -208,13 +218,25 @@ ToolBoxParts ToolBoxBuilder::build(QWidget *aParent, QObject *aGroupOwner)
     const std::array<QButtonGroup *, PageCount> groups = {
         {parts.mTrackGroup, parts.mApronGroup, parts.mTrack4Group, parts.mBackgroundGroup}};
 
-    const QSignalBlocker blocker(parts.mToolBox);
+    const QSignalBlocker blocker(aToolBox);
     for (int i = 0; i < PageCount; ++i) {
-        parts.mToolBox->addItem(makePage(kPages[i], groups[i]),
-                                QString::fromLatin1(kPages[i].mTitle));
+        const QString title = QString::fromLatin1(kPages[i].mTitle);
+        auto *page = qobject_cast<QScrollArea *>(aToolBox->widget(i));
+        if (page) {
+            aToolBox->setItemText(i, title);
+        } else {
+            page = makePage(kPages[i].mObjectName);
+            aToolBox->addItem(page, title);
+        }
+        page->setWidget(makeGrid(kPages[i], groups[i]));
     }
     // Wide enough for the widest page, the 4-lane one, so no page is cut.
-    parts.mToolBox->setMinimumWidth(parts.mToolBox->widget(Track4Page)->sizeHint().width());
-    parts.mToolBox->setCurrentIndex(0);
+    aToolBox->setMinimumWidth(aToolBox->widget(Track4Page)->sizeHint().width());
+    aToolBox->setCurrentIndex(0);
     return parts;
+}
+
+ToolBoxParts ToolBoxBuilder::build(QWidget *aParent, QObject *aGroupOwner)
+{
+    return fill(createToolBox(aParent), aGroupOwner);
 }

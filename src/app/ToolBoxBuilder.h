@@ -68,9 +68,18 @@ public:
     // The four pages in toolbox order.
     static const std::array<ToolPage, PageCount> &pages();
 
-    // Builds `toolBox` inside aParent with its pages, buttons and groups
-    // (owned by aGroupOwner), page 0 current. Signals are held back while it
-    // is filled, so a toolbox already connected by name sees no page change.
+    // The empty `toolBox` of the window's widget tree inside aParent: placed,
+    // with its tooltip and size policy, and the two pages that fill() retitles
+    // and fills. It exists before the window connects its slots by name.
+    static QToolBox *createToolBox(QWidget *aParent);
+
+    // Gives aToolBox (made by createToolBox) its pages, buttons and groups
+    // (owned by aGroupOwner): the first two pages are retitled and filled, the
+    // 4-lane and background pages appended; page 0 current. Signals are held
+    // back meanwhile, so a toolbox already connected by name sees no page change.
+    static ToolBoxParts fill(QToolBox *aToolBox, QObject *aGroupOwner);
+
+    // createToolBox() and fill() in one go.
     static ToolBoxParts build(QWidget *aParent, QObject *aGroupOwner);
 
     // The icon at aPath; an empty icon when the file is missing, so a

@@ -1,0 +1,301 @@
+// The main window's layout tabs: their widget records, layout records and
+// scenes, the choice of the active layout, the per-tab view controls, the
+// window-wide unit and appearance options and the refresh after an edit.
+#include "MainWindow.h"
+
+#include "LaneColorDialog.h"
+#include "TabControls.h"
+
+#include "catalog/RevellTrack.h"
+#include "graphics/DiagramItem.h"
+#include "layout/DiagramScene.h"
+#include "layout/LaneColors.h"
+
+#include <QCheckBox>
+#include <QDial>
+#include <QGraphicsView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTabWidget>
+#include <QToolBox>
+
+namespace {
+
+// The toolbox page that holds a layout's pieces: 4-lane pieces for a
+// 4-lane layout, else the 2-lane track page.
+int toolBoxPageFor(const LayoutRecord &aRecordA)
+{
+    return aRecordA.mLanes == 4 ? ToolBoxBuilder::Track4Page : ToolBoxBuilder::TrackPage;
+}
+
+} // namespace
+
+// The factory filled each record with its tab's widgets when the tree was
+// built; here each starts its display and joins the window's lists.
+void MainWindow::buildLayoutScreens()
+{
+    for (int i = 0; i < kLayoutTabCount; ++i) {
+        LayoutScreen &screen = mLayoutScreens[i];
+        mDebugLog.writeFlush("LayoutScreen constructor() tab %d\n", i + 1);
+        screen.mScaleLineEdit->setText(QStringLiteral("1x"));
+        screen.mRotateLineEdit->setText(QString::number(screen.mRotateDial->value()));
+        mTrackTables[i] = screen.mTrackTable;
+    }
+}
+
+// Every layout starts empty with two lanes and the default lane colours;
+// record B is record A's twin for the second lane pair.
+void MainWindow::buildLayoutRecords()
+{
+    for (int i = 0; i < kLayoutTabCount; ++i) {
+        const QString name = QStringLiteral("unnamed%1").arg(i + 1);
+        LayoutRecord recordA(name, 2, mCatalog->width, mDefaultLaneBrush);
+        recordA.mFirstPair = true;
+        recordA.mSecondPair = false;
+        LayoutRecord recordB = recordA;
+        recordB.mFirstPair = false;
+        recordB.mSecondPair = true;
+        mRecordA[i] = recordA;
+        mRecordB[i] = recordB;
+        mLayoutScreens[i].mNameLineEdit->setText(name);
+    }
+}
+
+void MainWindow::createScenes()
+{
+    for (int i = 0; i < kLayoutTabCount; ++i) {
+        const int tab = i + 1;
+        if (tab > 1)
+            mDebugLog.writeFlush("tab %d init()\n", tab);
+        mDebugLog.writeFlush("   DiagramScene constructor\n");
+        auto *scene = new DiagramScene(mItemMenu, mCatalog.get(), &mRecordA[i], &mRecordB[i],
+                                       &mLayoutScreens[i], &mBuildLog, &mDebugLog, this);
+        scene->setObjectName(QStringLiteral("scene%1").arg(tab));
+        scene->setSceneRect(0, 0, 5000, 5000);
+        connect(scene, &DiagramScene::itemAppended, this, &MainWindow::itemAppended);
+        // Scenes never report a selection yet; layout 1's is wired for when they do.
+        if (tab == 1)
+            connect(scene, &DiagramScene::itemSelected, this, &MainWindow::itemSelected);
+        // Here: itemInserted, itemReplaced, itemAttached and itemMoved, with
+        // the editing commands.
+
+        QGraphicsView *view = mSurface.mLayouts[i].mView;
+        view->setScene(scene);
+        mDebugLog.writeFlush("   TabScreen constructor\n");
+        mTabScreens[i] = TabScreen{tab, view, scene, &mRecordA[i], &mRecordB[i]};
+        connectTabControls(i);
+    }
+}
+
+// One handler per kind of control serves all eight tabs; each connection
+// carries its own tab, so a handler acts on the layout whose control moved,
+// even when a focus change fires it after another tab has become active.
+void MainWindow::connectTabControls(int aIndex)
+{
+    const LayoutScreen &screen = mLayoutScreens[aIndex];
+    connect(screen.mRotateDial, &QDial::valueChanged, this,
+            [this, aIndex](int aValue) { rotateDialChanged(aIndex, aValue); });
+    connect(screen.mScaleSlider, &QSlider::valueChanged, this,
+            [this, aIndex](int aValue) { scaleSliderChanged(aIndex, aValue); });
+    connect(screen.mLockRotationCheckBox, &QCheckBox::toggled, this,
+            [this, aIndex](bool aChecked) { lockRotationToggled(aIndex, aChecked); });
+    connect(screen.mNameLineEdit, &QLineEdit::editingFinished, this,
+            [this, aIndex] { layoutNameEditingFinished(aIndex); });
+}
+
+void MainWindow::rotateDialChanged(int aIndex, int aValue)
+{
+    TabControls::rotateDialChanged(mLayoutScreens[aIndex], mSurface.mLayouts[aIndex].mView,
+                                   mRecordA[aIndex], aValue);
+}
+
+void MainWindow::scaleSliderChanged(int aIndex, int aValue)
+{
+    mDebugLog.writeFlush("on_scale%dHorizontalSlider_valueChanged() value %d\n", aIndex + 1,
+                         aValue);
+    TabControls::scaleSliderChanged(mLayoutScreens[aIndex], mSurface.mLayouts[aIndex].mView,
+                                    mRecordA[aIndex], aValue);
+}
+
+void MainWindow::lockRotationToggled(int aIndex, bool aChecked)
+{
+    Q_UNUSED(aChecked)
+    mDebugLog.writeFlush("on_lock%dRotationCheckBox_toggled()\n", aIndex + 1);
+    refreshViewTransform(aIndex);
+}
+
+void MainWindow::layoutNameEditingFinished(int aIndex)
+{
+    LayoutRecord &record = mRecordA[aIndex];
+    record.mName = mLayoutScreens[aIndex].mNameLineEdit->text();
+    mDebugLog.writeFlush("on_layout%dNameLineEdit_editingFinished() new name <%s>\n", aIndex + 1,
+                         LATIN1(record.mName));
+}
+
+void MainWindow::refreshViewTransform(int aIndex)
+{
+    TabControls::refreshViewTransform(mLayoutScreens[aIndex], mSurface.mLayouts[aIndex].mView,
+                                      mRecordA[aIndex]);
+}
+
+void MainWindow::setActiveLayout(int aIndex)
+{
+    mActiveIndex = aIndex;
+    mActiveTabScreen = &mTabScreens[aIndex];
+    mActiveView = mSurface.mLayouts[aIndex].mView;
+    mActiveScene = mTabScreens[aIndex].mScene;
+    mActiveRecordA = &mRecordA[aIndex];
+    mActiveRecordB = &mRecordB[aIndex];
+    mActiveLayoutScreen = &mLayoutScreens[aIndex];
+}
+
+void MainWindow::on_tabWidget_currentChanged(int aIndex)
+{
+    mDebugLog.writeFlush("on_tabWidget_currentChanged() tab %d\n", aIndex);
+    // Elevations are drawn inverted only for as long as Inverted is held.
+    mNormalRadioButton->setChecked(true);
+
+    mCurrentTab = aIndex;
+    mTabLineEdit->setText(QString::number(aIndex));
+    // The Stats tab keeps layout 1 active, so the Item menu always has a layout.
+    setActiveLayout(qBound(0, aIndex - 1, kLayoutTabCount - 1));
+    mActiveLineEdit->setText(QString::number(aIndex));
+
+    // The toolbox selection belongs to the window, not to a layout.
+    TabControls::resetToolSelection(*mActiveLayoutScreen, mToolBox);
+    if (mActiveScene)
+        mActiveScene->setMode(DiagramScene::Move);
+    if (mToolBox.mToolBox)
+        mToolBox.mToolBox->setCurrentIndex(toolBoxPageFor(*mActiveRecordA));
+
+    (mActiveLayoutScreen->mFilled ? mFilledRadioButton : mHollowRadioButton)->setChecked(true);
+    if (aIndex > 0)
+        restyleLaneLabels(mActiveIndex);
+    // Here: the Stats tab's tables are refreshed when it is shown.
+    mDebugLog.writeFlush("on_tabWidget_currentChanged() mActiveIndex %d\n", mActiveIndex);
+}
+
+void MainWindow::restyleLaneLabels(int aIndex)
+{
+    const LayoutScreen &screen = mLayoutScreens.at(aIndex);
+    for (int lane = 0; lane < 4; ++lane) {
+        screen.mLaneLabel[lane]->setStyleSheet(
+            laneLabelStyleSheet(laneColorName(mRecordA.at(aIndex).mLaneBrush[lane])));
+    }
+}
+
+LengthUnit MainWindow::lengthUnit() const
+{
+    if (mMRadioButton->isChecked())
+        return LengthUnit::Metres;
+    if (mFtRadioButton->isChecked())
+        return LengthUnit::Feet;
+    return LengthUnit::Millimetres;
+}
+
+void MainWindow::on_ftRadioButton_clicked()
+{
+    unitChanged(QStringLiteral("ft"));
+}
+
+void MainWindow::on_mRadioButton_clicked()
+{
+    unitChanged(QStringLiteral("m"));
+}
+
+void MainWindow::on_mmRadioButton_clicked()
+{
+    unitChanged(QStringLiteral("mm"));
+}
+
+// Only the active layout's figures are recomputed; the others follow at
+// their next edit. The titles change on every tab at once.
+void MainWindow::unitChanged(const QString &aUnit)
+{
+    updateLayoutSize();
+    on_calcPushButton_clicked();
+    for (const LayoutScreen &screen : mLayoutScreens)
+        TabControls::setUnitTitles(screen, aUnit);
+}
+
+// Both appearance buttons report every switch, one checked and one not, and
+// agree on the outcome. The chain is replayed in the new fill by the editing
+// commands' rebuild; until then only pieces laid from now on take it.
+void MainWindow::on_filledRadioButton_toggled(bool aChecked)
+{
+    if (mActiveScene)
+        mActiveScene->setFilled(aChecked);
+    if (mActiveLayoutScreen)
+        mActiveLayoutScreen->mFilled = aChecked ? 1 : 0;
+}
+
+void MainWindow::on_hollowRadioButton_toggled(bool aChecked)
+{
+    on_filledRadioButton_toggled(!aChecked);
+}
+
+void MainWindow::on_calcPushButton_clicked()
+{
+    if (!mActiveRecordA)
+        return;
+    calcLaneLengths(*mActiveRecordA, *mActiveRecordB, *mCatalog);
+    const LengthUnit unit = lengthUnit();
+    for (int lane = 0; lane < 4; ++lane) {
+        mActiveLayoutScreen->mLaneLineEdit[lane]->setText(
+            formatLength(mActiveRecordA->mLaneLength[lane], unit));
+    }
+}
+
+void MainWindow::updateLayoutSize()
+{
+    if (!mActiveScene)
+        return;
+    const QSizeF size = layoutSizeMm(mActiveScene->itemsBoundingRect(), mActiveScene->mScale);
+    const LengthUnit unit = lengthUnit();
+    mActiveLayoutScreen->mWidthLineEdit->setText(formatLength(size.width(), unit));
+    mActiveLayoutScreen->mHeightLineEdit->setText(formatLength(size.height(), unit));
+}
+
+void MainWindow::refreshAfterEdit()
+{
+    refreshViewTransform(mActiveIndex);
+    updateLayoutSize();
+    // Here: the usage tables.
+    on_calcPushButton_clicked();
+}
+
+void MainWindow::markChanged()
+{
+    if (!mActiveRecordA)
+        return;
+    mActiveRecordA->mChanged = true;
+    mActiveRecordA->mSaved = false;
+}
+
+void MainWindow::itemAppended(DiagramItem *aItem)
+{
+    mDebugLog.writeFlush("MainWindow::itemAppended()\n");
+    if (aItem && mBuildLog.isOpen()) {
+        const QString catalogPart = mCatalog->isValidIndex(aItem->mDbIndex)
+                                        ? mCatalog->piece(aItem->mDbIndex).mPartNumber
+                                        : QString();
+        mBuildLog.write("MainWindow::itemAppended(): diagram item type %d <%s> [%d] <%s>\n",
+                        int(aItem->mDiagramType), LATIN1(aItem->mPartNumber), aItem->mDbIndex,
+                        LATIN1(catalogPart));
+        mBuildLog.writeFlush("\n");
+    }
+    refreshAfterEdit();
+    markChanged();
+}
+
+void MainWindow::itemSelected(DiagramItem *aItem)
+{
+    if (!aItem)
+        return;
+    mDebugLog.writeFlush("MainWindow::itemSelected() type %d\n", aItem->type());
+    mBuildLog.writeFlush(
+        "MainWindow::itemSelected() <%s>  diagram type %d   track index %d   part num index %d\n",
+        LATIN1(aItem->mPartNumber), int(aItem->mDiagramType), aItem->mIndex, aItem->mDbIndex);
+}
