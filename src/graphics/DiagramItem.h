@@ -3,6 +3,7 @@
 #include "graphics/DiagramTypes.h"
 
 #include <QGraphicsPolygonItem>
+#include <QMetaType>
 #include <QPolygonF>
 #include <QString>
 
@@ -56,3 +57,6 @@ public:
     bool mLaneSwap = false;
     bool mLanes34 = false;
 };
+
+// The scene's signals carry items; spies and queued connections need the type.
+Q_DECLARE_METATYPE(DiagramItem *)

@@ -75,12 +75,6 @@ const QPainterPath &DiagramScene::cachedLanePath(DiagramItem::DiagramType aType,
     return cache.mLane[slot];
 }
 
-void DiagramScene::MousePressDelayed()
-{
-    // The click actions by mode come with the mouse handling; until then a
-    // delayed click does nothing.
-}
-
 DiagramItem *DiagramScene::appendTrackPiece(bool aAdd, int aItemType, QPointF aPos, double aElev,
                                             bool aLanes34)
 {
@@ -142,7 +136,7 @@ DiagramItem *DiagramScene::appendTrackPiece(bool aAdd, int aItemType, QPointF aP
                                                piece.mLowerRight, item->mScale);
     record.mForwardAngle = Chaining::normalisedAngle(
         oldAngle + Chaining::turnAngle(piece.mCurveDeg, piece.mDirection));
-    showForward();
+    showForward(record);
     entry.mNextPt = record.mForwardPt;
     entry.mNextAngle = record.mForwardAngle;
 
@@ -161,9 +155,9 @@ DiagramItem *DiagramScene::appendTrackPiece(bool aAdd, int aItemType, QPointF aP
     for (int lane = firstLane; lane < firstLane + 2; ++lane) {
         bool notFound = false;
         const QPainterPath &path = cachedLanePath(mItemType, lane, &notFound);
-        auto *line = new DiagramPathItem(mBuildFile, mDebugFile, mItemType, record.mNextIndex, lane,
-                                         path, notFound, record.mLaneBrush, item->mLaneSwap,
-                                         mCatalog);
+        auto *line =
+            new DiagramPathItem(mBuildFile, mDebugFile, mItemType, record.mNextIndex, lane, path,
+                                notFound, record.mLaneBrush, item->mLaneSwap, mCatalog);
         line->setRotation(oldAngle);
         line->setZValue(aElev);
         line->mLevel = aElev;
@@ -180,7 +174,7 @@ DiagramItem *DiagramScene::appendTrackPiece(bool aAdd, int aItemType, QPointF aP
     written.mLaneSwapOut = parityOut;
 
     record.mNextIndex += 1;
-    showNextIndex();
+    showNextIndex(record);
 
     if (mBuildFile)
         mBuildFile->write(replay ? "replace piece   index %d  list size %d\n"
@@ -188,7 +182,8 @@ DiagramItem *DiagramScene::appendTrackPiece(bool aAdd, int aItemType, QPointF aP
                           record.mNextIndex, record.mPieces.size());
     writeChainState();
 
-    emit itemAppended(item);
+    if (!mReplaying)
+        emit itemAppended(item);
     return item;
 }
 
@@ -216,7 +211,7 @@ DiagramItem *DiagramScene::passUnknownPiece(bool aReplay, QPointF aPos, double a
     entry.mLaneSwapOut = record.mLaneSwap;
 
     record.mNextIndex += 1;
-    showNextIndex();
+    showNextIndex(record);
 
     if (mBuildFile) {
         mBuildFile->write("   unknown piece <%s> not drawn\n", LATIN1(entry.mPartNumber));
@@ -233,6 +228,9 @@ bool DiagramScene::appendFourLanePiece(int aFourLaneType, QPointF aPos)
     if (placement.isEmpty())
         return false;
 
+    // Each append takes its piece's type as the current one; the next click
+    // must still lay the four-lane selection.
+    const DiagramItem::DiagramType selection = mItemType;
     mSavedRecord = mRecord;
     for (DiagramItem::DiagramType type : placement.mRecordA)
         appendTrackPiece(true, type, aPos, mElev, false);
@@ -242,6 +240,7 @@ bool DiagramScene::appendFourLanePiece(int aFourLaneType, QPointF aPos)
     for (DiagramItem::DiagramType type : placement.mRecordB)
         appendTrackPiece(true, type, secondPos, mElev, true);
     mRecord = mSavedRecord;
+    mItemType = selection;
     return true;
 }
 
@@ -255,20 +254,20 @@ void DiagramScene::writeChainState() const
     mBuildFile->write("   mNextIndex %d\n", mRecord->mNextIndex);
 }
 
-void DiagramScene::showForward() const
+void DiagramScene::showForward(const LayoutRecord &aRecord) const
 {
-    if (!mLayoutScreen)
+    if (!mLayoutScreen || mReplaying)
         return;
     writeLineEdit(mLayoutScreen->mCurrentPosXLineEdit,
-                  QString::asprintf("%.2lf", mRecord->mForwardPt.x()));
+                  QString::asprintf("%.2lf", aRecord.mForwardPt.x()));
     writeLineEdit(mLayoutScreen->mCurrentPosYLineEdit,
-                  QString::asprintf("%.2lf", mRecord->mForwardPt.y()));
+                  QString::asprintf("%.2lf", aRecord.mForwardPt.y()));
     writeLineEdit(mLayoutScreen->mCurrentAngLineEdit,
-                  QString::number(Chaining::displayedAngle(mRecord->mForwardAngle)));
+                  QString::number(Chaining::displayedAngle(aRecord.mForwardAngle)));
 }
 
-void DiagramScene::showNextIndex() const
+void DiagramScene::showNextIndex(const LayoutRecord &aRecord) const
 {
-    if (mLayoutScreen)
-        writeLineEdit(mLayoutScreen->mCurrentIndexLineEdit, QString::number(mRecord->mNextIndex));
+    if (mLayoutScreen && !mReplaying)
+        writeLineEdit(mLayoutScreen->mCurrentIndexLineEdit, QString::number(aRecord.mNextIndex));
 }

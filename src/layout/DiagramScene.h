@@ -10,7 +10,9 @@
 #include <QTimer>
 
 #include <array>
+#include <functional>
 
+class DiagramPathItem;
 class LogFile;
 class QMenu;
 class RevellTrack;
@@ -54,9 +56,27 @@ public:
 
     // Lays a four-lane selection: its record-A pieces at aPos on the current
     // record, then its record-B pieces on the second record, whose first piece
-    // goes one track width to the upper side of aPos. False, with nothing
-    // laid, when aFourLaneType is not a four-lane pair.
+    // goes one track width to the upper side of aPos. The current item type
+    // stays as it was, so that the next click lays the same selection. False,
+    // with nothing laid, when aFourLaneType is not a four-lane pair.
     bool appendFourLanePiece(int aFourLaneType, QPointF aPos);
+
+    // Gives the chain entry that item draws the scene's current item type:
+    // part number, catalog index and item type change, the position waits
+    // for the replay. Entry of record B for a lanes 3 and 4 item, else of the
+    // current record. Emits itemReplaced, unless the index is outside the
+    // list or the current type names no catalog piece.
+    void replaceTrackPiece(DiagramItem *item);
+
+    // Replays aRecord's chain from its first point: takes down the record's
+    // drawing (only the items of its own lane pair), drops the entries marked
+    // deleted, resets the chain and lays every entry again in place, so that
+    // each entry's position, angle, parity and level agree with its
+    // predecessors. aElevInverted lays each piece at 1 - its level (and keeps
+    // that level). aStartIndex is only logged. The current record is the
+    // same after the replay as before it. No itemAppended is emitted for the
+    // replayed pieces: the caller refreshes once, after the replay.
+    void rebuildRecord(LayoutRecord *aRecord, int aStartIndex, bool aElevInverted);
 
     void setRecord(LayoutRecord *aRecord) { mRecord = aRecord; }
     void setFilled(bool aFilled) { mFilled = aFilled; }
@@ -69,6 +89,12 @@ public slots:
     // The delayed action of a left click, run when no double click came
     // within the timer's interval.
     void MousePressDelayed();
+
+protected:
+    void mousePressEvent(QGraphicsSceneMouseEvent *aEvent) override;
+    void mouseMoveEvent(QGraphicsSceneMouseEvent *aEvent) override;
+    void mouseReleaseEvent(QGraphicsSceneMouseEvent *aEvent) override;
+    void mouseDoubleClickEvent(QGraphicsSceneMouseEvent *aEvent) override;
 
 signals:
     void itemAppended(DiagramItem *item);
@@ -106,11 +132,30 @@ public:
     double mScale = 1.0;
     QStringList mDiagramTypeList;
 
+    // Hooks of the attachment graphics around a replay: the first runs once
+    // the chain's own items are gone (with the piece kind of the record's
+    // pair, 65551 or 65552), the second once the chain is drawn again. While
+    // unset, a replay draws no attachments.
+    std::function<void(int aPieceKind)> mDeleteAttachments;
+    std::function<void(LayoutRecord *aRecord)> mRestoreAttachments;
+
 private:
+    // The click actions of the two append modes, run when the press timer
+    // fires.
+    void appendClick();
+    void appendFourLaneClick();
+    // The track piece item that a lane line belongs to, or null.
+    DiagramItem *pieceOfLaneLine(const DiagramPathItem *aLine) const;
+    // The first piece of record A when aItem is it, else null.
+    static DiagramItem *asFirstPieceOfA(QGraphicsItem *aItem);
+
+    void removeChainItems(const QList<QGraphicsItem *> &aItems, bool aSecondPair);
+    void writeReplayState(const LayoutRecord &aRecord, const char *aHeading) const;
+
     DiagramItem *passUnknownPiece(bool aReplay, QPointF aPos, double aElev);
     void writeChainState() const;
-    void showForward() const;
-    void showNextIndex() const;
+    void showForward(const LayoutRecord &aRecord) const;
+    void showNextIndex(const LayoutRecord &aRecord) const;
 
     // The outline and the two lane lines of a kind are the same wherever it
     // is laid, and the catalog never changes, so each is computed once.
@@ -129,4 +174,8 @@ private:
         std::array<bool, 2> mLaneNotFound{{false, false}};
     };
     std::array<ShapeCache, DiagramItem::R9999> mShapes;
+
+    // Set while a replay lays the chain again: the pieces it draws are not
+    // announced one by one, and the tab's fields are written once at its end.
+    bool mReplaying = false;
 };

@@ -49,15 +49,18 @@ struct LayoutRecord
     LayoutRecord() = default;
     LayoutRecord(const QString &aName, int aLanes, double aBaseWidth,
                  const std::array<QBrush, 4> &aLaneBrushes)
-        : mName(aName), mLanes(aLanes), mBaseWidth(aBaseWidth),
-          mReversePt(kStart, aBaseWidth), mLaneBrush(aLaneBrushes)
+        : mName(aName), mLanes(aLanes), mBaseWidth(aBaseWidth), mReversePt(kStart, aBaseWidth),
+          mLaneBrush(aLaneBrushes)
     {
     }
 
     // Back to the start of the chain, as a replay begins: the end point at the
-    // first point, angle 0, parity clear. The pieces stay.
+    // first point, angle 0, parity clear, the first two lane lengths zero
+    // until they are measured again. The pieces stay.
     void resetChain()
     {
+        mLaneLength[0] = 0.0;
+        mLaneLength[1] = 0.0;
         mFirst = true;
         mForward = true;
         mLaneSwap = false;

@@ -1,0 +1,102 @@
+// The replay of a chain: every edit other than an append at the end changes
+// the record's list and then lays the whole chain again from its first point.
+
+#include "DiagramScene.h"
+
+#include "common/LogFile.h"
+#include "graphics/DiagramPathItem.h"
+#include "layout/LayoutRecord.h"
+
+#include <algorithm>
+
+void DiagramScene::rebuildRecord(LayoutRecord *aRecord, int aStartIndex, bool aElevInverted)
+{
+    LayoutRecord &record = *aRecord;
+    // One look at the scene serves both the count and the removal.
+    const QList<QGraphicsItem *> all = items();
+    if (mBuildFile) {
+        mBuildFile->write("rebuildTrackGraphic()\n");
+        mBuildFile->write("   aStartIndex %d\n", aStartIndex);
+        mBuildFile->write("   num track pieces %d\n", record.mPieces.size());
+        mBuildFile->write("   num scene items %d\n", all.size());
+    }
+
+    removeChainItems(all, record.mSecondPair);
+    if (mDeleteAttachments)
+        mDeleteAttachments(record.mSecondPair ? DiagramItem::eType4 : DiagramItem::eType);
+
+    // A delete marks its pieces first and drops them all here, in one pass
+    // that keeps the order of the rest.
+    record.mPieces.erase(std::remove_if(record.mPieces.begin(), record.mPieces.end(),
+                                        [](const PlacedPiece &aPiece) { return aPiece.mDeleted; }),
+                         record.mPieces.end());
+    record.resetChain();
+
+    LayoutRecord *current = mRecord;
+    mReplaying = true;
+    for (int i = 0; i < record.mPieces.size(); ++i) {
+        const int type = record.mPieces.at(i).mItemType;
+        const double level = record.mPieces.at(i).mLevel;
+        // Inverting reverses the stacking of overlapping pieces; the replay
+        // keeps the inverted level, so inverting twice restores it.
+        const double elev = aElevInverted ? 1.0 - level : level;
+        if (mBuildFile)
+            mBuildFile->write("rebuildTrackGraphic()   index %d   type   %d\n", i, type);
+        writeReplayState(record, nullptr);
+        mRecord = aRecord;
+        appendTrackPiece(false, type, record.mFirstPt, elev, record.mSecondPair);
+        mRecord = current;
+    }
+    mReplaying = false;
+    showForward(record);
+    showNextIndex(record);
+
+    if (mDebugFile && mDebugFile->isOpen()) {
+        const QRectF bounds = itemsBoundingRect();
+        mDebugFile->write("rebuildTrackGraphic(): bounding box: %.2lf x %.2lf\n", bounds.width(),
+                          bounds.height());
+        mDebugFile->flush();
+    }
+
+    if (mRestoreAttachments)
+        mRestoreAttachments(aRecord);
+
+    writeReplayState(record, "exit rebuildTrackGraphic()\n");
+    if (mBuildFile) {
+        mBuildFile->write("\n");
+        mBuildFile->flush();
+    }
+}
+
+// Removes the items that draw a chain of one lane pair: its pieces (with the
+// attachments they carry) and their lane lines. Items without a place in the
+// chain (index below 0) are left alone. One pass over aItems.
+void DiagramScene::removeChainItems(const QList<QGraphicsItem *> &aItems, bool aSecondPair)
+{
+    const int pieceKind = aSecondPair ? DiagramItem::eType4 : DiagramItem::eType;
+    const int lineKind = aSecondPair ? DiagramPathItem::eType4 : DiagramPathItem::eType;
+    for (QGraphicsItem *item : aItems) {
+        int index = -1;
+        if (item->type() == pieceKind)
+            index = static_cast<DiagramItem *>(item)->mIndex;
+        else if (item->type() == lineKind)
+            index = static_cast<DiagramPathItem *>(item)->mIndex;
+        else
+            continue;
+        // Deleting takes the item out of the scene as well.
+        if (index >= 0)
+            delete item;
+    }
+}
+
+void DiagramScene::writeReplayState(const LayoutRecord &aRecord, const char *aHeading) const
+{
+    if (!mBuildFile)
+        return;
+    if (aHeading)
+        mBuildFile->write("%s", aHeading);
+    mBuildFile->write("   mForwardPt %.2lf  %.2lf\n", aRecord.mForwardPt.x(),
+                      aRecord.mForwardPt.y());
+    mBuildFile->write("   mForwardAngle %.2lf\n", aRecord.mForwardAngle);
+    mBuildFile->write("   mNextIndex %d\n", aRecord.mNextIndex);
+}

@@ -1,0 +1,441 @@
+#include "app/LayoutScreen.h"
+#include "catalog/RevellTrack.h"
+#include "common/LogFile.h"
+#include "graphics/DiagramItem.h"
+#include "graphics/DiagramPathItem.h"
+#include "layout/DiagramScene.h"
+#include "layout/LayoutRecord.h"
+#include "support/RecordingPrompter.h"
+#include "support/TestRuntime.h"
+
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <memory>
+
+using D = DiagramTypeBase;
+using TypeList = QList<DiagramTypeBase::DiagramType>;
+using IndexList = QList<int>;
+
+namespace {
+
+const TypeList kMixedChain{D::R3600,   D::R3601_R, D::R3609,   D::R3621_L, D::R3610_R,
+                           D::R3602_R, D::R3620dc, D::R3601_L, D::R3608,   D::R3604_R};
+
+// A layout tab without its window: the catalog, both records, the logs and
+// the scene. Lives inside a TestRuntime.
+struct ReplayRig
+{
+    explicit ReplayRig(LayoutScreen *aScreen = nullptr)
+        : recordA(QStringLiteral("unnamed1"), 2, 178.0,
+                  {{QBrush(Qt::red), QBrush(Qt::green), QBrush(Qt::blue), QBrush(Qt::yellow)}})
+    {
+        build.open("../logs/build.log");
+        debug.open("../logs/debug.log");
+        recordB = recordA;
+        recordB.mFirstPair = false;
+        recordB.mSecondPair = true;
+        scene = std::make_unique<DiagramScene>(nullptr, &catalog, &recordA, &recordB, aScreen,
+                                               &build, &debug);
+    }
+
+    void lay(const TypeList &aTypes, QPointF aPos = QPointF(1000, 1000), double aElev = 0.25)
+    {
+        for (D::DiagramType type : aTypes)
+            scene->appendTrackPiece(true, type, aPos, aElev, false);
+    }
+
+    // Piece items and lane lines of one graphic kind, by piece index.
+    QMultiMap<int, QGraphicsItem *> itemsOf(int aKind) const
+    {
+        QMultiMap<int, QGraphicsItem *> found;
+        for (QGraphicsItem *item : scene->items()) {
+            if (item->type() != aKind)
+                continue;
+            const int index = (aKind <= DiagramItem::eType4)
+                                  ? static_cast<DiagramItem *>(item)->mIndex
+                                  : static_cast<DiagramPathItem *>(item)->mIndex;
+            found.insert(index, item);
+        }
+        return found;
+    }
+
+    // Every item of the two graphic kinds of one lane pair.
+    QSet<QGraphicsItem *> pairItems(bool aSecondPair) const
+    {
+        QSet<QGraphicsItem *> found;
+        const int pieceKind = aSecondPair ? DiagramItem::eType4 : DiagramItem::eType;
+        const int lineKind = aSecondPair ? DiagramPathItem::eType4 : DiagramPathItem::eType;
+        for (QGraphicsItem *item : scene->items()) {
+            if (item->type() == pieceKind || item->type() == lineKind)
+                found << item;
+        }
+        return found;
+    }
+
+    RecordingPrompter prompter;
+    RevellTrack catalog;
+    LogFile build;
+    LogFile debug;
+    LayoutRecord recordA;
+    LayoutRecord recordB;
+    std::unique_ptr<DiagramScene> scene;
+};
+
+// Everything a replay must give an entry, compared exactly.
+void compareLaid(const PlacedPiece &aGot, const PlacedPiece &aWant, int aIndex)
+{
+    const QByteArray where = QByteArray::number(aIndex);
+    QVERIFY2(aGot.mPartNumber == aWant.mPartNumber, where);
+    QVERIFY2(aGot.mItemType == aWant.mItemType, where);
+    QVERIFY2(aGot.mOrigin == aWant.mOrigin, where);
+    QVERIFY2(aGot.mAngle == aWant.mAngle, where);
+    QVERIFY2(aGot.mNextPt == aWant.mNextPt, where);
+    QVERIFY2(aGot.mNextAngle == aWant.mNextAngle, where);
+    QVERIFY2(aGot.mLaneSwapIn == aWant.mLaneSwapIn, where);
+    QVERIFY2(aGot.mLaneSwapOut == aWant.mLaneSwapOut, where);
+    QVERIFY2(aGot.mLevel == aWant.mLevel, where);
+    QVERIFY2(!aGot.mDeleted, where);
+}
+
+// The record that laying aTypes afresh at aFirst gives.
+LayoutRecord freshChain(const TypeList &aTypes, QPointF aFirst)
+{
+    ReplayRig fresh;
+    fresh.lay(aTypes, aFirst);
+    return fresh.recordA;
+}
+
+} // namespace
+
+// Laying a chain again after its list changed: positions as a fresh chain,
+// dropped entries, one lane pair at a time, the logs, entries the catalog
+// does not know, inverted elevation.
+class ReplayTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void replayGivesExactlyTheFreshChain_data()
+    {
+        QTest::addColumn<QPointF>("firstPt");
+        QTest::addColumn<int>("insertAt");
+        QTest::newRow("unchanged") << QPointF(1000, 1000) << -1;
+        QTest::newRow("moved first point") << QPointF(2345.5, 777.25) << -1;
+        QTest::newRow("inserted at the front") << QPointF(1000, 1000) << 0;
+        QTest::newRow("inserted in the middle") << QPointF(1000, 1000) << 4;
+    }
+    void replayGivesExactlyTheFreshChain()
+    {
+        QFETCH(QPointF, firstPt);
+        QFETCH(int, insertAt);
+        TestRuntime rt;
+        ReplayRig rig;
+        rig.lay(kMixedChain);
+        TypeList types = kMixedChain;
+        LayoutRecord &r = rig.recordA;
+        r.mFirstPt = firstPt;
+        if (insertAt >= 0) {
+            // Where the inserted entry was laid does not matter: the replay lays it.
+            r.mPieces.insert(insertAt, PlacedPiece(QStringLiteral("R3601_R"),
+                                                   rig.catalog.findIndex("R3601_R"), D::R3601_R,
+                                                   QPointF(), 0, 0.25));
+            types.insert(insertAt, D::R3601_R);
+        }
+        rig.scene->rebuildRecord(&r, qMax(insertAt, 0), false);
+
+        const LayoutRecord want = freshChain(types, firstPt);
+        QCOMPARE(r.mPieces.size(), want.mPieces.size());
+        for (int i = 0; i < want.mPieces.size(); ++i)
+            compareLaid(r.mPieces.at(i), want.mPieces.at(i), i);
+        QCOMPARE(r.mForwardPt, want.mForwardPt);
+        QCOMPARE(r.mForwardAngle, want.mForwardAngle);
+        QCOMPARE(r.mLaneSwap, want.mLaneSwap);
+        QCOMPARE(r.mNextIndex, types.size());
+        QVERIFY(!r.mFirst);
+
+        // One piece and two lane lines per entry, where the entry says.
+        const auto pieces = rig.itemsOf(DiagramItem::eType);
+        const auto lines = rig.itemsOf(DiagramPathItem::eType);
+        QCOMPARE(pieces.size(), types.size());
+        QCOMPARE(lines.size(), 2 * types.size());
+        QCOMPARE(rig.scene->items().size(), 3 * types.size());
+        for (int i = 0; i < types.size(); ++i) {
+            QCOMPARE(pieces.values(i).size(), 1);
+            QCOMPARE(pieces.value(i)->pos(), r.mPieces.at(i).mOrigin);
+            QCOMPARE(pieces.value(i)->rotation(), r.mPieces.at(i).mAngle);
+            QCOMPARE(lines.values(i).size(), 2);
+        }
+        // The first piece keeps the first piece's colour, no other does.
+        QCOMPARE(static_cast<DiagramItem *>(pieces.value(0))->brush().color(),
+                 rig.scene->mFirstPieceFill);
+        QCOMPARE(static_cast<DiagramItem *>(pieces.value(1))->brush().color(),
+                 rig.scene->mPieceFill);
+        QCOMPARE(rig.scene->mRecord, &rig.recordA);
+    }
+
+    void deletedEntriesAreDropped_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<IndexList>("deleted");
+        QTest::newRow("first piece") << 6 << IndexList{0};
+        QTest::newRow("only piece") << 1 << IndexList{0};
+        QTest::newRow("pieces 2 and 5") << 7 << IndexList{2, 5};
+        QTest::newRow("last piece") << 4 << IndexList{3};
+        QTest::newRow("all pieces") << 3 << IndexList{0, 1, 2};
+    }
+    void deletedEntriesAreDropped()
+    {
+        QFETCH(int, count);
+        QFETCH(IndexList, deleted);
+        TestRuntime rt;
+        ReplayRig rig;
+        const TypeList types = kMixedChain.mid(0, count);
+        rig.lay(types);
+        LayoutRecord &r = rig.recordA;
+        TypeList kept;
+        for (int i = 0; i < count; ++i) {
+            if (deleted.contains(i))
+                r.mPieces[i].mDeleted = true;
+            else
+                kept << types.at(i);
+        }
+        rig.scene->rebuildRecord(&r, deleted.first(), false);
+
+        const LayoutRecord want = freshChain(kept, QPointF(1000, 1000));
+        QCOMPARE(r.mPieces.size(), kept.size());
+        for (int i = 0; i < kept.size(); ++i)
+            compareLaid(r.mPieces.at(i), want.mPieces.at(i), i);
+        QCOMPARE(r.mNextIndex, kept.size());
+        QCOMPARE(rig.scene->items().size(), 3 * kept.size());
+        if (deleted.contains(0) && !kept.isEmpty()) {
+            // The old second piece now starts the layout.
+            QCOMPARE(r.mPieces.at(0).mOrigin, QPointF(1000, 1000));
+            QCOMPARE(r.mPieces.at(0).mAngle, 0.0);
+        }
+        if (kept.isEmpty()) {
+            // An emptied layout starts again where the next click goes.
+            QVERIFY(r.mFirst);
+            QCOMPARE(r.mForwardPt, r.mFirstPt);
+            rig.scene->appendTrackPiece(true, D::R3600, QPointF(300, 400), 0.25, false);
+            QCOMPARE(r.mPieces.at(0).mOrigin, QPointF(300, 400));
+        }
+    }
+
+    void replayOfRecordBLeavesRecordAAlone()
+    {
+        TestRuntime rt;
+        QLineEdit posX, posY, ang, index;
+        LayoutScreen screen;
+        screen.mCurrentPosXLineEdit = &posX;
+        screen.mCurrentPosYLineEdit = &posY;
+        screen.mCurrentAngLineEdit = &ang;
+        screen.mCurrentIndexLineEdit = &index;
+        ReplayRig rig(&screen);
+        rig.recordA.mLanes = 4;
+        for (int type : {D::R3600R3600, D::R3601R3610_R, D::R3609R3609})
+            QVERIFY(rig.scene->appendFourLanePiece(type, QPointF(1000, 1000)));
+        // An item that is not part of any chain.
+        auto *loose = new DiagramItem(&rig.build, &rig.debug, D::R3600, nullptr, &rig.catalog, -1,
+                                      true, QString());
+        rig.scene->addItem(loose);
+        // Freed items' addresses may come back: the items are told apart by a mark.
+        const QSet<QGraphicsItem *> itemsA = rig.pairItems(false);
+        for (QGraphicsItem *item : itemsA + rig.pairItems(true))
+            item->setData(0, QStringLiteral("before"));
+        const LayoutRecord beforeA = rig.recordA;
+        const LayoutRecord wantB = rig.recordB;
+
+        rig.recordB.mPieces.insert(1, wantB.mPieces.at(0));
+        rig.recordB.mPieces[1].mDeleted = true;
+        rig.scene->rebuildRecord(&rig.recordB, 1, false);
+
+        // Record A's entries, end and items are untouched.
+        QCOMPARE(rig.scene->mRecord, &rig.recordA);
+        QCOMPARE(rig.recordA.mNextIndex, beforeA.mNextIndex);
+        QCOMPARE(rig.recordA.mForwardPt, beforeA.mForwardPt);
+        for (int i = 0; i < beforeA.mPieces.size(); ++i)
+            compareLaid(rig.recordA.mPieces.at(i), beforeA.mPieces.at(i), i);
+        QCOMPARE(rig.pairItems(false), itemsA);
+        for (QGraphicsItem *item : itemsA)
+            QCOMPARE(item->data(0).toString(), QString("before"));
+        QVERIFY(rig.scene->items().contains(loose));
+
+        // Record B is laid again, lanes 3 and 4, from its own first point.
+        QCOMPARE(rig.recordB.mPieces.size(), wantB.mPieces.size());
+        for (int i = 0; i < wantB.mPieces.size(); ++i)
+            compareLaid(rig.recordB.mPieces.at(i), wantB.mPieces.at(i), i);
+        const QSet<QGraphicsItem *> newItemsB = rig.pairItems(true);
+        QCOMPARE(newItemsB.size(), 3 * wantB.mPieces.size() + 1);
+        for (QGraphicsItem *item : newItemsB)
+            QCOMPARE(item->data(0).toString(), QString(item == loose ? "before" : ""));
+        // The tab shows the replayed record's end once it is laid.
+        QCOMPARE(posX.text(), QString::asprintf("%.2lf", rig.recordB.mForwardPt.x()));
+        QCOMPARE(posY.text(), QString::asprintf("%.2lf", rig.recordB.mForwardPt.y()));
+        QCOMPARE(index.text(), QString::number(rig.recordB.mPieces.size()));
+    }
+
+    void replayAnnouncesNoPieceAndResetsLaneLengths()
+    {
+        TestRuntime rt;
+        ReplayRig rig;
+        rig.lay(kMixedChain.mid(0, 3));
+        rig.recordA.mLaneLength = {{5.0, 6.0, 7.0, 8.0}};
+        QSignalSpy appended(rig.scene.get(), &DiagramScene::itemAppended);
+        rig.scene->rebuildRecord(&rig.recordA, 0, false);
+        QCOMPARE(appended.count(), 0);
+        QCOMPARE(rig.recordA.mLaneLength[0], 0.0);
+        QCOMPARE(rig.recordA.mLaneLength[1], 0.0);
+        // Appending afterwards is announced as ever.
+        rig.lay({D::R3600});
+        QCOMPARE(appended.count(), 1);
+    }
+
+    void attachmentHooksRunAroundTheDrawing_data()
+    {
+        QTest::addColumn<bool>("secondPair");
+        QTest::newRow("record A") << false;
+        QTest::newRow("record B") << true;
+    }
+    void attachmentHooksRunAroundTheDrawing()
+    {
+        QFETCH(bool, secondPair);
+        TestRuntime rt;
+        ReplayRig rig;
+        for (int i = 0; i < 3; ++i)
+            QVERIFY(rig.scene->appendFourLanePiece(D::R3600R3600, QPointF(1000, 1000)));
+        LayoutRecord *record = secondPair ? &rig.recordB : &rig.recordA;
+        const int pieceKind = secondPair ? DiagramItem::eType4 : DiagramItem::eType;
+        QStringList calls;
+        rig.scene->mDeleteAttachments = [&](int aKind) {
+            calls << QStringLiteral("delete %1 items %2")
+                         .arg(aKind)
+                         .arg(rig.itemsOf(pieceKind).size());
+        };
+        rig.scene->mRestoreAttachments = [&](LayoutRecord *aRecord) {
+            calls << QStringLiteral("restore %1 items %2")
+                         .arg(aRecord == record)
+                         .arg(rig.itemsOf(pieceKind).size());
+        };
+        rig.scene->rebuildRecord(record, 0, false);
+        QCOMPARE(calls, QStringList({QStringLiteral("delete %1 items 0").arg(pieceKind),
+                                     QStringLiteral("restore 1 items 3")}));
+    }
+
+    void replayWritesTheseLogLines()
+    {
+        TestRuntime rt;
+        QPointF end;
+        QRectF bounds;
+        {
+            ReplayRig rig;
+            rig.lay({D::R3600, D::R3601_R});
+            // Only the replay's own lines are wanted.
+            rig.build.close();
+            rig.build.open("../logs/build.log");
+            rig.debug.close();
+            rig.debug.open("../logs/debug.log");
+            rig.recordA.mFirstPt = QPointF(2000, 2000);
+            rig.scene->rebuildRecord(&rig.recordA, 1, false);
+            end = rig.recordA.mForwardPt;
+            bounds = rig.scene->itemsBoundingRect();
+        }
+        const QString item = "DiagramItem() constructor, eType = 65551, eType4 = 65552\n";
+        const QString endX = QString::asprintf("%.2lf", end.x());
+        const QString endY = QString::asprintf("%.2lf", end.y());
+        const QString want = "rebuildTrackGraphic()\n"
+                             "   aStartIndex 1\n"
+                             "   num track pieces 2\n"
+                             "   num scene items 6\n"
+                             "rebuildTrackGraphic()   index 0   type   0\n"
+                             "   mForwardPt 2000.00  2000.00\n"
+                             "   mForwardAngle 0.00\n"
+                             "   mNextIndex 0\n"
+                             "appendTrackPiece(): aAdd 0   aItemType 0   (2000.00  2000.00)"
+                             "  elev 0.25   lanes34 0\n"
+                             "   mForwardPt 2000.00 2000.00\n"
+                             "   mForwardAngle 0.00\n"
+                             "   mNextIndex 0\n" +
+                             item +
+                             "replace piece   index 1  list size 2\n"
+                             "   mForwardPt 2064.17 2000.00\n"
+                             "   mForwardAngle 0.00\n"
+                             "   mNextIndex 1\n"
+                             "rebuildTrackGraphic()   index 1   type   9\n"
+                             "   mForwardPt 2064.17  2000.00\n"
+                             "   mForwardAngle 0.00\n"
+                             "   mNextIndex 1\n"
+                             "appendTrackPiece(): aAdd 0   aItemType 9   (2000.00  2000.00)"
+                             "  elev 0.25   lanes34 0\n"
+                             "   mForwardPt 2064.17 2000.00\n"
+                             "   mForwardAngle 0.00\n"
+                             "   mNextIndex 1\n" +
+                             item + "replace piece   index 2  list size 2\n" +
+                             QString("   mForwardPt %1 %2\n").arg(endX, endY) +
+                             "   mForwardAngle 60.00\n"
+                             "   mNextIndex 2\n"
+                             "exit rebuildTrackGraphic()\n" +
+                             QString("   mForwardPt %1  %2\n").arg(endX, endY) +
+                             "   mForwardAngle 60.00\n"
+                             "   mNextIndex 2\n"
+                             "\n";
+        QCOMPARE(QString::fromLatin1(rt.read("logs/build.log")), want);
+        const QByteArray boxLine = QByteArray("rebuildTrackGraphic(): bounding box: ") +
+                                   QByteArray::number(bounds.width(), 'f', 2) + " x " +
+                                   QByteArray::number(bounds.height(), 'f', 2) + "\n";
+        QVERIFY(rt.read("logs/debug.log").endsWith(boxLine));
+    }
+
+    void unknownEntriesStayAndAreSkipped()
+    {
+        TestRuntime rt;
+        ReplayRig rig;
+        rig.lay({D::R3601_R, D::R3600, D::R3600});
+        LayoutRecord &r = rig.recordA;
+        // As read from a file with a part number this program does not know.
+        r.mPieces[1] = PlacedPiece(QStringLiteral("R9876"), -1, -1, QPointF(), 0, 0.25);
+        rig.scene->rebuildRecord(&r, 1, false);
+
+        QCOMPARE(r.mPieces.size(), 3);
+        QCOMPARE(r.mPieces.at(1).mPartNumber, QString("R9876"));
+        QCOMPARE(r.mPieces.at(1).mItemType, -1);
+        QCOMPARE(r.mNextIndex, 3);
+        const auto pieces = rig.itemsOf(DiagramItem::eType);
+        QCOMPARE(pieces.size(), 2);
+        QVERIFY(!pieces.contains(1));
+        // The chain goes on from the last piece drawn.
+        QCOMPARE(r.mPieces.at(2).mOrigin, r.mPieces.at(0).mNextPt);
+        QCOMPARE(r.mPieces.at(2).mAngle, 60.0);
+        QCOMPARE(pieces.value(2)->pos(), r.mPieces.at(0).mNextPt);
+    }
+
+    void invertedElevationLaysOneMinusTheLevel()
+    {
+        TestRuntime rt;
+        ReplayRig rig;
+        rig.lay({D::R3600, D::R3600, D::R3600});
+        LayoutRecord &r = rig.recordA;
+        const QList<double> levels{0.0, 0.25, 0.75};
+        for (int i = 0; i < levels.size(); ++i)
+            r.mPieces[i].mLevel = levels.at(i);
+
+        rig.scene->rebuildRecord(&r, 0, true);
+        for (int i = 0; i < levels.size(); ++i) {
+            const double inverted = 1.0 - levels.at(i);
+            QCOMPARE(r.mPieces.at(i).mLevel, inverted);
+            QCOMPARE(rig.itemsOf(DiagramItem::eType).value(i)->zValue(), inverted);
+            for (QGraphicsItem *line : rig.itemsOf(DiagramPathItem::eType).values(i))
+                QCOMPARE(line->zValue(), inverted);
+        }
+        // Inverting again gives the levels back.
+        rig.scene->rebuildRecord(&r, 0, true);
+        for (int i = 0; i < levels.size(); ++i)
+            QCOMPARE(r.mPieces.at(i).mLevel, levels.at(i));
+        rig.scene->rebuildRecord(&r, 0, false);
+        for (int i = 0; i < levels.size(); ++i)
+            QCOMPARE(rig.itemsOf(DiagramItem::eType).value(i)->zValue(), levels.at(i));
+    }
+};
+
+QTEST_MAIN(ReplayTest)
+#include "test_replay.moc"
