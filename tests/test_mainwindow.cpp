@@ -335,11 +335,10 @@ private slots:
                               "Print [off]", "Print to PDF [off]", "-", "Exit"}));
         QCOMPARE(
             menuEntries(window.itemMenu()),
-            QStringList({"&Append [off]", "&Insert [off]", "&Replace [off]", "A&Ttach [off]",
-                         "&Banked [off]", "-", "Multi-Select Start [off]", "Multi-Select End [off]",
-                         "-", "Set Elev 0 (lowest) [off]", "Set Elev 1 (25%) [off]",
-                         "Set Elev 2 (50%) [off]", "Set Elev 3 (75%) [off]",
-                         "Set Elev 4 (highest) [off]", "-", "&Delete [off]"}));
+            QStringList({"&Append", "&Insert", "&Replace", "A&Ttach [off]", "&Banked [off]", "-",
+                         "Multi-Select Start", "Multi-Select End", "-", "Set Elev 0 (lowest) [off]",
+                         "Set Elev 1 (25%) [off]", "Set Elev 2 (50%) [off]",
+                         "Set Elev 3 (75%) [off]", "Set Elev 4 (highest) [off]", "-", "&Delete"}));
         QCOMPARE(window.itemMenu(), window.findChild<QMenu *>("menuItem"));
         QCOMPARE(menuEntries(window.findChild<QMenu *>("menuOptions")),
                  QStringList({"Lane Colors [off]"}));

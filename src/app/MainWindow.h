@@ -8,6 +8,7 @@
 
 #include "catalog/LaneLength.h"
 #include "common/LogFile.h"
+#include "graphics/DiagramItem.h"
 #include "layout/LayoutRecord.h"
 
 #include <QBrush>
@@ -16,13 +17,15 @@
 #include <QStringList>
 
 #include <array>
+#include <functional>
 #include <memory>
 
-class DiagramItem;
+class AddTrackDialog;
 class DiagramScene;
 class ProportionalResizer;
 class QAbstractButton;
 class QButtonGroup;
+class QGraphicsItem;
 class QGraphicsView;
 class QAction;
 class QCloseEvent;
@@ -50,8 +53,9 @@ class RevellTrack;
 // timer, window events, exit, about, the scene dump), MainWindowTabs.cpp (the
 // layout tabs, their records and scenes, tab activation, the view controls,
 // units, appearance and the refresh after an edit), MainWindowToolbox.cpp
-// (the toolbox and its button groups) and MainWindowMenus.cpp (actions and
-// menus).
+// (the toolbox and its button groups), MainWindowMenus.cpp (actions and
+// menus) and MainWindowEdit.cpp (the replay of a chain, the Item menu's
+// editing commands and the answers to the scenes' edits).
 //
 // Every editing, file and display command acts on the active layout, chosen
 // by the tab widget: the accessors active*() return its parts.
@@ -136,6 +140,18 @@ public:
     // The four lane label colours of layout aIndex follow its record A's lanes.
     void restyleLaneLabels(int aIndex);
 
+    // Replays aRecord's chain (record A or B of a layout) in its layout's
+    // scene, then brings that tab's position fields, view, layout size and
+    // lane lengths up to date. aStartIndex, the first entry the edit touched,
+    // is only logged: the whole chain is laid again from its first point.
+    void rebuildTrackGraphic(LayoutRecord *aRecord, int aStartIndex);
+
+    // How the add-track chooser is run: given the chooser made for one
+    // command, return its result code. Unset, it runs modally; tests answer
+    // it by clicking its buttons instead.
+    using AddTrackRunner = std::function<int(AddTrackDialog &aChooser)>;
+    void setAddTrackRunner(AddTrackRunner aRunner) { mAddTrackRunner = std::move(aRunner); }
+
     bool shiftKey() const { return mShiftKey; }
     bool elevInverted() const { return mElevInverted; }
     bool isTimerRunning() const { return mTimerId != -1; }
@@ -147,6 +163,15 @@ public slots:
     void on_calcPushButton_clicked();
     // The active scene's items, topmost first, written to the debug log.
     void on_dumpPushButton_clicked();
+
+    // The Item menu's editing commands, on the active layout's selection
+    // (MainWindowEdit.cpp).
+    void appendItem();
+    void insertItem();
+    void replaceItem();
+    void deleteItem();
+    void startMultiSelect();
+    void endMultiSelect();
 
 protected:
     void closeEvent(QCloseEvent *aEvent) override;
@@ -170,6 +195,12 @@ private slots:
     void on_hollowRadioButton_toggled(bool aChecked);
     void itemAppended(DiagramItem *aItem);
     void itemSelected(DiagramItem *aItem);
+
+    // The scenes' edits and the elevation display (MainWindowEdit.cpp).
+    void itemInserted(DiagramItem *aItem, DiagramItem::DiagramType aType);
+    void itemReplaced(DiagramItem *aItem);
+    void itemMoved(DiagramItem *aItem);
+    void on_normalRadioButton_toggled(bool aChecked);
 
     // Toolbox (MainWindowToolbox.cpp).
     void trackButtonGroupClicked(int aId);
@@ -215,9 +246,31 @@ private:
     void scaleSliderChanged(int aIndex, int aValue);
     void lockRotationToggled(int aIndex, bool aChecked);
     void layoutNameEditingFinished(int aIndex);
+    // Layout aIndex's size and lane lengths, shown in the chosen unit.
+    void showLayoutSize(int aIndex);
+    void showLaneLengths(int aIndex);
     // Toolbox (MainWindowToolbox.cpp).
     void buildToolBox();
     void pieceButtonClicked(QButtonGroup *aGroup, int aId, int aMode, const QString &aModeText);
+    // Editing (MainWindowEdit.cpp).
+    struct EditHost;
+    struct RangeEnd
+    {
+        const DiagramScene *mScene = nullptr;
+        int mKind = 0;   // graphic type id of the piece
+        int mIndex = -1; // its track index
+    };
+    int layoutOf(const LayoutRecord *aRecord) const;
+    void replayRecord(LayoutRecord *aRecord, int aStartIndex, bool aMeasure);
+    void replayActiveLayout();
+    void applyAppearance(bool aFilled);
+    void resetToolbox();
+    bool commandHost(const char *aCommand, bool aExitTransitions, EditHost *aHost);
+    bool chooseTrack(const QString &aMode, QString *aPartNumber, QString *aAngle);
+    void addChosenPieces(bool aAfter);
+    PlacedPiece newEntry(const QString &aPartNumber, const PlacedPiece &aNeighbour,
+                         double aLevel) const;
+    DiagramItem *pieceStandingFor(QGraphicsItem *aItem) const;
 
     // Identity and clock.
     QString mTitle;
@@ -242,6 +295,11 @@ private:
     bool mShiftKey = false;
     // Set only while a rebuild draws elevations inverted.
     bool mElevInverted = false;
+    // The two ends of the Item menu's range selection. Kept as values, not
+    // items: every replay deletes the items.
+    RangeEnd mMultiSelectStart;
+    RangeEnd mMultiSelectEnd;
+    AddTrackRunner mAddTrackRunner;
 
     // The layout tabs. The records are referenced by pointer from the scenes
     // and the TabScreen records, so they live in fixed arrays for the

@@ -75,11 +75,13 @@ void MainWindow::createScenes()
         scene->setObjectName(QStringLiteral("scene%1").arg(tab));
         scene->setSceneRect(0, 0, 5000, 5000);
         connect(scene, &DiagramScene::itemAppended, this, &MainWindow::itemAppended);
+        connect(scene, &DiagramScene::itemInserted, this, &MainWindow::itemInserted);
+        connect(scene, &DiagramScene::itemReplaced, this, &MainWindow::itemReplaced);
+        connect(scene, &DiagramScene::itemMoved, this, &MainWindow::itemMoved);
+        // Here: itemAttached, with the attachments.
         // Scenes never report a selection yet; layout 1's is wired for when they do.
         if (tab == 1)
             connect(scene, &DiagramScene::itemSelected, this, &MainWindow::itemSelected);
-        // Here: itemInserted, itemReplaced, itemAttached and itemMoved, with
-        // the editing commands.
 
         QGraphicsView *view = mSurface.mLayouts[i].mView;
         view->setScene(scene);
@@ -221,41 +223,49 @@ void MainWindow::unitChanged(const QString &aUnit)
 }
 
 // Both appearance buttons report every switch, one checked and one not, and
-// agree on the outcome. The chain is replayed in the new fill by the editing
-// commands' rebuild; until then only pieces laid from now on take it.
+// agree on the outcome; the layout is redrawn in its new fill once.
 void MainWindow::on_filledRadioButton_toggled(bool aChecked)
 {
-    if (mActiveScene)
-        mActiveScene->setFilled(aChecked);
-    if (mActiveLayoutScreen)
-        mActiveLayoutScreen->mFilled = aChecked ? 1 : 0;
+    applyAppearance(aChecked);
 }
 
 void MainWindow::on_hollowRadioButton_toggled(bool aChecked)
 {
-    on_filledRadioButton_toggled(!aChecked);
+    applyAppearance(!aChecked);
 }
 
 void MainWindow::on_calcPushButton_clicked()
 {
-    if (!mActiveRecordA)
-        return;
-    calcLaneLengths(*mActiveRecordA, *mActiveRecordB, *mCatalog);
+    if (mActiveRecordA)
+        showLaneLengths(mActiveIndex);
+}
+
+void MainWindow::showLaneLengths(int aIndex)
+{
+    LayoutRecord &recordA = mRecordA[aIndex];
+    calcLaneLengths(recordA, mRecordB[aIndex], *mCatalog);
     const LengthUnit unit = lengthUnit();
     for (int lane = 0; lane < 4; ++lane) {
-        mActiveLayoutScreen->mLaneLineEdit[lane]->setText(
-            formatLength(mActiveRecordA->mLaneLength[lane], unit));
+        mLayoutScreens[aIndex].mLaneLineEdit[lane]->setText(
+            formatLength(recordA.mLaneLength[lane], unit));
     }
 }
 
 void MainWindow::updateLayoutSize()
 {
-    if (!mActiveScene)
+    if (mActiveScene)
+        showLayoutSize(mActiveIndex);
+}
+
+void MainWindow::showLayoutSize(int aIndex)
+{
+    const DiagramScene *scene = mTabScreens[aIndex].mScene;
+    if (!scene)
         return;
-    const QSizeF size = layoutSizeMm(mActiveScene->itemsBoundingRect(), mActiveScene->mScale);
+    const QSizeF size = layoutSizeMm(scene->itemsBoundingRect(), scene->mScale);
     const LengthUnit unit = lengthUnit();
-    mActiveLayoutScreen->mWidthLineEdit->setText(formatLength(size.width(), unit));
-    mActiveLayoutScreen->mHeightLineEdit->setText(formatLength(size.height(), unit));
+    mLayoutScreens[aIndex].mWidthLineEdit->setText(formatLength(size.width(), unit));
+    mLayoutScreens[aIndex].mHeightLineEdit->setText(formatLength(size.height(), unit));
 }
 
 void MainWindow::refreshAfterEdit()
