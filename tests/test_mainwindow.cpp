@@ -330,9 +330,9 @@ private slots:
         QCOMPARE(titles, QStringList({"File", "Item", "Options", "Help"}));
 
         QCOMPARE(menuEntries(window.findChild<QMenu *>("menuFile")),
-                 QStringList({" New Layout [off]", "Open Layout File [off]", "Save Layout [off]",
-                              "Save Layout As [off]", "-", "Inventory Manager [off]", "-",
-                              "Print [off]", "Print to PDF [off]", "-", "Exit"}));
+                 QStringList({" New Layout", "Open Layout File", "Save Layout", "Save Layout As",
+                              "-", "Inventory Manager [off]", "-", "Print [off]",
+                              "Print to PDF [off]", "-", "Exit"}));
         QCOMPARE(
             menuEntries(window.itemMenu()),
             QStringList({"&Append", "&Insert", "&Replace", "A&Ttach [off]", "&Banked [off]", "-",
@@ -341,7 +341,7 @@ private slots:
                          "Set Elev 3 (75%) [off]", "Set Elev 4 (highest) [off]", "-", "&Delete"}));
         QCOMPARE(window.itemMenu(), window.findChild<QMenu *>("menuItem"));
         QCOMPARE(menuEntries(window.findChild<QMenu *>("menuOptions")),
-                 QStringList({"Lane Colors [off]"}));
+                 QStringList({"Lane Colors"}));
         QCOMPARE(menuEntries(window.findChild<QMenu *>("menuHelp")),
                  QStringList({"Help... [off]", "Tutorial... [off]", "Parts... [off]",
                               "Sets... [off]", "-", "About..."}));

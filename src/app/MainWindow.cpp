@@ -129,7 +129,7 @@ MainWindow::MainWindow(QWidget *aParent) : QMainWindow(aParent)
 MainWindow::~MainWindow()
 {
     mDebugLog.writeFlush("\nMainWindow() destructor\n");
-    // The default lane colours are written back here.
+    writeDefaultColors();
     if (mRunLog.isOpen()) {
         mRunLog.write("\nMainWindow() destructor\n");
         dumpActiveSceneToRunLog();
@@ -348,7 +348,7 @@ void MainWindow::setUpDefaultLaneColors()
 {
     mDefaultLaneBrush = {
         {laneBrush("red"), laneBrush("green"), laneBrush("blue"), laneBrush("yellow")}};
-    // The defaults file, when there is one, overrides these here.
+    readDefaultColors();
     mRunLog.write("   Default lane colors:\n");
     for (int lane = 0; lane < 4; ++lane)
         mRunLog.write("   lane %d: %s\n", lane + 1, LATIN1(laneColorName(mDefaultLaneBrush[lane])));
@@ -433,17 +433,29 @@ void MainWindow::timerEvent(QTimerEvent *aEvent)
         QMainWindow::timerEvent(aEvent);
         return;
     }
+    housekeepingTick();
+}
+
+void MainWindow::housekeepingTick()
+{
     ++mTickCount;
     mStartTime = now();
     mDatetimeLineEdit->setText(mStartTime);
-    // One layout's save lamp per tick is refreshed here.
+    refreshSaveStatusLamp(mTickCount % kLayoutTabCount);
 }
 
 void MainWindow::closeEvent(QCloseEvent *aEvent)
 {
     mDebugLog.writeFlush("closeEvent()\n");
     mRunLog.writeFlush("closeEvent()\n");
-    // Each modified, unsaved layout is offered for saving here.
+    if (!offerToSaveChangedLayouts()) {
+        // The user asked to keep a layout that could not be saved: the window
+        // stays, and with it the clock and the lamps (Exit stopped the timer).
+        aEvent->ignore();
+        if (mTimerId == -1)
+            mTimerId = startTimer(kTimerInterval, Qt::CoarseTimer);
+        return;
+    }
     stopHousekeepingTimer();
     aEvent->accept();
 }

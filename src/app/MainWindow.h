@@ -22,6 +22,7 @@
 
 class AddTrackDialog;
 class DiagramScene;
+class LaneColorDialog;
 class ProportionalResizer;
 class QAbstractButton;
 class QButtonGroup;
@@ -42,6 +43,7 @@ class QTableWidget;
 class QTimerEvent;
 class QtPrompter;
 class RevellTrack;
+class newLayoutDialog;
 
 // The program's single top-level window. It owns the shell's three logs, the
 // catalog and everything the layout tabs share, builds them in a fixed order
@@ -54,8 +56,10 @@ class RevellTrack;
 // layout tabs, their records and scenes, tab activation, the view controls,
 // units, appearance and the refresh after an edit), MainWindowToolbox.cpp
 // (the toolbox and its button groups), MainWindowMenus.cpp (actions and
-// menus) and MainWindowEdit.cpp (the replay of a chain, the Item menu's
-// editing commands and the answers to the scenes' edits).
+// menus), MainWindowEdit.cpp (the replay of a chain, the Item menu's
+// editing commands and the answers to the scenes' edits), MainWindowFile.cpp
+// (the layout file commands, the save-status lamps and the prompts to save at
+// close) and MainWindowColors.cpp (lane colours).
 //
 // Every editing, file and display command acts on the active layout, chosen
 // by the tab widget: the accessors active*() return its parts.
@@ -158,6 +162,20 @@ public:
     int tickCount() const { return mTickCount; }
     const ProportionalResizer &resizer() const { return *mResizer; }
 
+    // The housekeeping timer's step: the clock and one layout's save lamp
+    // (layout tick count mod 8), so each lamp is visited every eight ticks.
+    void housekeepingTick();
+    // Layout aIndex's lamp takes the colour its record A's two flags call for.
+    void refreshSaveStatusLamp(int aIndex);
+
+    // How the per-use dialogs are run: by default modally with exec(). Tests
+    // put in a function that fills the dialog and returns its result, so no
+    // modal loop is needed. An empty function restores exec().
+    using NewLayoutDialogRunner = std::function<int(newLayoutDialog &)>;
+    using LaneColorDialogRunner = std::function<int(LaneColorDialog &)>;
+    void setNewLayoutDialogRunner(NewLayoutDialogRunner aRunner);
+    void setLaneColorDialogRunner(LaneColorDialogRunner aRunner);
+
 public slots:
     // The lane lengths of the active layout, shown in the chosen unit.
     void on_calcPushButton_clicked();
@@ -185,6 +203,15 @@ private slots:
     void on_actionAbout_triggered();
     void on_actionExit_triggered();
     void on_exitPushButton_clicked();
+
+    // Layout file commands (MainWindowFile.cpp).
+    void on_actionNew_triggered();
+    void on_actionOpen_Layout_File_triggered();
+    void on_actionSave_Layout_triggered();
+    void on_actionSave_Layout_As_triggered();
+
+    // Lane colours (MainWindowColors.cpp).
+    void on_actionLane_Colors_triggered();
 
     // Tabs, units and appearance (MainWindowTabs.cpp).
     void on_tabWidget_currentChanged(int aIndex);
@@ -271,6 +298,19 @@ private:
     PlacedPiece newEntry(const QString &aPartNumber, const PlacedPiece &aNeighbour,
                          double aLevel) const;
     DiagramItem *pieceStandingFor(QGraphicsItem *aItem) const;
+    // Layout file commands (MainWindowFile.cpp).
+    bool layoutTabShowing();
+    bool layoutHasPieces();
+    void saveLayout(bool aSaveAs);
+    bool writeLayoutFile(const QString &aFileName);
+    bool askToClearLayout();
+    void clearActiveLayout();
+    void showOpenedLayout(const QString &aFileName);
+    bool offerToSaveChangedLayouts();
+    // Lane colours (MainWindowColors.cpp).
+    void readDefaultColors();
+    void writeDefaultColors();
+    void giveEmptyLayoutsTheDefaultColors();
 
     // Identity and clock.
     QString mTitle;
@@ -358,6 +398,10 @@ private:
     int mInitialWidth = 0;
     int mInitialHeight = 0;
     std::unique_ptr<ProportionalResizer> mResizer;
+
+    // The per-use dialogs' runners (see setNewLayoutDialogRunner).
+    NewLayoutDialogRunner mRunNewLayoutDialog;
+    LaneColorDialogRunner mRunLaneColorDialog;
 
     // The desktop's prompter, installed unless one was already in force.
     std::unique_ptr<QtPrompter> mQtPrompter;

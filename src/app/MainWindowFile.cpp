@@ -1,0 +1,306 @@
+// The main window's layout file commands (New, Open Layout File, Save Layout,
+// Save Layout As), the save-status lamps that show what they left, and the
+// offer to save changed layouts when the window closes.
+#include "MainWindow.h"
+
+#include "QLedIndicator.h"
+#include "TabControls.h"
+#include "newLayoutDialog.h"
+
+#include "catalog/LaneLength.h"
+#include "common/Prompter.h"
+#include "layout/DiagramScene.h"
+#include "layout/TrackPlanFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QToolBox>
+
+namespace {
+
+const char *const kLayoutFolder = "../trackplans";
+const char *const kOpenCaption = "Open Track Plan/Layout File";
+const char *const kOpenFilter = "Track Layout files (*.txt)";
+const char *const kSaveAsCaption = "Save Layout File As";
+const char *const kSaveCaption = "Save Layout File";
+const char *const kSaveFilter = "Text Files (*.txt)";
+const char *const kLayoutExtension = ".txt";
+
+// File names are logged as the file system spells them.
+QByteArray pathText(const QString &aPath)
+{
+    return aPath.toLocal8Bit();
+}
+
+int toolBoxPageFor(int aLanes)
+{
+    return aLanes == 4 ? ToolBoxBuilder::Track4Page : ToolBoxBuilder::TrackPage;
+}
+
+} // namespace
+
+// ------------------------------------------------------------------ guards
+
+bool MainWindow::layoutTabShowing()
+{
+    if (mCurrentTab > 0 && mActiveRecordA)
+        return true;
+    prompter().message(QStringLiteral("Please select a layout tab."));
+    return false;
+}
+
+bool MainWindow::layoutHasPieces()
+{
+    if (mActiveRecordA->mNextIndex > 0)
+        return true;
+    prompter().message(QStringLiteral("This layout is empty."));
+    return false;
+}
+
+// ------------------------------------------------------------------ New
+
+void MainWindow::setNewLayoutDialogRunner(NewLayoutDialogRunner aRunner)
+{
+    mRunNewLayoutDialog = std::move(aRunner);
+}
+
+// New does not offer to save first: the dialog's note says the screen is
+// cleared on OK, and Cancel leaves everything as it was.
+void MainWindow::on_actionNew_triggered()
+{
+    mDebugLog.writeFlush("on_actionNew_triggered()\n");
+    if (!layoutTabShowing())
+        return;
+    int lanes = 2;
+    QString name = QStringLiteral("unnamed%1").arg(mCurrentTab);
+    newLayoutDialog dialog(&lanes, &name, this);
+    const int result = mRunNewLayoutDialog ? mRunNewLayoutDialog(dialog) : dialog.exec();
+    if (result != QDialog::Accepted)
+        return;
+
+    LayoutRecord &recordA = *mActiveRecordA;
+    LayoutRecord &recordB = *mActiveRecordB;
+    LayoutScreen &screen = *mActiveLayoutScreen;
+    screen.mNameLineEdit->setText(name);
+    screen.mLanesLineEdit->setText(QString::number(lanes));
+    recordA.mLanes = lanes;
+    recordB.mLanes = lanes;
+    mToolBox.mToolBox->setCurrentIndex(toolBoxPageFor(lanes));
+    mActiveScene->clear();
+    TabControls::resetToolSelection(screen, mToolBox);
+    mActiveScene->setMode(DiagramScene::Move);
+    for (LayoutRecord *record : {&recordA, &recordB}) {
+        record->mPieces.clear();
+        record->mNextIndex = 0;
+        record->mPath.clear();
+        record->mName = name;
+        record->mFirst = true;
+        record->mLaneBrush = mDefaultLaneBrush;
+    }
+    screen.mCurrentIndexLineEdit->setText(QStringLiteral("0"));
+    // The old file is no longer this layout's: showing its path would invite
+    // saving the new layout over it.
+    screen.mFilePathLineEdit->clear();
+    refreshAfterEdit();
+    recordA.mChanged = false;
+    recordA.mSaved = false;
+    restyleLaneLabels(mActiveIndex);
+}
+
+// ------------------------------------------------------------------ Open
+
+void MainWindow::on_actionOpen_Layout_File_triggered()
+{
+    mDebugLog.writeFlush("on_actionOpen_Layout_File_triggered()   mActiveIndex %d\n", mActiveIndex);
+    if (!layoutTabShowing())
+        return;
+    // A fresh tab holds nothing to lose, so it is filled without a question.
+    const bool untouched =
+        mActiveRecordA->mPieces.isEmpty() &&
+        mActiveLayoutScreen->mNameLineEdit->text().left(7) == QLatin1String("unnamed");
+    if (!untouched && !askToClearLayout())
+        return;
+
+    const QString fileName = prompter().openFileName(
+        QLatin1String(kOpenCaption), QLatin1String(kLayoutFolder), QLatin1String(kOpenFilter));
+    if (fileName.isEmpty())
+        return;
+    if (!QFile(fileName).open(QIODevice::ReadOnly)) {
+        prompter().message(QStringLiteral("The file selected cannot be read."));
+        return;
+    }
+    mDebugLog.writeFlush("   filename <%s>\n", pathText(fileName).constData());
+    mRunLog.writeFlush("   open: filename <%s>\n", pathText(fileName).constData());
+    if (!isTrackPlanFile(fileName)) {
+        prompter().message(QStringLiteral("The file selected was not a valid layout file."));
+        return;
+    }
+
+    mDebugLog.writeFlush("   readTrackPlan() path <%s>\n", pathText(fileName).constData());
+    mRunLog.writeFlush("   readTrackPlan() path <%s>\n", pathText(fileName).constData());
+    // Read into copies: the layout changes only when the whole file was read,
+    // so a damaged or vanished file never leaves half a layout behind.
+    LayoutRecord recordA = *mActiveRecordA;
+    LayoutRecord recordB = *mActiveRecordB;
+    const TrackPlanRead result =
+        loadTrackPlanFile(fileName, recordA, recordB, *mCatalog, mDiagramTypeList, &mDebugLog);
+    if (result == TrackPlanRead::Failed) {
+        prompter().message(QStringLiteral("The file selected cannot be read."));
+        return;
+    }
+    if (result == TrackPlanRead::Truncated) {
+        prompter().message(QStringLiteral("The file selected was not a valid layout file."));
+        return;
+    }
+    *mActiveRecordA = recordA;
+    *mActiveRecordB = recordB;
+    showOpenedLayout(fileName);
+}
+
+// The questions before a layout that holds something is replaced. False when
+// the user keeps it.
+bool MainWindow::askToClearLayout()
+{
+    const LayoutRecord &recordA = *mActiveRecordA;
+    if (recordA.mChanged && !recordA.mSaved &&
+        prompter().question(QStringLiteral("Layout has not been saved"), QStringLiteral("Save?")))
+        on_actionSave_Layout_As_triggered();
+    if (!prompter().question(QStringLiteral("Layout Exists"), QStringLiteral("Clear?")))
+        return false;
+    clearActiveLayout();
+    return true;
+}
+
+// Empties both chains and the drawing. Name, path, colours and flags stay:
+// the layout is still the one the user named until a file replaces it.
+void MainWindow::clearActiveLayout()
+{
+    for (LayoutRecord *record : {mActiveRecordA, mActiveRecordB}) {
+        record->mPieces.clear();
+        record->mNextIndex = 0;
+        record->mFirst = true;
+    }
+    mActiveScene->clear();
+    mActiveLayoutScreen->mCurrentIndexLineEdit->setText(QStringLiteral("0"));
+    refreshAfterEdit();
+}
+
+void MainWindow::showOpenedLayout(const QString &aFileName)
+{
+    LayoutRecord &recordA = *mActiveRecordA;
+    replayActiveLayout();
+    mToolBox.mToolBox->setCurrentIndex(toolBoxPageFor(recordA.mLanes));
+    recordA.mPath = aFileName;
+    recordA.mChanged = false;
+    recordA.mSaved = true;
+    LayoutScreen &screen = *mActiveLayoutScreen;
+    screen.mNameLineEdit->setText(recordA.mName);
+    screen.mFilePathLineEdit->setText(aFileName);
+    screen.mLanesLineEdit->setText(QString::number(recordA.mLanes));
+    restyleLaneLabels(mActiveIndex);
+}
+
+// ------------------------------------------------------------------ Save
+
+void MainWindow::on_actionSave_Layout_triggered()
+{
+    mDebugLog.writeFlush("on_actionSave_Layout_triggered()\n");
+    saveLayout(false);
+}
+
+void MainWindow::on_actionSave_Layout_As_triggered()
+{
+    mDebugLog.writeFlush("on_actionSave_Layout_As_triggered()\n");
+    saveLayout(true);
+}
+
+// Both saves always ask for the file: Save Layout never writes silently to
+// the last path. The dialog starts at the file the layout was opened from,
+// else in the layouts folder.
+void MainWindow::saveLayout(bool aSaveAs)
+{
+    if (!layoutTabShowing() || !layoutHasPieces())
+        return;
+    const LayoutRecord &recordA = *mActiveRecordA;
+    const QString start = recordA.mPath.isEmpty() ? QLatin1String(kLayoutFolder) : recordA.mPath;
+    QString fileName = prompter().saveFileName(
+        QLatin1String(aSaveAs ? kSaveAsCaption : kSaveCaption), start, QLatin1String(kSaveFilter));
+    if (fileName.isEmpty())
+        return;
+    mDebugLog.writeFlush("   filename selected: <%s>\n", pathText(fileName).constData());
+    if (aSaveAs && QFileInfo(fileName).isDir())
+        return;
+    // Case-sensitive on purpose: "plan.TXT" becomes "plan.TXT.txt".
+    if (!fileName.endsWith(QLatin1String(kLayoutExtension), Qt::CaseSensitive))
+        fileName += QLatin1String(kLayoutExtension);
+    const bool exists = QFileInfo::exists(fileName);
+    mDebugLog.writeFlush("   filename <%s>   exists %d\n", pathText(fileName).constData(),
+                         exists ? 1 : 0);
+    mRunLog.writeFlush(aSaveAs ? "   save as trackplan: <%s>\n" : "   save trackplan: <%s>\n",
+                       pathText(fileName).constData());
+    if (aSaveAs && exists &&
+        !prompter().question(QStringLiteral("File Exists"), QStringLiteral("Overwrite?")))
+        return;
+
+    if (!writeLayoutFile(fileName)) {
+        prompter().message(QStringLiteral("The file could not be written."));
+        return;
+    }
+    mActiveRecordA->mChanged = false;
+    mActiveRecordA->mSaved = true;
+    // Record A's own path stays: only Open sets it.
+    mActiveLayoutScreen->mFilePathLineEdit->setText(fileName);
+    if (aSaveAs)
+        mDebugLog.writeFlush("on_actionSave_Layout_As_triggered() exit\n");
+}
+
+// Each section's "track lengths" line holds its own strip's lanes, so record
+// B carries lanes 3 and 4. The file is replaced only once it is complete.
+bool MainWindow::writeLayoutFile(const QString &aFileName)
+{
+    LayoutRecord &recordA = *mActiveRecordA;
+    LayoutRecord &recordB = *mActiveRecordB;
+    calcLaneLengths(recordA, recordB, *mCatalog);
+    if (recordA.mLanes == 4) {
+        recordB.mLaneLength[0] = recordA.mLaneLength[2];
+        recordB.mLaneLength[1] = recordA.mLaneLength[3];
+    }
+    return saveTrackPlanFile(aFileName, recordA, recordB, &mDebugLog);
+}
+
+// ------------------------------------------------------------------ lamps
+
+void MainWindow::refreshSaveStatusLamp(int aIndex)
+{
+    QLedIndicator *lamp = mLayoutScreens.at(aIndex).mModifiedLed;
+    if (!lamp)
+        return;
+    const LayoutRecord &recordA = mRecordA.at(aIndex);
+    lamp->showSaveStatus(recordA.mChanged, recordA.mSaved);
+}
+
+// ------------------------------------------------------------------ close
+
+// Offers every changed, unsaved layout for saving, its tab brought to the
+// front. False when the user asked to save a layout and it is still unsaved
+// (the file dialog was cancelled or the file could not be written): closing
+// then would lose the work the user just asked to keep. An empty layout has
+// nothing to lose and never holds the window open.
+bool MainWindow::offerToSaveChangedLayouts()
+{
+    for (int i = 0; i < kLayoutTabCount; ++i) {
+        const LayoutRecord &recordA = mRecordA[i];
+        if (!recordA.mChanged || recordA.mSaved)
+            continue;
+        tabWidget()->setCurrentIndex(i + 1);
+        if (!prompter().question(QStringLiteral("Layout Changed"),
+                                 QStringLiteral("Save Layout %1?").arg(i + 1)))
+            continue;
+        on_actionSave_Layout_As_triggered();
+        if (recordA.mChanged && !recordA.mSaved && !recordA.mPieces.isEmpty())
+            return false;
+    }
+    return true;
+}
