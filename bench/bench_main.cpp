@@ -1,14 +1,16 @@
-// Measures how long appending a piece to a layout takes as the layout grows,
-// beside the bare cost of putting the same graphic items into a scene.
+// Measures how long appending a piece to a layout and replaying a whole
+// layout take as the layout grows, beside the bare cost of putting the same
+// graphic items into a scene (and, for the replay, of taking them out first).
 
 #include "catalog/RevellTrack.h"
 #include "common/LogFile.h"
 #include "graphics/PieceShapes.h"
+#include "graphics/DiagramItem.h"
 #include "layout/DiagramScene.h"
 #include "layout/LayoutRecord.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
+#include <QCoreApplication>
 #include <QGraphicsPathItem>
 #include <QGraphicsPolygonItem>
 #include <QGraphicsScene>
@@ -19,12 +21,31 @@
 #include <functional>
 #include <cstdio>
 #include <limits>
+#include <time.h>
 
 namespace {
 
 using D = DiagramTypeBase;
 
 constexpr int kRepetitions = 5;
+
+// Processor time of this thread: the machine is shared, and time spent
+// waiting for other programs says nothing about this one.
+class CpuTimer
+{
+public:
+    void start() { mStart = now(); }
+    qint64 nsecsElapsed() const { return now() - mStart; }
+
+private:
+    static qint64 now()
+    {
+        timespec t{};
+        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+        return qint64(t.tv_sec) * 1000000000 + t.tv_nsec;
+    }
+    qint64 mStart = 0;
+};
 const QPointF kStart(2500, 2500);
 
 // A club layout's proportions: mostly straights and standard curves, some
@@ -47,6 +68,16 @@ QVector<D::DiagramType> pieceMix(int aCount)
     return types;
 }
 
+// Lets the scene finish what follows a change, as the running program does
+// between two edits: the event loop's pass (polishing the new items) and the
+// first query by place, with which a view's next paint files them in the
+// scene's index.
+void settle(QGraphicsScene &aScene)
+{
+    QCoreApplication::processEvents();
+    aScene.itemAt(QPointF(-1, -1), QTransform());
+}
+
 LayoutRecord emptyRecord()
 {
     return LayoutRecord(
@@ -65,11 +96,14 @@ double appendCost(const RevellTrack &aCatalog, const QVector<D::DiagramType> &aT
     DiagramScene scene(nullptr, &aCatalog, &recordA, &recordB, nullptr, &buildLog, &debugLog);
     scene.setSceneRect(0, 0, 5000, 5000);
 
-    QElapsedTimer timer;
+    CpuTimer timer;
     timer.start();
     for (D::DiagramType type : aTypes)
         scene.appendTrackPiece(true, type, kStart, scene.mElev, false);
-    return timer.nsecsElapsed() / 1000.0 / aTypes.size();
+    const double result = timer.nsecsElapsed() / 1000.0 / aTypes.size();
+    // Torn down unsettled, the scene would search a list per item.
+    settle(scene);
+    return result;
 }
 
 struct Shapes
@@ -87,7 +121,7 @@ double floorCost(const QHash<int, Shapes> &aShapes, const QVector<D::DiagramType
     QGraphicsScene scene;
     scene.setSceneRect(0, 0, 5000, 5000);
 
-    QElapsedTimer timer;
+    CpuTimer timer;
     timer.start();
     for (int i = 0; i < aTypes.size(); ++i) {
         const Shapes &shapes = aShapes[aTypes.at(i)];
@@ -105,7 +139,124 @@ double floorCost(const QHash<int, Shapes> &aShapes, const QVector<D::DiagramType
             scene.addItem(line);
         }
     }
-    return timer.nsecsElapsed() / 1000.0 / aTypes.size();
+    const double result = timer.nsecsElapsed() / 1000.0 / aTypes.size();
+    settle(scene);
+    return result;
+}
+
+// Creates the items of aTypes with ready-made shapes and adds them to aScene,
+// spread and turned like a chain without chaining.
+QList<QGraphicsItem *> addBareItems(QGraphicsScene &aScene, const QHash<int, Shapes> &aShapes,
+                                    const QVector<D::DiagramType> &aTypes)
+{
+    QList<QGraphicsItem *> added;
+    added.reserve(3 * aTypes.size());
+    for (int i = 0; i < aTypes.size(); ++i) {
+        const Shapes &shapes = aShapes[aTypes.at(i)];
+        const QPointF pos(500 + (i % 64) * 64, 500 + (i / 64 % 64) * 64);
+        const double angle = (i % 12) * 30;
+        auto *piece = new QGraphicsPolygonItem(shapes.mOutline);
+        piece->setRotation(angle);
+        piece->setPos(pos);
+        aScene.addItem(piece);
+        added << piece;
+        for (const QPainterPath *lane : {&shapes.mLane1, &shapes.mLane2}) {
+            auto *line = new QGraphicsPathItem(*lane);
+            line->setRotation(angle);
+            line->setPos(pos);
+            aScene.addItem(line);
+            added << line;
+        }
+    }
+    return added;
+}
+
+// Microseconds per piece for replaying a layout of aTypes from its first
+// point. The scene has settled before, as it has when a user edits; settling
+// after the replay is part of the measured time.
+double replayCost(const RevellTrack &aCatalog, const QVector<D::DiagramType> &aTypes,
+                  int aRepetitions)
+{
+    LayoutRecord recordA = emptyRecord();
+    LayoutRecord recordB = recordA;
+    recordB.mFirstPair = false;
+    recordB.mSecondPair = true;
+    LogFile buildLog;
+    LogFile debugLog;
+    DiagramScene scene(nullptr, &aCatalog, &recordA, &recordB, nullptr, &buildLog, &debugLog);
+    scene.setSceneRect(0, 0, 5000, 5000);
+    for (D::DiagramType type : aTypes)
+        scene.appendTrackPiece(true, type, kStart, scene.mElev, false);
+    settle(scene);
+
+    double result = std::numeric_limits<double>::max();
+    for (int i = 0; i < aRepetitions; ++i) {
+        CpuTimer timer;
+        timer.start();
+        scene.rebuildRecord(&recordA, 0, false);
+        settle(scene);
+        result = std::min(result, timer.nsecsElapsed() / 1000.0 / aTypes.size());
+    }
+    return result;
+}
+
+// The least any replay costs: deleting the items of a drawn layout, whose
+// pointers are at hand, and adding fresh ones, settling afterwards as the
+// replay does.
+double replayFloorCost(const QHash<int, Shapes> &aShapes, const QVector<D::DiagramType> &aTypes,
+                       int aRepetitions)
+{
+    QGraphicsScene scene;
+    scene.setSceneRect(0, 0, 5000, 5000);
+    QList<QGraphicsItem *> items = addBareItems(scene, aShapes, aTypes);
+    settle(scene);
+
+    double result = std::numeric_limits<double>::max();
+    for (int i = 0; i < aRepetitions; ++i) {
+        CpuTimer timer;
+        timer.start();
+        qDeleteAll(items);
+        items = addBareItems(scene, aShapes, aTypes);
+        settle(scene);
+        result = std::min(result, timer.nsecsElapsed() / 1000.0 / aTypes.size());
+    }
+    return result;
+}
+
+// Microseconds for appending one piece at the end of a settled layout of
+// aTypes: the best of aRepetitions single appends.
+// Returns a negative value when an append disturbed the pieces already laid,
+// which would mean it replayed the layout.
+double appendAtEndCost(const RevellTrack &aCatalog, const QVector<D::DiagramType> &aTypes,
+                       int aRepetitions)
+{
+    LayoutRecord recordA = emptyRecord();
+    LayoutRecord recordB = recordA;
+    LogFile buildLog;
+    LogFile debugLog;
+    DiagramScene scene(nullptr, &aCatalog, &recordA, &recordB, nullptr, &buildLog, &debugLog);
+    scene.setSceneRect(0, 0, 5000, 5000);
+    DiagramItem *first = nullptr;
+    for (D::DiagramType type : aTypes) {
+        DiagramItem *item = scene.appendTrackPiece(true, type, kStart, scene.mElev, false);
+        if (!first)
+            first = item;
+    }
+    settle(scene);
+    const QPointF firstPos = first->pos();
+
+    double result = std::numeric_limits<double>::max();
+    for (int i = 0; i < aRepetitions; ++i) {
+        const int before = recordA.mPieces.size();
+        CpuTimer timer;
+        timer.start();
+        scene.appendTrackPiece(true, D::R3600, kStart, scene.mElev, false);
+        result = std::min(result, timer.nsecsElapsed() / 1000.0);
+        settle(scene);
+        if (recordA.mPieces.size() != before + 1 || first->pos() != firstPos)
+            return -1.0;
+    }
+    return result;
 }
 
 double best(const std::function<double()> &aMeasure)
@@ -132,7 +283,16 @@ int main(int argc, char *argv[])
                                  lanePath(type, 1, &catalog), lanePath(type, 2, &catalog)});
     }
 
+    // One measurement may be named, to profile it alone: "append", "replay"
+    // or "append_at_end".
+    const QString only = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    const auto wanted = [&only](const char *aName) {
+        return only.isEmpty() || only == QLatin1String(aName);
+    };
+
     for (int n : {1000, 4000, 16000}) {
+        if (!wanted("append"))
+            break;
         const QVector<D::DiagramType> types = pieceMix(n);
         const double append = best([&] { return appendCost(catalog, types); });
         const double floor = best([&] { return floorCost(shapes, types); });
@@ -140,5 +300,25 @@ int main(int argc, char *argv[])
                     floor, append / floor);
         std::fflush(stdout);
     }
+
+    for (int n : {1000, 4000, 16000}) {
+        if (!wanted("replay"))
+            break;
+        const QVector<D::DiagramType> types = pieceMix(n);
+        const double replay = replayCost(catalog, types, kRepetitions);
+        const double floor = replayFloorCost(shapes, types, kRepetitions);
+        std::printf("replay n=%d us_per_piece=%.3f floor_us_per_piece=%.3f ratio=%.2f\n", n, replay,
+                    floor, replay / floor);
+        std::fflush(stdout);
+    }
+
+    if (!wanted("append_at_end"))
+        return 0;
+    const double atEnd = appendAtEndCost(catalog, pieceMix(4000), 20);
+    if (atEnd < 0) {
+        std::printf("append_at_end n=4000 failed: the layout was laid again\n");
+        return 1;
+    }
+    std::printf("append_at_end n=4000 us=%.3f\n", atEnd);
     return 0;
 }

@@ -283,6 +283,38 @@ private slots:
         QCOMPARE(rig.scene->items().size(), 6);
     }
 
+    void sharedTipsAndPensFollowElevationAndLaneColours()
+    {
+        TestRuntime rt;
+        SceneRig rig;
+        // The same kind at another level, and back, shows each level.
+        QCOMPARE(rig.scene->appendTrackPiece(true, D::R3600, QPointF(1000, 1000), 0.25, false)
+                     ->toolTip(),
+                 QString("R3600 elev 0.25"));
+        QCOMPARE(rig.scene->appendTrackPiece(true, D::R3600, QPointF(), 0.75, false)->toolTip(),
+                 QString("R3600 elev 0.75"));
+        QCOMPARE(rig.scene->appendTrackPiece(true, D::R3600, QPointF(), 0.25, false)->toolTip(),
+                 QString("R3600 elev 0.25"));
+        QCOMPARE(static_cast<DiagramPathItem *>(rig.itemsOf(DiagramPathItem::eType, 2).first())
+                     ->mLanePen[0]
+                     .color(),
+                 QColor(Qt::red));
+
+        // New lane colours reach the lines laid afterwards.
+        rig.recordA.mLaneBrush[0] = QBrush(Qt::magenta);
+        rig.append(D::R3600);
+        const QList<QGraphicsItem *> lines = rig.itemsOf(DiagramPathItem::eType, 3);
+        QCOMPARE(lines.size(), 2);
+        for (QGraphicsItem *line : lines) {
+            auto *path = static_cast<DiagramPathItem *>(line);
+            QCOMPARE(path->mLanePen[0].color(), QColor(Qt::magenta));
+            QCOMPARE(path->mLanePen[1].color(), QColor(Qt::green));
+            QCOMPARE(path->mLanePen[0].widthF(), 3.0);
+            if (path->mLane == 1)
+                QCOMPARE(path->pen().color(), QColor(Qt::magenta));
+        }
+    }
+
     void firstPieceIsFilledDarkerThanTheRest_data()
     {
         QTest::addColumn<bool>("filled");

@@ -19,10 +19,11 @@ DiagramItem::DiagramItem(LogFile *aBuildFile, LogFile *aDebugFile, DiagramType a
 
 DiagramItem::DiagramItem(LogFile *aBuildFile, LogFile *aDebugFile, const PieceOutline &aOutline,
                          QMenu *aContextMenu, const RevellTrack *aCatalog, int aIndex,
-                         bool aLanes34, QGraphicsItem *aParent)
-    : QGraphicsPolygonItem(aParent), mDebugFile(aDebugFile), mBuildFile(aBuildFile),
-      mDiagramType(aOutline.mDiagramType), mContextMenu(aContextMenu), mCatalog(aCatalog),
-      mIndex(aIndex), mLanes34(aLanes34)
+                         bool aLanes34, QGraphicsItem *aParent, const QString &aToolTip,
+                         const ItemPlacement *aPlacement)
+    : QGraphicsPolygonItem(aOutline.mPolygon, aParent), mDebugFile(aDebugFile),
+      mBuildFile(aBuildFile), mDiagramType(aOutline.mDiagramType), mContextMenu(aContextMenu),
+      mCatalog(aCatalog), mIndex(aIndex), mLanes34(aLanes34)
 {
     for (LogFile *log : {mBuildFile, mDebugFile}) {
         if (log)
@@ -41,10 +42,16 @@ DiagramItem::DiagramItem(LogFile *aBuildFile, LogFile *aDebugFile, const PieceOu
         std::fflush(stdout);
     }
 
-    setPolygon(mPolygon);
+    // Moves made before the item sends its geometry changes cost no
+    // notifications.
+    if (aPlacement) {
+        setRotation(aPlacement->mRotation);
+        setZValue(aPlacement->mZValue);
+        setPos(aPlacement->mPos);
+    }
     setFlags(QGraphicsItem::ItemIsMovable | QGraphicsItem::ItemIsSelectable |
              QGraphicsItem::ItemSendsGeometryChanges);
-    setToolTip(mPartNumber);
+    setToolTip(aToolTip.isNull() ? mPartNumber : aToolTip);
 }
 
 DiagramItem::~DiagramItem() = default;
@@ -63,9 +70,12 @@ void DiagramItem::contextMenuEvent(QGraphicsSceneContextMenuEvent *aEvent)
 
 QVariant DiagramItem::itemChange(GraphicsItemChange aChange, const QVariant &aValue)
 {
-    if (mDebugFile)
-        mDebugFile->writeFlush("itemChange()\n");
-    if (aChange == QGraphicsItem::ItemSelectedChange && mDebugFile) {
+    // Every move, turn and restacking passes here: a closed log must cost
+    // nothing.
+    if (!mDebugFile || !mDebugFile->isOpen())
+        return aValue;
+    mDebugFile->writeFlush("itemChange()\n");
+    if (aChange == QGraphicsItem::ItemSelectedChange) {
         mDebugFile->writeFlush("itemChange() - ItemSelectedChange %d   val %d\n",
                                isSelected() ? 1 : 0, aValue.toInt());
         std::fflush(stdout);

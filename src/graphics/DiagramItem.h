@@ -10,6 +10,7 @@
 class LogFile;
 
 class QMenu;
+struct ItemPlacement;
 struct PieceOutline;
 class RevellTrack;
 
@@ -20,16 +21,25 @@ class RevellTrack;
 class DiagramItem : public QGraphicsPolygonItem, public DiagramTypeBase
 {
 public:
-    enum { eType = QGraphicsItem::UserType + 15, eType4 = QGraphicsItem::UserType + 16 };
+    enum
+    {
+        eType = QGraphicsItem::UserType + 15,
+        eType4 = QGraphicsItem::UserType + 16
+    };
 
     DiagramItem(LogFile *aBuildFile, LogFile *aDebugFile, DiagramType aType, QMenu *aContextMenu,
                 const RevellTrack *aCatalog, int aIndex, bool aLanes34, QString aDirection,
                 QGraphicsItem *aParent = nullptr);
     // The same item from an outline computed beforehand: a scene that lays many
-    // pieces of one kind computes each kind's outline once.
+    // pieces of one kind computes each kind's outline once. A non-null
+    // aToolTip is shown instead of the part number, which spares a creator
+    // that sets its own tip setting it twice. aPlacement, when given, places
+    // the item before it starts reporting its moves, as a creator that lays
+    // thousands of pieces wants.
     DiagramItem(LogFile *aBuildFile, LogFile *aDebugFile, const PieceOutline &aOutline,
                 QMenu *aContextMenu, const RevellTrack *aCatalog, int aIndex, bool aLanes34,
-                QGraphicsItem *aParent = nullptr);
+                QGraphicsItem *aParent = nullptr, const QString &aToolTip = QString(),
+                const ItemPlacement *aPlacement = nullptr);
     ~DiagramItem() override;
 
     int type() const override { return mGraphicsType; }

@@ -15,19 +15,22 @@ DiagramPathItem::DiagramPathItem(LogFile *aBuildFile, LogFile *aDebugFile, Diagr
     logConstruction();
     bool notFound = false;
     const QPainterPath path = lanePath(aType, aLane, mCatalog, kDiagramScale, &notFound);
-    init(path, notFound);
+    setPath(path);
+    init(path, notFound, nullptr, nullptr);
 }
 
 DiagramPathItem::DiagramPathItem(LogFile *aBuildFile, LogFile *aDebugFile, DiagramType aType,
                                  int aIndex, int aLane, const QPainterPath &aPath, bool aNotFound,
                                  const std::array<QBrush, 4> &aLaneBrushes, bool aLaneSwap,
-                                 const RevellTrack *aCatalog, QGraphicsItem *aParent)
-    : QGraphicsPathItem(aParent), mLaneBrush(aLaneBrushes), mCatalog(aCatalog),
+                                 const RevellTrack *aCatalog, QGraphicsItem *aParent,
+                                 const std::array<QPen, 4> *aLanePens,
+                                 const ItemPlacement *aPlacement)
+    : QGraphicsPathItem(aPath, aParent), mLaneBrush(aLaneBrushes), mCatalog(aCatalog),
       mDiagramType(aType), mIndex(aIndex), mLane(aLane), mLaneSwap(aLaneSwap),
       mBuildFile(aBuildFile), mDebugFile(aDebugFile)
 {
     logConstruction();
-    init(aPath, aNotFound);
+    init(aPath, aNotFound, aLanePens, aPlacement);
 }
 
 void DiagramPathItem::logConstruction()
@@ -36,22 +39,37 @@ void DiagramPathItem::logConstruction()
         mDebugFile->writeFlush("DiagramPathItem() constructor\n");
 }
 
-void DiagramPathItem::init(const QPainterPath &aPath, bool aNotFound)
+std::array<QPen, 4> DiagramPathItem::lanePens(const std::array<QBrush, 4> &aLaneBrushes)
+{
+    std::array<QPen, 4> pens;
+    for (std::size_t i = 0; i < pens.size(); ++i)
+        pens[i] = QPen(aLaneBrushes[i], 3.0, Qt::SolidLine, Qt::FlatCap, Qt::BevelJoin);
+    return pens;
+}
+
+void DiagramPathItem::init(const QPainterPath &aPath, bool aNotFound,
+                           const std::array<QPen, 4> *aLanePens, const ItemPlacement *aPlacement)
 {
     mGraphicsType = eType + (mLane > 2 ? 1 : 0);
     mPartNumber = getPartNumber(mDiagramType);
     mScale = kDiagramScale;
 
+    // The toolkit item holds aPath already; the copy shares its data.
     mLanePath = aPath;
     if (aNotFound && mDebugFile)
         mDebugFile->writeFlush(
             "DiagramPathItem(::DiagramPathItem))constructor: index for <%s> not found (%d)\n",
             LATIN1(mPartNumber), int(mDiagramType));
 
-    for (std::size_t i = 0; i < mLanePen.size(); ++i)
-        mLanePen[i] = QPen(mLaneBrush[i], 3.0, Qt::SolidLine, Qt::FlatCap, Qt::BevelJoin);
+    mLanePen = aLanePens ? *aLanePens : lanePens(mLaneBrush);
 
-    setPath(mLanePath);
+    // Moves made before the line sends its geometry changes cost no
+    // notifications.
+    if (aPlacement) {
+        setRotation(aPlacement->mRotation);
+        setZValue(aPlacement->mZValue);
+        setPos(aPlacement->mPos);
+    }
     setFlags(QGraphicsItem::ItemIsMovable | QGraphicsItem::ItemSendsGeometryChanges);
     setPen(mLanePen[penSlot(mLane, mLaneSwap)]);
 }

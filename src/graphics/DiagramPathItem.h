@@ -12,6 +12,7 @@
 class LogFile;
 
 class RevellTrack;
+struct ItemPlacement;
 
 // The centre line of one lane across one placed track piece, in the lane's
 // colour. Lanes of a pair exchange colours after an odd number of lane swaps.
@@ -30,14 +31,22 @@ public:
                     const RevellTrack *aCatalog, QGraphicsItem *aParent = nullptr);
     // The same item from a lane path computed beforehand (aNotFound: the
     // piece's part number had no catalog entry), so that a scene computes each
-    // kind's lanes once.
+    // kind's lanes once. aLanePens, when given, must be lanePens(aLaneBrushes):
+    // a scene that lays many lines shares one set instead of making four pens
+    // per line. aPlacement, when given, places the line before it starts
+    // reporting its moves.
     DiagramPathItem(LogFile *aBuildFile, LogFile *aDebugFile, DiagramType aType, int aIndex,
                     int aLane, const QPainterPath &aPath, bool aNotFound,
                     const std::array<QBrush, 4> &aLaneBrushes, bool aLaneSwap,
-                    const RevellTrack *aCatalog, QGraphicsItem *aParent = nullptr);
+                    const RevellTrack *aCatalog, QGraphicsItem *aParent = nullptr,
+                    const std::array<QPen, 4> *aLanePens = nullptr,
+                    const ItemPlacement *aPlacement = nullptr);
     ~DiagramPathItem() override;
 
     int type() const override { return mGraphicsType; }
+
+    // The pens lanes 1 to 4 are drawn with, one per lane brush.
+    static std::array<QPen, 4> lanePens(const std::array<QBrush, 4> &aLaneBrushes);
 
     QPainterPath mLanePath;
     std::array<QBrush, 4> mLaneBrush;
@@ -58,5 +67,6 @@ private:
     // Index into mLanePen of the pen that lane aLane is drawn with.
     static std::size_t penSlot(int aLane, bool aLaneSwap);
     void logConstruction();
-    void init(const QPainterPath &aPath, bool aNotFound);
+    void init(const QPainterPath &aPath, bool aNotFound, const std::array<QPen, 4> *aLanePens,
+              const ItemPlacement *aPlacement);
 };

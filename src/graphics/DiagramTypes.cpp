@@ -28,7 +28,13 @@ QString getPartNumber(DiagramTypeBase::DiagramType aType)
         prompter().message(QStringLiteral("getPartNumber(): unknown item"));
         return QStringLiteral("unknown");
     }
-    return QString::fromLatin1(diagramTypeEnum().valueToKey(aType));
+    // Every piece item asks for its text: the texts are made once and shared.
+    static const QStringList kTexts = [] {
+        QStringList texts;
+        initDiagramTypeList(texts);
+        return texts;
+    }();
+    return kTexts.at(aType);
 }
 
 int getDiagramType(const QString &aPartNumber, const QStringList &aList)

@@ -3,6 +3,7 @@
 #include "graphics/DiagramTypes.h"
 
 #include <QPainterPath>
+#include <QPointF>
 #include <QPolygonF>
 #include <QString>
 
@@ -26,6 +27,15 @@ struct PieceOutline
     bool mNotFound = false;
     // Closed outline in scene units; empty when nothing can be drawn.
     QPolygonF mPolygon;
+};
+
+// Where a new piece or lane-line item is laid: position of its own origin in
+// the scene, rotation in degrees (clockwise on screen) and stacking value.
+struct ItemPlacement
+{
+    QPointF mPos;
+    double mRotation = 0.0;
+    double mZValue = 0.0;
 };
 
 // Computes the outline that a graphic item of aType shows. aDirection

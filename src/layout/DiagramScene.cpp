@@ -75,11 +75,48 @@ const QPainterPath &DiagramScene::cachedLanePath(DiagramItem::DiagramType aType,
     return cache.mLane[slot];
 }
 
+const QString &DiagramScene::cachedToolTip(DiagramItem::DiagramType aType, double aElev)
+{
+    // The tip is the first word of the part number, which the piece would
+    // show, and the elevation; nearly every piece is laid at one level.
+    ShapeCache &cache = mShapes[aType];
+    if (!cache.mToolTipReady || cache.mToolTipElev != aElev) {
+        const QString &partNumber = cachedOutline(aType).mPartNumber;
+        cache.mToolTip = partNumber.left(partNumber.indexOf(QLatin1Char(' '))) +
+                         QLatin1String(" elev ") + QString::number(aElev, 'f', 2);
+        cache.mToolTipElev = aElev;
+        cache.mToolTipReady = true;
+    }
+    return cache.mToolTip;
+}
+
+const std::array<QPen, 4> &DiagramScene::cachedLanePens(const std::array<QBrush, 4> &aLaneBrushes)
+{
+    if (!mLanePensReady || mLanePenBrushes != aLaneBrushes) {
+        mLanePens = DiagramPathItem::lanePens(aLaneBrushes);
+        mLanePenBrushes = aLaneBrushes;
+        mLanePensReady = true;
+    }
+    return mLanePens;
+}
+
+const QBrush &DiagramScene::fillBrush(const QColor &aColor)
+{
+    // A brush made from a colour allocates; one per colour is shared by all
+    // the pieces of that fill.
+    for (FillBrush &fill : mFillBrushes) {
+        if (fill.mColor == aColor)
+            return fill.mBrush;
+    }
+    mFillBrushes.append({aColor, QBrush(aColor)});
+    return mFillBrushes.last().mBrush;
+}
+
 DiagramItem *DiagramScene::appendTrackPiece(bool aAdd, int aItemType, QPointF aPos, double aElev,
                                             bool aLanes34)
 {
     LayoutRecord &record = *mRecord;
-    if (mBuildFile)
+    if (mBuildFile && mBuildFile->isOpen())
         mBuildFile->write("appendTrackPiece(): aAdd %d   aItemType %d   (%.2lf  %.2lf)  elev %.2lf"
                           "   lanes34 %d\n",
                           aAdd, aItemType, aPos.x(), aPos.y(), aElev, aLanes34);
@@ -97,43 +134,37 @@ DiagramItem *DiagramScene::appendTrackPiece(bool aAdd, int aItemType, QPointF aP
 
     mItemType = static_cast<DiagramItem::DiagramType>(aItemType);
 
-    auto *item = new DiagramItem(mBuildFile, mDebugFile, cachedOutline(mItemType), mItemMenu,
-                                 mCatalog, record.mNextIndex, aLanes34);
-    mScale = item->mScale;
-    item->mLaneSwap = record.mLaneSwap;
-    // The item's own tip is its part number; the elevation follows it.
-    const QString partTip = item->toolTip();
-    item->setToolTip(partTip.left(partTip.indexOf(QLatin1Char(' '))) + QLatin1String(" elev ") +
-                     QString::number(aElev, 'f', 2));
-
-    if (record.mFirst) {
-        item->setBrush(QBrush(mFilled ? mFirstPieceFill : mFirstPieceHollow));
-        record.mFirstPt = aPos;
-    } else {
-        item->setBrush(QBrush(mFilled ? mPieceFill : mPieceHollow));
-    }
+    // mForward is never cleared: every piece extends the chain at its end,
+    // and the first piece starts it where it was put.
     const double oldAngle = record.mForwardAngle;
-    item->setRotation(oldAngle);
-    item->setZValue(aElev);
-    item->mLevel = aElev;
-
-    // mForward is never cleared: every piece extends the chain at its end.
-    QPointF start = record.mForwardPt;
-    if (record.mFirst) {
+    const bool first = record.mFirst;
+    if (first) {
+        record.mFirstPt = aPos;
         record.mForwardPt = aPos;
-        start = aPos;
         record.mFirst = false;
     }
+    const QPointF start = record.mForwardPt;
     // Placed before it joins the scene: moving an item inside the scene makes
     // the scene measure its stroked outline at once.
-    item->setPos(start);
+    const ItemPlacement placement{start, oldAngle, aElev};
+
+    auto *item = new DiagramItem(mBuildFile, mDebugFile, cachedOutline(mItemType), mItemMenu,
+                                 mCatalog, record.mNextIndex, aLanes34, nullptr,
+                                 cachedToolTip(mItemType, aElev), &placement);
+    mScale = item->mScale;
+    item->mLaneSwap = record.mLaneSwap;
+    if (first)
+        item->setBrush(fillBrush(mFilled ? mFirstPieceFill : mFirstPieceHollow));
+    else
+        item->setBrush(fillBrush(mFilled ? mPieceFill : mPieceHollow));
+    item->mLevel = aElev;
     addItem(item);
 
     const TrackPiece &piece = mCatalog->piece(dbIndex);
     PlacedPiece entry(piece.mPartNumber, dbIndex, item->mDiagramType, start, oldAngle, 0.0);
     entry.mLevel = aElev;
-    record.mForwardPt = Chaining::forwardPoint(record.mForwardPt, oldAngle, piece.mLowerLeft,
-                                               piece.mLowerRight, item->mScale);
+    record.mForwardPt =
+        Chaining::forwardPoint(start, oldAngle, piece.mLowerLeft, piece.mLowerRight, item->mScale);
     record.mForwardAngle = Chaining::normalisedAngle(
         oldAngle + Chaining::turnAngle(piece.mCurveDeg, piece.mDirection));
     showForward(record);
@@ -151,17 +182,15 @@ DiagramItem *DiagramScene::appendTrackPiece(bool aAdd, int aItemType, QPointF aP
         record.mPieces.append(entry);
     }
 
+    const std::array<QPen, 4> &lanePens = cachedLanePens(record.mLaneBrush);
     const int firstLane = aLanes34 ? 3 : 1;
     for (int lane = firstLane; lane < firstLane + 2; ++lane) {
         bool notFound = false;
         const QPainterPath &path = cachedLanePath(mItemType, lane, &notFound);
-        auto *line =
-            new DiagramPathItem(mBuildFile, mDebugFile, mItemType, record.mNextIndex, lane, path,
-                                notFound, record.mLaneBrush, item->mLaneSwap, mCatalog);
-        line->setRotation(oldAngle);
-        line->setZValue(aElev);
+        auto *line = new DiagramPathItem(mBuildFile, mDebugFile, mItemType, record.mNextIndex, lane,
+                                         path, notFound, record.mLaneBrush, item->mLaneSwap,
+                                         mCatalog, nullptr, &lanePens, &placement);
         line->mLevel = aElev;
-        line->setPos(item->pos());
         addItem(line);
     }
 
@@ -246,7 +275,7 @@ bool DiagramScene::appendFourLanePiece(int aFourLaneType, QPointF aPos)
 
 void DiagramScene::writeChainState() const
 {
-    if (!mBuildFile)
+    if (!mBuildFile || !mBuildFile->isOpen())
         return;
     mBuildFile->write("   mForwardPt %.2lf %.2lf\n", mRecord->mForwardPt.x(),
                       mRecord->mForwardPt.y());

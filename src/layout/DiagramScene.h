@@ -3,7 +3,10 @@
 #include "graphics/DiagramItem.h"
 #include "graphics/PieceShapes.h"
 
+#include <QBrush>
 #include <QColor>
+#include <QList>
+#include <QPen>
 #include <QGraphicsScene>
 #include <QPointF>
 #include <QStringList>
@@ -161,6 +164,12 @@ private:
     // is laid, and the catalog never changes, so each is computed once.
     const PieceOutline &cachedOutline(DiagramItem::DiagramType aType);
     const QPainterPath &cachedLanePath(DiagramItem::DiagramType aType, int aLane, bool *aNotFound);
+    // The tool tip of a piece of aType laid at aElev.
+    const QString &cachedToolTip(DiagramItem::DiagramType aType, double aElev);
+    // The four lane pens for a record's lane brushes, shared by every line.
+    const std::array<QPen, 4> &cachedLanePens(const std::array<QBrush, 4> &aLaneBrushes);
+    // A solid brush of aColor, shared by every piece of that fill.
+    const QBrush &fillBrush(const QColor &aColor);
 
     // Catalog index of each diagram type's part number, -1 for the types
     // that name no catalog piece (undirected kinds, selections, pairs).
@@ -172,8 +181,20 @@ private:
         std::array<bool, 2> mLaneReady{{false, false}}; // odd lanes, even lanes
         std::array<QPainterPath, 2> mLane;
         std::array<bool, 2> mLaneNotFound{{false, false}};
+        bool mToolTipReady = false;
+        double mToolTipElev = 0.0;
+        QString mToolTip;
     };
     std::array<ShapeCache, DiagramItem::R9999> mShapes;
+    bool mLanePensReady = false;
+    std::array<QBrush, 4> mLanePenBrushes;
+    std::array<QPen, 4> mLanePens;
+    struct FillBrush
+    {
+        QColor mColor;
+        QBrush mBrush;
+    };
+    QList<FillBrush> mFillBrushes;
 
     // Set while a replay lays the chain again: the pieces it draws are not
     // announced one by one, and the tab's fields are written once at its end.

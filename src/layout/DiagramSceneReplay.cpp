@@ -7,11 +7,19 @@
 #include "graphics/DiagramPathItem.h"
 #include "layout/LayoutRecord.h"
 
+#include <QTransform>
+
 #include <algorithm>
 
 void DiagramScene::rebuildRecord(LayoutRecord *aRecord, int aStartIndex, bool aElevInverted)
 {
     LayoutRecord &record = *aRecord;
+    // The scene files new items in its spatial index only on a later pass of
+    // the event loop or at the next query by place, and takes an item that is
+    // not filed yet out of a plain list, one search per item. A query by place
+    // files them all now, so that taking a whole chain down stays linear even
+    // when it was laid within this same event.
+    itemAt(QPointF(-1.0, -1.0), QTransform());
     // One look at the scene serves both the count and the removal.
     const QList<QGraphicsItem *> all = items();
     if (mBuildFile) {
