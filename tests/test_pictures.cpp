@@ -131,14 +131,14 @@ private slots:
     void listNamesEachPictureOnceWithAKnownFormatAndPlace()
     {
         QSet<QString> seen;
-        for (const PictureSpec &spec : pictureList()) {
-            QVERIFY2(!seen.contains(spec.mName), qPrintable("twice: " + spec.mName));
-            seen.insert(spec.mName);
-            QVERIFY2(!pictureFormat(spec.mName).isEmpty(), qPrintable(spec.mName));
-            QVERIFY2(!repositoryPath(spec.mName).isEmpty(), qPrintable(spec.mName));
-            QVERIFY(spec.mSize.width() >= 16 && spec.mSize.height() >= 16);
-            QVERIFY2(spec.mSize.width() <= 320 && spec.mSize.height() <= 320,
-                     qPrintable("too large: " + spec.mName));
+        for (const PictureEntry &entry : pictureList()) {
+            QVERIFY2(!seen.contains(entry.mName), qPrintable("twice: " + entry.mName));
+            seen.insert(entry.mName);
+            QVERIFY2(!pictureFormat(entry.mName).isEmpty(), qPrintable(entry.mName));
+            QVERIFY2(!repositoryPath(entry.mName).isEmpty(), qPrintable(entry.mName));
+            QVERIFY(entry.mSize.width() >= 16 && entry.mSize.height() >= 16);
+            QVERIFY2(entry.mSize.width() <= 320 && entry.mSize.height() <= 320,
+                     qPrintable("too large: " + entry.mName));
         }
         QVERIFY(findPicture(":/images/r3600.jpg") != nullptr);
         QVERIFY(findPicture(":/images/R3600.jpg") == nullptr);
@@ -189,8 +189,8 @@ private slots:
     void everyPictureNamedInTheProgramIsListed()
     {
         QStringList bareNames;
-        for (const PictureSpec &spec : pictureList())
-            bareNames << fileName(spec.mName);
+        for (const PictureEntry &entry : pictureList())
+            bareNames << fileName(entry.mName);
         QStringList unknown;
         for (const QString &name : namesInProgramSources()) {
             const bool known = (isResource(name) || name.startsWith("../data/"))
@@ -213,9 +213,9 @@ private slots:
         while (matches.hasNext())
             listed.insert(":/" + matches.next().captured(1));
         QSet<QString> expected;
-        for (const PictureSpec &spec : pictureList()) {
-            if (isResource(spec.mName))
-                expected.insert(spec.mName);
+        for (const PictureEntry &entry : pictureList()) {
+            if (isResource(entry.mName))
+                expected.insert(entry.mName);
         }
         QCOMPARE(listed.size(), expected.size());
         QCOMPARE(listed, expected);
@@ -224,14 +224,14 @@ private slots:
     void everyPictureIsAReadableImageOfItsKind_data()
     {
         QTest::addColumn<QString>("name");
-        for (const PictureSpec &spec : pictureList())
-            QTest::newRow(qPrintable(spec.mName)) << spec.mName;
+        for (const PictureEntry &entry : pictureList())
+            QTest::newRow(qPrintable(entry.mName)) << entry.mName;
     }
     void everyPictureIsAReadableImageOfItsKind()
     {
         QFETCH(QString, name);
-        const PictureSpec *spec = findPicture(name);
-        QVERIFY(spec != nullptr);
+        const PictureEntry *entry = findPicture(name);
+        QVERIFY(entry != nullptr);
         const bool jpeg = pictureFormat(name) == QLatin1String("jpg");
         // Compiled-in pictures are read as the program reads them; files under
         // data/ from the repository, which is what the program is shipped with.
@@ -249,7 +249,7 @@ private slots:
         QCOMPARE(reader.format(), QByteArray(jpeg ? "jpeg" : "png"));
         const QImage image = reader.read();
         QVERIFY2(!image.isNull(), qPrintable(reader.errorString()));
-        QCOMPARE(image.size(), spec->mSize);
+        QCOMPARE(image.size(), entry->mSize);
     }
 
     void noPictureLiesAroundThatNoOneNames()
@@ -272,22 +272,22 @@ private slots:
     void committedPicturesMatchARedraw_data()
     {
         QTest::addColumn<QString>("name");
-        for (const PictureSpec &spec : pictureList()) {
+        for (const PictureEntry &entry : pictureList()) {
             // The legend's lettering depends on the fonts of the machine.
-            if (spec.mKind != PictureKind::Legend)
-                QTest::newRow(qPrintable(spec.mName)) << spec.mName;
+            if (entry.mKind != PictureKind::Legend)
+                QTest::newRow(qPrintable(entry.mName)) << entry.mName;
         }
     }
     void committedPicturesMatchARedraw()
     {
         QFETCH(QString, name);
-        const PictureSpec *spec = findPicture(name);
-        QVERIFY(spec != nullptr);
+        const PictureEntry *entry = findPicture(name);
+        QVERIFY(entry != nullptr);
         QString error;
-        const QImage redrawn = renderPicture(*spec, catalog(), &error);
+        const QImage redrawn = renderPicture(*entry, catalog(), &error);
         QVERIFY2(!redrawn.isNull(), qPrintable(error));
         // Through the same encoder, so JPEG's losses are the same on both sides.
-        const QImage drawn = QImage::fromData(encodePicture(*spec, redrawn));
+        const QImage drawn = QImage::fromData(encodePicture(*entry, redrawn));
         QVERIFY(!drawn.isNull());
         const QString path = isResource(name) ? name : sourcePath(repositoryPath(name));
         const QImage committed(path);
@@ -404,24 +404,24 @@ private slots:
 
     void unknownPiecesAreReportedNotDrawn()
     {
-        PictureSpec spec;
-        spec.mName = ":/images/none.jpg";
-        spec.mSize = QSize(40, 40);
-        spec.mLanes12 = QStringList{"R3600", "R3699"};
+        PictureEntry entry;
+        entry.mName = ":/images/none.jpg";
+        entry.mSize = QSize(40, 40);
+        entry.mLanes12 = QStringList{"R3600", "R3699"};
         QString error;
-        QVERIFY(renderPicture(spec, catalog(), &error).isNull());
+        QVERIFY(renderPicture(entry, catalog(), &error).isNull());
         QVERIFY(error.contains("R3699"));
 
-        spec.mLanes12 = QStringList{"R3600"};
-        spec.mAttachments = QStringList{"R3605"}; // undirected: not a catalog piece
+        entry.mLanes12 = QStringList{"R3600"};
+        entry.mAttachments = QStringList{"R3605"}; // undirected: not a catalog piece
         error.clear();
-        QVERIFY(renderPicture(spec, catalog(), &error).isNull());
+        QVERIFY(renderPicture(entry, catalog(), &error).isNull());
         QVERIFY(error.contains("R3605"));
 
-        spec.mLanes12.clear();
-        spec.mAttachments.clear();
+        entry.mLanes12.clear();
+        entry.mAttachments.clear();
         error.clear();
-        QVERIFY(renderPicture(spec, catalog(), &error).isNull());
+        QVERIFY(renderPicture(entry, catalog(), &error).isNull());
         QVERIFY(!error.isEmpty());
     }
 

@@ -166,8 +166,8 @@ private slots:
     void sampleReplaysToAClosedCircuitWhereTheFileSays_data()
     {
         QTest::addColumn<QString>("file");
-        for (const SampleSpec &spec : sampleList())
-            QTest::newRow(qPrintable(spec.mFileName)) << spec.mFileName;
+        for (const SampleEntry &entry : sampleList())
+            QTest::newRow(qPrintable(entry.mFileName)) << entry.mFileName;
     }
     void sampleReplaysToAClosedCircuitWhereTheFileSays()
     {
@@ -217,8 +217,8 @@ private slots:
     void everySampleOnDiskIsGeneratedAndChecked()
     {
         QSet<QString> generated;
-        for (const SampleSpec &spec : sampleList())
-            generated.insert(spec.mFileName);
+        for (const SampleEntry &entry : sampleList())
+            generated.insert(entry.mFileName);
         const QSet<QString> checked{"oval-terminal.txt", "figure-eight.txt", "grand-circuit.txt",
                                     "four-lane-oval.txt"};
         QCOMPARE(sampleFileNamesOnDisk(), generated);
@@ -231,15 +231,15 @@ private slots:
         QTemporaryDir out;
         QVERIFY(out.isValid());
         const RevellTrack catalog;
-        for (const SampleSpec &spec : sampleList()) {
+        for (const SampleEntry &entry : sampleList()) {
             QString error;
-            QVERIFY2(writeSample(spec, catalog, out.path(), &error), qPrintable(error));
-            QFile fresh(QDir(out.path()).filePath(spec.mFileName));
-            QFile committed(QDir(kSampleDir).filePath(spec.mFileName));
+            QVERIFY2(writeSample(entry, catalog, out.path(), &error), qPrintable(error));
+            QFile fresh(QDir(out.path()).filePath(entry.mFileName));
+            QFile committed(QDir(kSampleDir).filePath(entry.mFileName));
             QVERIFY(fresh.open(QIODevice::ReadOnly));
             QVERIFY(committed.open(QIODevice::ReadOnly));
             // A stale sample: run scripts/make-samples and commit trackplans/.
-            QVERIFY2(fresh.readAll() == committed.readAll(), qPrintable(spec.mFileName));
+            QVERIFY2(fresh.readAll() == committed.readAll(), qPrintable(entry.mFileName));
         }
     }
 
@@ -268,12 +268,12 @@ private slots:
         TestRuntime rt;
         QTemporaryDir out;
         const RevellTrack catalog;
-        const SampleSpec spec{QStringLiteral("Open"), QStringLiteral("open.txt"),
+        const SampleEntry entry{QStringLiteral("Open"), QStringLiteral("open.txt"),
                               QPointF(2400, 2400), lanes, types};
         QString error;
-        QVERIFY(!writeSample(spec, catalog, out.path(), &error));
+        QVERIFY(!writeSample(entry, catalog, out.path(), &error));
         QCOMPARE(error, complaint);
-        QVERIFY(!QFile::exists(QDir(out.path()).filePath(spec.mFileName)));
+        QVERIFY(!QFile::exists(QDir(out.path()).filePath(entry.mFileName)));
     }
 };
 

@@ -24,58 +24,58 @@ const QString kCatalog150 = QStringLiteral("../data/track_pieces/catalog150/");
 const QString kPhotos150 = QStringLiteral("../data/track_pieces/photos150/");
 const QString kPhotos75 = QStringLiteral("../data/track_pieces/photos75/");
 
-PictureSpec piece(const QString &aName, QSize aSize, const QStringList &aChain,
+PictureEntry piece(const QString &aName, QSize aSize, const QStringList &aChain,
                   const QStringList &aAttachments = {})
 {
-    PictureSpec spec;
-    spec.mName = aName;
-    spec.mSize = aSize;
-    spec.mKind = PictureKind::Piece;
-    spec.mLanes12 = aChain;
-    spec.mAttachments = aAttachments;
-    return spec;
+    PictureEntry entry;
+    entry.mName = aName;
+    entry.mSize = aSize;
+    entry.mKind = PictureKind::Piece;
+    entry.mLanes12 = aChain;
+    entry.mAttachments = aAttachments;
+    return entry;
 }
 
-PictureSpec attachment(const QString &aName, QSize aSize, const QString &aHost,
+PictureEntry attachment(const QString &aName, QSize aSize, const QString &aHost,
                        const QString &aAttachment)
 {
     return piece(aName, aSize, {aHost}, {aAttachment});
 }
 
-PictureSpec fourLane(const QString &aFile, const QStringList &aLanes12, const QStringList &aLanes34)
+PictureEntry fourLane(const QString &aFile, const QStringList &aLanes12, const QStringList &aLanes34)
 {
-    PictureSpec spec = piece(kPhotos150 + aFile, kFourLaneIcon, aLanes12);
-    spec.mLanes34 = aLanes34;
-    return spec;
+    PictureEntry entry = piece(kPhotos150 + aFile, kFourLaneIcon, aLanes12);
+    entry.mLanes34 = aLanes34;
+    return entry;
 }
 
-PictureSpec glyph(const QString &aName, QSize aSize, Glyph aGlyph)
+PictureEntry glyph(const QString &aName, QSize aSize, Glyph aGlyph)
 {
-    PictureSpec spec;
-    spec.mName = aName;
-    spec.mSize = aSize;
-    spec.mKind = PictureKind::Glyph;
-    spec.mGlyph = aGlyph;
-    return spec;
+    PictureEntry entry;
+    entry.mName = aName;
+    entry.mSize = aSize;
+    entry.mKind = PictureKind::Glyph;
+    entry.mGlyph = aGlyph;
+    return entry;
 }
 
-PictureSpec background(const QString &aName, Background aBackground)
+PictureEntry background(const QString &aName, Background aBackground)
 {
-    PictureSpec spec;
-    spec.mName = aName;
-    spec.mSize = kTile;
-    spec.mKind = PictureKind::Background;
-    spec.mBackground = aBackground;
-    return spec;
+    PictureEntry entry;
+    entry.mName = aName;
+    entry.mSize = kTile;
+    entry.mKind = PictureKind::Background;
+    entry.mBackground = aBackground;
+    return entry;
 }
 
-PictureSpec legend(const QString &aName)
+PictureEntry legend(const QString &aName)
 {
-    PictureSpec spec;
-    spec.mName = aName;
-    spec.mSize = kLegend;
-    spec.mKind = PictureKind::Legend;
-    return spec;
+    PictureEntry entry;
+    entry.mName = aName;
+    entry.mSize = kLegend;
+    entry.mKind = PictureKind::Legend;
+    return entry;
 }
 
 // A banked turn as the chooser expands it: entry transition, banked 30 degree
@@ -89,7 +89,7 @@ QStringList bankedTurn(bool aRight)
     return chain;
 }
 
-void addToolbox(QVector<PictureSpec> &aList)
+void addToolbox(QVector<PictureEntry> &aList)
 {
     const QSize s = kToolIcon;
     aList << piece(kImages + "r3600.jpg", s, {"R3600"})
@@ -163,7 +163,7 @@ void addToolbox(QVector<PictureSpec> &aList)
           << background(kImages + "background4.png", Background::NoGrid);
 }
 
-void addActions(QVector<PictureSpec> &aList)
+void addActions(QVector<PictureEntry> &aList)
 {
     const QSize s = kActionIcon;
     aList << glyph(kImages + "delete.png", s, Glyph::Delete)
@@ -179,7 +179,7 @@ void addActions(QVector<PictureSpec> &aList)
           << glyph(kImages + "ForwardButton.png", kViewerIcon, Glyph::Forward);
 }
 
-void addChoosers(QVector<PictureSpec> &aList)
+void addChoosers(QVector<PictureEntry> &aList)
 {
     // Host pictures: the file is named after the host's part number.
     for (const char *host : {"R3600", "R3620", "R3620dc", "R3608", "R3609", "R3602_R", "R3602_L",
@@ -221,7 +221,7 @@ void addChoosers(QVector<PictureSpec> &aList)
           << attachment(kCatalog150 + "R3628.png", kFenceIcon, "R3601_R", "R3628o_R14");
 }
 
-void addBanked(QVector<PictureSpec> &aList)
+void addBanked(QVector<PictureEntry> &aList)
 {
     aList << piece(kCatalog + "r3625_Lq.jpg", kBankedChooser, bankedTurn(false))
           << piece(kCatalog + "r3625_Rq.jpg", kBankedChooser, bankedTurn(true))
@@ -231,9 +231,9 @@ void addBanked(QVector<PictureSpec> &aList)
           << legend(kCatalog + "legend.jpg");
 }
 
-QVector<PictureSpec> buildList()
+QVector<PictureEntry> buildList()
 {
-    QVector<PictureSpec> list;
+    QVector<PictureEntry> list;
     addToolbox(list);
     addActions(list);
     addChoosers(list);
@@ -243,17 +243,17 @@ QVector<PictureSpec> buildList()
 
 } // namespace
 
-const QVector<PictureSpec> &pictureList()
+const QVector<PictureEntry> &pictureList()
 {
-    static const QVector<PictureSpec> list = buildList();
+    static const QVector<PictureEntry> list = buildList();
     return list;
 }
 
-const PictureSpec *findPicture(const QString &aName)
+const PictureEntry *findPicture(const QString &aName)
 {
-    for (const PictureSpec &spec : pictureList()) {
-        if (spec.mName == aName)
-            return &spec;
+    for (const PictureEntry &entry : pictureList()) {
+        if (entry.mName == aName)
+            return &entry;
     }
     return nullptr;
 }

@@ -42,7 +42,7 @@ enum class Background
 // One picture the program shows: the name under which the program reads it
 // (":/images/..." for a compiled-in resource, "../data/track_pieces/..." for a
 // file beside the program), its size in pixels and what it shows.
-struct PictureSpec
+struct PictureEntry
 {
     QString mName;
     QSize mSize;
@@ -62,10 +62,10 @@ struct PictureSpec
 // Every picture the program names, each once. The generator draws exactly
 // these and the tests check exactly these, so the list is the one place a
 // picture name is written outside the code that shows it.
-const QVector<PictureSpec> &pictureList();
+const QVector<PictureEntry> &pictureList();
 
 // The list entry whose program name is aName, or nullptr.
-const PictureSpec *findPicture(const QString &aName);
+const PictureEntry *findPicture(const QString &aName);
 
 // Where a picture lies under the repository root: ":/images/x.png" is
 // "resources/images/x.png" (compiled in as "images/x.png"), and

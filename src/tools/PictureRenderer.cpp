@@ -8,7 +8,7 @@
 #include <QBuffer>
 #include <QSaveFile>
 
-QImage renderPicture(const PictureSpec &aSpec, const RevellTrack &aCatalog, QString *aError)
+QImage renderPicture(const PictureEntry &aSpec, const RevellTrack &aCatalog, QString *aError)
 {
     switch (aSpec.mKind) {
     case PictureKind::Piece:
@@ -29,7 +29,7 @@ QImage renderPicture(const PictureSpec &aSpec, const RevellTrack &aCatalog, QStr
     return QImage();
 }
 
-QByteArray encodePicture(const PictureSpec &aSpec, const QImage &aImage)
+QByteArray encodePicture(const PictureEntry &aSpec, const QImage &aImage)
 {
     const QString format = pictureFormat(aSpec.mName);
     QByteArray bytes;
@@ -43,7 +43,7 @@ QByteArray encodePicture(const PictureSpec &aSpec, const QImage &aImage)
     return written ? bytes : QByteArray();
 }
 
-bool writePicture(const PictureSpec &aSpec, const QImage &aImage, const QString &aRoot,
+bool writePicture(const PictureEntry &aSpec, const QImage &aImage, const QString &aRoot,
                   QString *aError)
 {
     const QString relative = repositoryPath(aSpec.mName);

@@ -163,7 +163,7 @@ QRectF withMargin(QSize aSize)
 
 } // namespace
 
-QImage paintPieces(const PictureSpec &aSpec, const RevellTrack &aCatalog, QString *aError)
+QImage paintPieces(const PictureEntry &aSpec, const RevellTrack &aCatalog, QString *aError)
 {
     QGraphicsScene scene;
     DiagramItem *host = nullptr;

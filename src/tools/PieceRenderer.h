@@ -11,7 +11,7 @@ class RevellTrack;
 // (DiagramItem outlines, DiagramPathItem lane lines) laid end to end as the
 // layout chains them, scaled to fit aSpec's size with a margin on white.
 // Returns a null image and sets aError when a part number is unknown.
-QImage paintPieces(const PictureSpec &aSpec, const RevellTrack &aCatalog, QString *aError);
+QImage paintPieces(const PictureEntry &aSpec, const RevellTrack &aCatalog, QString *aError);
 
 // A straight with its apron bands and the labels of its connection
 // positions, lanes and corners, as the run log's legend names them.

@@ -37,13 +37,13 @@ QList<int> grandCircuitHalf()
 
 // Each sample's first point puts the middle of its drawing at the middle of
 // the 5000 x 5000 scene, where a new layout starts.
-QList<SampleSpec> makeSampleList()
+QList<SampleEntry> makeSampleList()
 {
-    QList<SampleSpec> samples;
+    QList<SampleEntry> samples;
 
     // The first circuit of a starter set: a terminal in the top straight, a
     // plain straight run back and a 14 inch half circle at each end.
-    samples << SampleSpec{QStringLiteral("Oval with terminal"), QStringLiteral("oval-terminal.txt"),
+    samples << SampleEntry{QStringLiteral("Oval with terminal"), QStringLiteral("oval-terminal.txt"),
                           QPointF(2404, 2463), 2,
                           QList<int>{D::R3602_L, D::R3600, D::R3600} << repeated(D::R3601_R, 3)
                                                                      << repeated(D::R3600, 3)
@@ -54,18 +54,18 @@ QList<SampleSpec> makeSampleList()
     // three straights are the length that closes two 14 inch loops (to half
     // a millimetre). The lane swap opens the first run, before both loops,
     // so each lane runs the inside of one loop and the outside of the other.
-    samples << SampleSpec{QStringLiteral("Figure eight with lane swap"),
+    samples << SampleEntry{QStringLiteral("Figure eight with lane swap"),
                           QStringLiteral("figure-eight.txt"), QPointF(2404, 2519), 2,
                           QList<int>{D::R3609, D::R3600, D::R3600} << repeated(D::R3601_R, 4)
                                                                    << repeated(D::R3600, 3)
                                                                    << repeated(D::R3601_L, 4)};
 
-    samples << SampleSpec{QStringLiteral("Grand circuit"), QStringLiteral("grand-circuit.txt"),
+    samples << SampleEntry{QStringLiteral("Grand circuit"), QStringLiteral("grand-circuit.txt"),
                           QPointF(2470, 2422), 2, grandCircuitHalf() << grandCircuitHalf()};
 
     // Record A takes the 14 inch curves inside, record B the 21 inch ones
     // outside, two for each of A's.
-    samples << SampleSpec{QStringLiteral("Four-lane oval"), QStringLiteral("four-lane-oval.txt"),
+    samples << SampleEntry{QStringLiteral("Four-lane oval"), QStringLiteral("four-lane-oval.txt"),
                           QPointF(2372, 2463), 4,
                           repeated(D::R3600R3600, 4)
                               << repeated(D::R3601R3610_R, 3) << repeated(D::R3600R3600, 4)
@@ -73,7 +73,7 @@ QList<SampleSpec> makeSampleList()
     return samples;
 }
 
-LayoutRecord freshRecord(const SampleSpec &aSpec, const RevellTrack &aCatalog, bool aSecondPair)
+LayoutRecord freshRecord(const SampleEntry &aSpec, const RevellTrack &aCatalog, bool aSecondPair)
 {
     LayoutRecord record;
     record.mName = aSpec.mName;
@@ -102,7 +102,7 @@ bool checkClosed(const LayoutRecord &aRecord, const QString &aWhich, QString *aE
     return true;
 }
 
-bool layPieces(const SampleSpec &aSpec, DiagramScene &aScene, QString *aError)
+bool layPieces(const SampleEntry &aSpec, DiagramScene &aScene, QString *aError)
 {
     for (int type : aSpec.mTypes) {
         const bool laid = (aSpec.mLanes == 4)
@@ -119,9 +119,9 @@ bool layPieces(const SampleSpec &aSpec, DiagramScene &aScene, QString *aError)
 
 } // namespace
 
-const QList<SampleSpec> &sampleList()
+const QList<SampleEntry> &sampleList()
 {
-    static const QList<SampleSpec> samples = makeSampleList();
+    static const QList<SampleEntry> samples = makeSampleList();
     return samples;
 }
 
@@ -130,7 +130,7 @@ double closureGap(const LayoutRecord &aRecord)
     return QLineF(aRecord.mForwardPt, aRecord.mFirstPt).length();
 }
 
-bool buildSample(const SampleSpec &aSpec, const RevellTrack &aCatalog, LayoutRecord &aA,
+bool buildSample(const SampleEntry &aSpec, const RevellTrack &aCatalog, LayoutRecord &aA,
                  LayoutRecord &aB, QString *aError)
 {
     aA = freshRecord(aSpec, aCatalog, false);
@@ -153,7 +153,7 @@ bool buildSample(const SampleSpec &aSpec, const RevellTrack &aCatalog, LayoutRec
     return true;
 }
 
-bool writeSample(const SampleSpec &aSpec, const RevellTrack &aCatalog, const QString &aDir,
+bool writeSample(const SampleEntry &aSpec, const RevellTrack &aCatalog, const QString &aDir,
                  QString *aError)
 {
     LayoutRecord a;

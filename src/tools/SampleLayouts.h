@@ -10,7 +10,7 @@ struct LayoutRecord;
 // One sample layout of trackplans/: what a newcomer opens to see a real
 // circuit. The pieces are laid in order by the layout's own scene, exactly as
 // clicks in the toolbox would lay them.
-struct SampleSpec
+struct SampleEntry
 {
     QString mName;     // the layout's name, the file's first line
     QString mFileName; // below the target folder, e.g. "oval-terminal.txt"
@@ -22,7 +22,7 @@ struct SampleSpec
 };
 
 // The samples, in the order they are written.
-const QList<SampleSpec> &sampleList();
+const QList<SampleEntry> &sampleList();
 
 // How far a record's chain ends from where it began: the distance in scene
 // units from the end point to the first point. A closed circuit also ends
@@ -37,10 +37,10 @@ constexpr double kClosureTolerance = 0.5;
 // checks that every chain closes. Record B is only laid for four lanes; its
 // "track lengths" are the second strip's lanes 3 and 4. False with aError set
 // when a piece could not be laid or a chain does not close.
-bool buildSample(const SampleSpec &aSpec, const RevellTrack &aCatalog, LayoutRecord &aA,
+bool buildSample(const SampleEntry &aSpec, const RevellTrack &aCatalog, LayoutRecord &aA,
                  LayoutRecord &aB, QString *aError);
 
 // Builds a sample and saves it as aDir/<file name>. False with aError set on
 // failure; nothing is written for a sample that does not close.
-bool writeSample(const SampleSpec &aSpec, const RevellTrack &aCatalog, const QString &aDir,
+bool writeSample(const SampleEntry &aSpec, const RevellTrack &aCatalog, const QString &aDir,
                  QString *aError);

@@ -29,11 +29,11 @@ int main(int argc, char *argv[])
 
     const RevellTrack catalog;
     int written = 0;
-    for (const PictureSpec &spec : pictureList()) {
+    for (const PictureEntry &entry : pictureList()) {
         QString error;
-        const QImage image = renderPicture(spec, catalog, &error);
-        if (image.isNull() || !writePicture(spec, image, root, &error)) {
-            std::fprintf(stderr, "%s: %s\n", qPrintable(spec.mName), qPrintable(error));
+        const QImage image = renderPicture(entry, catalog, &error);
+        if (image.isNull() || !writePicture(entry, image, root, &error)) {
+            std::fprintf(stderr, "%s: %s\n", qPrintable(entry.mName), qPrintable(error));
             return 1;
         }
         ++written;

@@ -30,13 +30,13 @@ int main(int argc, char *argv[])
     }
 
     const RevellTrack catalog;
-    for (const SampleSpec &spec : sampleList()) {
+    for (const SampleEntry &entry : sampleList()) {
         QString error;
-        if (!writeSample(spec, catalog, dir, &error)) {
-            std::fprintf(stderr, "%s: %s\n", qPrintable(spec.mFileName), qPrintable(error));
+        if (!writeSample(entry, catalog, dir, &error)) {
+            std::fprintf(stderr, "%s: %s\n", qPrintable(entry.mFileName), qPrintable(error));
             return 1;
         }
-        std::printf("wrote %s\n", qPrintable(QDir(dir).filePath(spec.mFileName)));
+        std::printf("wrote %s\n", qPrintable(QDir(dir).filePath(entry.mFileName)));
     }
     return 0;
 }
