@@ -21,11 +21,7 @@ class RevellTrack;
 class DiagramItem : public QGraphicsPolygonItem, public DiagramTypeBase
 {
 public:
-    enum
-    {
-        eType = QGraphicsItem::UserType + 15,
-        eType4 = QGraphicsItem::UserType + 16
-    };
+    enum { eType = QGraphicsItem::UserType + 15, eType4 = QGraphicsItem::UserType + 16 };
 
     DiagramItem(LogFile *aBuildFile, LogFile *aDebugFile, DiagramType aType, QMenu *aContextMenu,
                 const RevellTrack *aCatalog, int aIndex, bool aLanes34, QString aDirection,

@@ -13,6 +13,8 @@
 
 void DiagramScene::rebuildRecord(LayoutRecord *aRecord, int aStartIndex, bool aElevInverted)
 {
+    if (!aRecord)
+        return;
     LayoutRecord &record = *aRecord;
     // The scene files new items in its spatial index only on a later pass of
     // the event loop or at the next query by place, and takes an item that is
