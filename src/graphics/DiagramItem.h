@@ -7,6 +7,7 @@
 #include <QPolygonF>
 #include <QString>
 
+class ChainItemRegistry;
 class LogFile;
 
 class QMenu;
@@ -62,6 +63,9 @@ public:
     int mDbIndex = 0;
     bool mLaneSwap = false;
     bool mLanes34 = false;
+    // The list of a chain's items this item is on, told when it is destroyed.
+    ChainItemRegistry *mChainRegistry = nullptr;
+    int mChainSlot = -1;
 };
 
 // The scene's signals carry items; spies and queued connections need the type.
