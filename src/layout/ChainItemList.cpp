@@ -18,8 +18,9 @@ ChainItemList::~ChainItemList()
 void ChainItemList::destroyAll(QGraphicsScene *aScene)
 {
     // Destroying an item clears its slot here, so the walk reads each slot
-    // only before its item goes.
-    for (int slot = 0; slot < mItems.size(); ++slot) {
+    // only before its item goes. Last laid first: the scene keeps its items
+    // in the order they came and takes the last one off its list cheapest.
+    for (int slot = mItems.size() - 1; slot >= 0; --slot) {
         QGraphicsItem *item = mItems.at(slot);
         if (!item)
             continue;

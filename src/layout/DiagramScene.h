@@ -77,8 +77,8 @@ public:
     // item put on that pair's list with addChainItem), drops the entries marked
     // deleted, resets the chain and lays every entry again in place, so that
     // each entry's position, angle, parity and level agree with its
-    // predecessors. aElevInverted lays each piece at 1 - its level (and keeps
-    // that level). aStartIndex is only logged. The current record is the
+    // predecessors. aElevInverted lays each piece at 1 - its level and keeps
+    // that as the entry's level. aStartIndex is only logged. The current record is the
     // same after the replay as before it. No itemAppended is emitted for the
     // replayed pieces: the caller refreshes once, after the replay.
     void rebuildRecord(LayoutRecord *aRecord, int aStartIndex, bool aElevInverted);
