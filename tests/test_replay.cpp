@@ -275,6 +275,75 @@ private slots:
         QCOMPARE(index.text(), QString::number(rig.recordB.mPieces.size()));
     }
 
+    void itemsDestroyedOrTakenAwayElsewhereAreNoTrouble_data()
+    {
+        QTest::addColumn<QString>("what");
+        QTest::newRow("delete command destroys a piece and marks it") << "delete";
+        QTest::newRow("scene cleared") << "clear";
+        QTest::newRow("piece taken out of the scene") << "take";
+    }
+    void itemsDestroyedOrTakenAwayElsewhereAreNoTrouble()
+    {
+        QFETCH(QString, what);
+        TestRuntime rt;
+        ReplayRig rig;
+        rig.lay(kMixedChain.mid(0, 5));
+        LayoutRecord &r = rig.recordA;
+        std::unique_ptr<QGraphicsItem> taken;
+        TypeList kept = kMixedChain.mid(0, 5);
+        if (what == "delete") {
+            delete rig.itemsOf(DiagramItem::eType).value(2);
+            delete rig.itemsOf(DiagramPathItem::eType).value(2);
+            r.mPieces[2].mDeleted = true;
+            kept.removeAt(2);
+        } else if (what == "clear") {
+            rig.scene->clear();
+        } else {
+            taken.reset(rig.itemsOf(DiagramItem::eType).value(2));
+            rig.scene->removeItem(taken.get());
+        }
+        rig.scene->rebuildRecord(&r, 0, false);
+
+        const LayoutRecord want = freshChain(kept, QPointF(1000, 1000));
+        QCOMPARE(r.mPieces.size(), kept.size());
+        for (int i = 0; i < kept.size(); ++i)
+            compareLaid(r.mPieces.at(i), want.mPieces.at(i), i);
+        QCOMPARE(rig.scene->items().size(), 3 * kept.size());
+        if (taken) {
+            // Not the replay's to destroy; it stays usable and goes quietly.
+            QVERIFY(!taken->scene());
+            QCOMPARE(static_cast<DiagramItem *>(taken.get())->mIndex, 2);
+        }
+        // A second replay finds its list in order after all that.
+        rig.scene->rebuildRecord(&r, 0, false);
+        QCOMPARE(rig.scene->items().size(), 3 * kept.size());
+    }
+
+    void itemsPutOnAPairListGoWithThatPairOnly()
+    {
+        TestRuntime rt;
+        ReplayRig rig;
+        QVERIFY(rig.scene->appendFourLanePiece(D::R3601R3610_R, QPointF(1000, 1000)));
+        // As an attachment's graphic would be, on a piece of each pair.
+        auto *onA = new DiagramItem(&rig.build, &rig.debug, D::R3605_R, nullptr, &rig.catalog, 0,
+                                    false, QString());
+        auto *onB = new DiagramItem(&rig.build, &rig.debug, D::R3611_R, nullptr, &rig.catalog, 1,
+                                    true, QString());
+        for (DiagramItem *item : {onA, onB}) {
+            rig.scene->addItem(item);
+            rig.scene->addChainItem(item);
+            item->setData(0, QStringLiteral("extra"));
+        }
+        rig.scene->rebuildRecord(&rig.recordB, 0, false);
+        int extras = 0;
+        for (QGraphicsItem *item : rig.scene->items())
+            extras += item->data(0).toString() == "extra" ? 1 : 0;
+        QCOMPARE(extras, 1);
+        QVERIFY(rig.scene->items().contains(onA));
+        rig.scene->rebuildRecord(&rig.recordA, 0, false);
+        QCOMPARE(rig.scene->items().size(), 3 * 3);
+    }
+
     void replayAnnouncesNoPieceAndResetsLaneLengths()
     {
         TestRuntime rt;

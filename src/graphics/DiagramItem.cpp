@@ -1,6 +1,7 @@
 #include "DiagramItem.h"
 
 #include "common/LogFile.h"
+#include "graphics/ChainItemRegistry.h"
 #include "graphics/PieceShapes.h"
 
 #include <QGraphicsScene>
@@ -54,7 +55,11 @@ DiagramItem::DiagramItem(LogFile *aBuildFile, LogFile *aDebugFile, const PieceOu
     setToolTip(aToolTip.isNull() ? mPartNumber : aToolTip);
 }
 
-DiagramItem::~DiagramItem() = default;
+DiagramItem::~DiagramItem()
+{
+    if (mChainRegistry)
+        mChainRegistry->chainItemDestroyed(this, mChainSlot);
+}
 
 void DiagramItem::contextMenuEvent(QGraphicsSceneContextMenuEvent *aEvent)
 {

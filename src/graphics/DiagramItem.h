@@ -7,6 +7,7 @@
 #include <QPolygonF>
 #include <QString>
 
+class ChainItemRegistry;
 class LogFile;
 
 class QMenu;
@@ -21,11 +22,7 @@ class RevellTrack;
 class DiagramItem : public QGraphicsPolygonItem, public DiagramTypeBase
 {
 public:
-    enum
-    {
-        eType = QGraphicsItem::UserType + 15,
-        eType4 = QGraphicsItem::UserType + 16
-    };
+    enum { eType = QGraphicsItem::UserType + 15, eType4 = QGraphicsItem::UserType + 16 };
 
     DiagramItem(LogFile *aBuildFile, LogFile *aDebugFile, DiagramType aType, QMenu *aContextMenu,
                 const RevellTrack *aCatalog, int aIndex, bool aLanes34, QString aDirection,
@@ -66,6 +63,9 @@ public:
     int mDbIndex = 0;
     bool mLaneSwap = false;
     bool mLanes34 = false;
+    // The list of a chain's items this item is on, told when it is destroyed.
+    ChainItemRegistry *mChainRegistry = nullptr;
+    int mChainSlot = -1;
 };
 
 // The scene's signals carry items; spies and queued connections need the type.

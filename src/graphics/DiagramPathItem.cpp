@@ -1,6 +1,7 @@
 #include "DiagramPathItem.h"
 
 #include "common/LogFile.h"
+#include "graphics/ChainItemRegistry.h"
 #include "graphics/PieceShapes.h"
 
 DiagramPathItem::DiagramPathItem(LogFile *aBuildFile, LogFile *aDebugFile, DiagramType aType,
@@ -74,7 +75,11 @@ void DiagramPathItem::init(const QPainterPath &aPath, bool aNotFound,
     setPen(mLanePen[penSlot(mLane, mLaneSwap)]);
 }
 
-DiagramPathItem::~DiagramPathItem() = default;
+DiagramPathItem::~DiagramPathItem()
+{
+    if (mChainRegistry)
+        mChainRegistry->chainItemDestroyed(this, mChainSlot);
+}
 
 std::size_t DiagramPathItem::penSlot(int aLane, bool aLaneSwap)
 {

@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <array>
+class ChainItemRegistry;
 class LogFile;
 
 class RevellTrack;
@@ -62,6 +63,9 @@ public:
     double mLevel = 0.0;
     LogFile *mBuildFile = nullptr;
     LogFile *mDebugFile = nullptr;
+    // The list of a chain's items this line is on, told when it is destroyed.
+    ChainItemRegistry *mChainRegistry = nullptr;
+    int mChainSlot = -1;
 
 private:
     // Index into mLanePen of the pen that lane aLane is drawn with.

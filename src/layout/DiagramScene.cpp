@@ -159,6 +159,8 @@ DiagramItem *DiagramScene::appendTrackPiece(bool aAdd, int aItemType, QPointF aP
         item->setBrush(fillBrush(mFilled ? mPieceFill : mPieceHollow));
     item->mLevel = aElev;
     addItem(item);
+    ChainItemList &chainItems = mChainItems[aLanes34 ? 1 : 0];
+    chainItems.add(item);
 
     const TrackPiece &piece = mCatalog->piece(dbIndex);
     PlacedPiece entry(piece.mPartNumber, dbIndex, item->mDiagramType, start, oldAngle, 0.0);
@@ -192,6 +194,7 @@ DiagramItem *DiagramScene::appendTrackPiece(bool aAdd, int aItemType, QPointF aP
                                          mCatalog, nullptr, &lanePens, &placement);
         line->mLevel = aElev;
         addItem(line);
+        chainItems.add(line);
     }
 
     // Only the lane-change piece carries its lanes across to each other.

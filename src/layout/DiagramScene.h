@@ -2,6 +2,7 @@
 
 #include "graphics/DiagramItem.h"
 #include "graphics/PieceShapes.h"
+#include "layout/ChainItemList.h"
 
 #include <QBrush>
 #include <QColor>
@@ -72,11 +73,12 @@ public:
     void replaceTrackPiece(DiagramItem *item);
 
     // Replays aRecord's chain from its first point: takes down the record's
-    // drawing (only the items of its own lane pair), drops the entries marked
+    // drawing (the pieces and lane lines laid for its own lane pair, and any
+    // item put on that pair's list with addChainItem), drops the entries marked
     // deleted, resets the chain and lays every entry again in place, so that
     // each entry's position, angle, parity and level agree with its
-    // predecessors. aElevInverted lays each piece at 1 - its level (and keeps
-    // that level). aStartIndex is only logged. The current record is the
+    // predecessors. aElevInverted lays each piece at 1 - its level and keeps
+    // that as the entry's level. aStartIndex is only logged. The current record is the
     // same after the replay as before it. No itemAppended is emitted for the
     // replayed pieces: the caller refreshes once, after the replay.
     void rebuildRecord(LayoutRecord *aRecord, int aStartIndex, bool aElevInverted);
@@ -135,6 +137,11 @@ public:
     double mScale = 1.0;
     QStringList mDiagramTypeList;
 
+    // Puts aItem on the list of items that a replay of its lane pair takes
+    // down with the chain (every piece and lane line the scene lays is on it
+    // already). Attachment graphics belong there too, or in the hook below.
+    void addChainItem(DiagramItem *aItem);
+
     // Hooks of the attachment graphics around a replay: the first runs once
     // the chain's own items are gone (with the piece kind of the record's
     // pair, 65551 or 65552), the second once the chain is drawn again. While
@@ -152,7 +159,6 @@ private:
     // The first piece of record A when aItem is it, else null.
     static DiagramItem *asFirstPieceOfA(QGraphicsItem *aItem);
 
-    void removeChainItems(const QList<QGraphicsItem *> &aItems, bool aSecondPair);
     void writeReplayState(const LayoutRecord &aRecord, const char *aHeading) const;
 
     DiagramItem *passUnknownPiece(bool aReplay, QPointF aPos, double aElev);
@@ -195,6 +201,10 @@ private:
         QBrush mBrush;
     };
     QList<FillBrush> mFillBrushes;
+
+    // The items drawing each lane pair's chain: [0] lanes 1 and 2, [1] lanes
+    // 3 and 4. A replay takes them down without a search through the scene.
+    std::array<ChainItemList, 2> mChainItems;
 
     // Set while a replay lays the chain again: the pieces it draws are not
     // announced one by one, and the tab's fields are written once at its end.

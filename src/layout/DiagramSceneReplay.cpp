@@ -4,7 +4,6 @@
 #include "DiagramScene.h"
 
 #include "common/LogFile.h"
-#include "graphics/DiagramPathItem.h"
 #include "layout/LayoutRecord.h"
 
 #include <QTransform>
@@ -13,23 +12,23 @@
 
 void DiagramScene::rebuildRecord(LayoutRecord *aRecord, int aStartIndex, bool aElevInverted)
 {
+    if (!aRecord)
+        return;
     LayoutRecord &record = *aRecord;
+    if (mBuildFile && mBuildFile->isOpen()) {
+        mBuildFile->write("rebuildTrackGraphic()\n");
+        mBuildFile->write("   aStartIndex %d\n", aStartIndex);
+        mBuildFile->write("   num track pieces %d\n", record.mPieces.size());
+        mBuildFile->write("   num scene items %d\n", items().size());
+    }
+
     // The scene files new items in its spatial index only on a later pass of
     // the event loop or at the next query by place, and takes an item that is
     // not filed yet out of a plain list, one search per item. A query by place
     // files them all now, so that taking a whole chain down stays linear even
     // when it was laid within this same event.
     itemAt(QPointF(-1.0, -1.0), QTransform());
-    // One look at the scene serves both the count and the removal.
-    const QList<QGraphicsItem *> all = items();
-    if (mBuildFile) {
-        mBuildFile->write("rebuildTrackGraphic()\n");
-        mBuildFile->write("   aStartIndex %d\n", aStartIndex);
-        mBuildFile->write("   num track pieces %d\n", record.mPieces.size());
-        mBuildFile->write("   num scene items %d\n", all.size());
-    }
-
-    removeChainItems(all, record.mSecondPair);
+    mChainItems[record.mSecondPair ? 1 : 0].destroyAll(this);
     if (mDeleteAttachments)
         mDeleteAttachments(record.mSecondPair ? DiagramItem::eType4 : DiagramItem::eType);
 
@@ -76,25 +75,9 @@ void DiagramScene::rebuildRecord(LayoutRecord *aRecord, int aStartIndex, bool aE
     }
 }
 
-// Removes the items that draw a chain of one lane pair: its pieces (with the
-// attachments they carry) and their lane lines. Items without a place in the
-// chain (index below 0) are left alone. One pass over aItems.
-void DiagramScene::removeChainItems(const QList<QGraphicsItem *> &aItems, bool aSecondPair)
+void DiagramScene::addChainItem(DiagramItem *aItem)
 {
-    const int pieceKind = aSecondPair ? DiagramItem::eType4 : DiagramItem::eType;
-    const int lineKind = aSecondPair ? DiagramPathItem::eType4 : DiagramPathItem::eType;
-    for (QGraphicsItem *item : aItems) {
-        int index = -1;
-        if (item->type() == pieceKind)
-            index = static_cast<DiagramItem *>(item)->mIndex;
-        else if (item->type() == lineKind)
-            index = static_cast<DiagramPathItem *>(item)->mIndex;
-        else
-            continue;
-        // Deleting takes the item out of the scene as well.
-        if (index >= 0)
-            delete item;
-    }
+    mChainItems[aItem->mLanes34 ? 1 : 0].add(aItem);
 }
 
 void DiagramScene::writeReplayState(const LayoutRecord &aRecord, const char *aHeading) const
