@@ -133,6 +133,8 @@ struct Rig
         item->setRotation(host->rotation());
         item->setZValue(host->zValue());
         scene()->addItem(item);
+        // Attachments belong to their pair's chain, so a replay takes them down too.
+        scene()->addChainItem(item);
         AttachmentEntry entry;
         entry.mName = item->mPartNumber;
         entry.mDbIndex = item->mDbIndex;
