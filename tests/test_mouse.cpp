@@ -4,7 +4,7 @@
 #include "graphics/DiagramPathItem.h"
 #include "layout/DiagramScene.h"
 #include "layout/LayoutRecord.h"
-#include "support/RecordingPrompter.h"
+#include "support/SceneRig.h"
 #include "support/TestRuntime.h"
 
 #include <QGraphicsView>
@@ -24,19 +24,10 @@ constexpr int kAfterClickMs = 300;
 
 // A layout tab as the user meets it: the scene shown in a real view, driven
 // by mouse events on the view's viewport. Lives inside a TestRuntime.
-struct ViewRig
+struct ViewRig : SceneRig
 {
-    ViewRig()
-        : recordA(QStringLiteral("unnamed1"), 4, 178.0,
-                  {{QBrush(Qt::red), QBrush(Qt::green), QBrush(Qt::blue), QBrush(Qt::yellow)}})
+    ViewRig() : SceneRig(4)
     {
-        build.open("../logs/build.log");
-        debug.open("../logs/debug.log");
-        recordB = recordA;
-        recordB.mFirstPair = false;
-        recordB.mSecondPair = true;
-        scene = std::make_unique<DiagramScene>(nullptr, &catalog, &recordA, &recordB, nullptr,
-                                               &build, &debug);
         scene->setSceneRect(0, 0, 5000, 5000);
         view = std::make_unique<QGraphicsView>(scene.get());
         view->resize(800, 600);
@@ -82,11 +73,6 @@ struct ViewRig
         QTest::mouseRelease(viewport(), Qt::LeftButton, Qt::NoModifier, toView(aWaypoints.last()));
     }
 
-    DiagramItem *append(D::DiagramType aType, QPointF aPos = QPointF(1000, 1000))
-    {
-        return scene->appendTrackPiece(true, aType, aPos, 0.25, false);
-    }
-
     // The point nearest the middle of aItem's bounds where aItem is the
     // topmost item; (-1, -1) when there is none.
     QPointF pointOn(QGraphicsItem *aItem) const
@@ -108,27 +94,8 @@ struct ViewRig
     }
 
     // The first item of graphic kind aKind carrying piece index aIndex.
-    QGraphicsItem *itemOf(int aKind, int aIndex) const
-    {
-        for (QGraphicsItem *item : scene->items()) {
-            if (item->type() != aKind)
-                continue;
-            const int index = (aKind <= DiagramItem::eType4)
-                                  ? static_cast<DiagramItem *>(item)->mIndex
-                                  : static_cast<DiagramPathItem *>(item)->mIndex;
-            if (index == aIndex)
-                return item;
-        }
-        return nullptr;
-    }
+    QGraphicsItem *itemOf(int aKind, int aIndex) const { return itemsOf(aKind, aIndex).value(0); }
 
-    RecordingPrompter prompter;
-    RevellTrack catalog;
-    LogFile build;
-    LogFile debug;
-    LayoutRecord recordA;
-    LayoutRecord recordB;
-    std::unique_ptr<DiagramScene> scene;
     std::unique_ptr<QGraphicsView> view;
     bool exposed = false;
 };

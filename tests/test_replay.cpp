@@ -6,6 +6,7 @@
 #include "layout/DiagramScene.h"
 #include "layout/LayoutRecord.h"
 #include "support/RecordingPrompter.h"
+#include "support/SceneRig.h"
 #include "support/TestRuntime.h"
 
 #include <QLineEdit>
@@ -23,65 +24,7 @@ namespace {
 const TypeList kMixedChain{D::R3600,   D::R3601_R, D::R3609,   D::R3621_L, D::R3610_R,
                            D::R3602_R, D::R3620dc, D::R3601_L, D::R3608,   D::R3604_R};
 
-// A layout tab without its window: the catalog, both records, the logs and
-// the scene. Lives inside a TestRuntime.
-struct ReplayRig
-{
-    explicit ReplayRig(LayoutScreen *aScreen = nullptr)
-        : recordA(QStringLiteral("unnamed1"), 2, 178.0,
-                  {{QBrush(Qt::red), QBrush(Qt::green), QBrush(Qt::blue), QBrush(Qt::yellow)}})
-    {
-        build.open("../logs/build.log");
-        debug.open("../logs/debug.log");
-        recordB = recordA;
-        recordB.mFirstPair = false;
-        recordB.mSecondPair = true;
-        scene = std::make_unique<DiagramScene>(nullptr, &catalog, &recordA, &recordB, aScreen,
-                                               &build, &debug);
-    }
-
-    void lay(const TypeList &aTypes, QPointF aPos = QPointF(1000, 1000), double aElev = 0.25)
-    {
-        for (D::DiagramType type : aTypes)
-            scene->appendTrackPiece(true, type, aPos, aElev, false);
-    }
-
-    // Piece items and lane lines of one graphic kind, by piece index.
-    QMultiMap<int, QGraphicsItem *> itemsOf(int aKind) const
-    {
-        QMultiMap<int, QGraphicsItem *> found;
-        for (QGraphicsItem *item : scene->items()) {
-            if (item->type() != aKind)
-                continue;
-            const int index = (aKind <= DiagramItem::eType4)
-                                  ? static_cast<DiagramItem *>(item)->mIndex
-                                  : static_cast<DiagramPathItem *>(item)->mIndex;
-            found.insert(index, item);
-        }
-        return found;
-    }
-
-    // Every item of the two graphic kinds of one lane pair.
-    QSet<QGraphicsItem *> pairItems(bool aSecondPair) const
-    {
-        QSet<QGraphicsItem *> found;
-        const int pieceKind = aSecondPair ? DiagramItem::eType4 : DiagramItem::eType;
-        const int lineKind = aSecondPair ? DiagramPathItem::eType4 : DiagramPathItem::eType;
-        for (QGraphicsItem *item : scene->items()) {
-            if (item->type() == pieceKind || item->type() == lineKind)
-                found << item;
-        }
-        return found;
-    }
-
-    RecordingPrompter prompter;
-    RevellTrack catalog;
-    LogFile build;
-    LogFile debug;
-    LayoutRecord recordA;
-    LayoutRecord recordB;
-    std::unique_ptr<DiagramScene> scene;
-};
+using ReplayRig = SceneRig;
 
 // Everything a replay must give an entry, compared exactly.
 void compareLaid(const PlacedPiece &aGot, const PlacedPiece &aWant, int aIndex)
@@ -155,8 +98,8 @@ private slots:
         QVERIFY(!r.mFirst);
 
         // One piece and two lane lines per entry, where the entry says.
-        const auto pieces = rig.itemsOf(DiagramItem::eType);
-        const auto lines = rig.itemsOf(DiagramPathItem::eType);
+        const auto pieces = rig.itemsByIndex(DiagramItem::eType);
+        const auto lines = rig.itemsByIndex(DiagramPathItem::eType);
         QCOMPARE(pieces.size(), types.size());
         QCOMPARE(lines.size(), 2 * types.size());
         QCOMPARE(rig.scene->items().size(), 3 * types.size());
@@ -231,7 +174,7 @@ private slots:
         screen.mCurrentPosYLineEdit = &posY;
         screen.mCurrentAngLineEdit = &ang;
         screen.mCurrentIndexLineEdit = &index;
-        ReplayRig rig(&screen);
+        ReplayRig rig(2, &screen);
         rig.recordA.mLanes = 4;
         for (int type : {D::R3600R3600, D::R3601R3610_R, D::R3609R3609})
             QVERIFY(rig.scene->appendFourLanePiece(type, QPointF(1000, 1000)));
@@ -292,14 +235,14 @@ private slots:
         std::unique_ptr<QGraphicsItem> taken;
         TypeList kept = kMixedChain.mid(0, 5);
         if (what == "delete") {
-            delete rig.itemsOf(DiagramItem::eType).value(2);
-            delete rig.itemsOf(DiagramPathItem::eType).value(2);
+            delete rig.itemsByIndex(DiagramItem::eType).value(2);
+            delete rig.itemsByIndex(DiagramPathItem::eType).value(2);
             r.mPieces[2].mDeleted = true;
             kept.removeAt(2);
         } else if (what == "clear") {
             rig.scene->clear();
         } else {
-            taken.reset(rig.itemsOf(DiagramItem::eType).value(2));
+            taken.reset(rig.itemsByIndex(DiagramItem::eType).value(2));
             rig.scene->removeItem(taken.get());
         }
         rig.scene->rebuildRecord(&r, 0, false);
@@ -379,12 +322,12 @@ private slots:
         rig.scene->mDeleteAttachments = [&](int aKind) {
             calls << QStringLiteral("delete %1 items %2")
                          .arg(aKind)
-                         .arg(rig.itemsOf(pieceKind).size());
+                         .arg(rig.itemsByIndex(pieceKind).size());
         };
         rig.scene->mRestoreAttachments = [&](LayoutRecord *aRecord) {
             calls << QStringLiteral("restore %1 items %2")
                          .arg(aRecord == record)
-                         .arg(rig.itemsOf(pieceKind).size());
+                         .arg(rig.itemsByIndex(pieceKind).size());
         };
         rig.scene->rebuildRecord(record, 0, false);
         QCOMPARE(calls, QStringList({QStringLiteral("delete %1 items 0").arg(pieceKind),
@@ -469,7 +412,7 @@ private slots:
         QCOMPARE(r.mPieces.at(1).mPartNumber, QString("R9876"));
         QCOMPARE(r.mPieces.at(1).mItemType, -1);
         QCOMPARE(r.mNextIndex, 3);
-        const auto pieces = rig.itemsOf(DiagramItem::eType);
+        const auto pieces = rig.itemsByIndex(DiagramItem::eType);
         QCOMPARE(pieces.size(), 2);
         QVERIFY(!pieces.contains(1));
         // The chain goes on from the last piece drawn.
@@ -492,8 +435,8 @@ private slots:
         for (int i = 0; i < levels.size(); ++i) {
             const double inverted = 1.0 - levels.at(i);
             QCOMPARE(r.mPieces.at(i).mLevel, inverted);
-            QCOMPARE(rig.itemsOf(DiagramItem::eType).value(i)->zValue(), inverted);
-            for (QGraphicsItem *line : rig.itemsOf(DiagramPathItem::eType).values(i))
+            QCOMPARE(rig.itemsByIndex(DiagramItem::eType).value(i)->zValue(), inverted);
+            for (QGraphicsItem *line : rig.itemsByIndex(DiagramPathItem::eType).values(i))
                 QCOMPARE(line->zValue(), inverted);
         }
         // Inverting again gives the levels back.
@@ -502,7 +445,7 @@ private slots:
             QCOMPARE(r.mPieces.at(i).mLevel, levels.at(i));
         rig.scene->rebuildRecord(&r, 0, false);
         for (int i = 0; i < levels.size(); ++i)
-            QCOMPARE(rig.itemsOf(DiagramItem::eType).value(i)->zValue(), levels.at(i));
+            QCOMPARE(rig.itemsByIndex(DiagramItem::eType).value(i)->zValue(), levels.at(i));
     }
 };
 

@@ -5,6 +5,7 @@
 #include "graphics/DiagramPathItem.h"
 #include "layout/DiagramScene.h"
 #include "layout/LayoutRecord.h"
+#include "support/SceneRig.h"
 #include "support/TestRuntime.h"
 
 #include <QLineEdit>
@@ -24,28 +25,10 @@ QString twoDecimals(QPointF aPoint)
     return QString::asprintf("%.2lf %.2lf", aPoint.x(), aPoint.y());
 }
 
-// A layout tab without its window: catalog, the two records, logs and the
-// scene that draws them. Built inside a TestRuntime, so the logs and the
-// catalog log land in the runtime's private logs/.
-struct SceneRig
+// The shared rig with the replay that a rebuild runs, done by hand.
+struct ReplayingRig : SceneRig
 {
-    explicit SceneRig(LayoutScreen *aScreen = nullptr)
-        : recordA(QStringLiteral("unnamed1"), 2, 178.0,
-                  {{QBrush(Qt::red), QBrush(Qt::green), QBrush(Qt::blue), QBrush(Qt::yellow)}})
-    {
-        build.open("../logs/build.log");
-        debug.open("../logs/debug.log");
-        recordB = recordA;
-        recordB.mFirstPair = false;
-        recordB.mSecondPair = true;
-        scene = std::make_unique<DiagramScene>(nullptr, &catalog, &recordA, &recordB, aScreen,
-                                               &build, &debug);
-    }
-
-    DiagramItem *append(D::DiagramType aType, QPointF aPos = QPointF(1000, 1000))
-    {
-        return scene->appendTrackPiece(true, aType, aPos, 0.25, false);
-    }
+    using SceneRig::SceneRig;
 
     // Throws the drawing away and lays every entry again, as a rebuild does.
     void replay(LayoutRecord &aRecord)
@@ -59,29 +42,6 @@ struct SceneRig
                                     aRecord.mSecondPair);
         scene->setRecord(&recordA);
     }
-
-    // Items of one graphic kind (65551 to 65554) that carry piece index aIndex.
-    QList<QGraphicsItem *> itemsOf(int aKind, int aIndex) const
-    {
-        QList<QGraphicsItem *> found;
-        for (QGraphicsItem *item : scene->items()) {
-            if (item->type() != aKind)
-                continue;
-            const int index = (aKind <= DiagramItem::eType4)
-                                  ? static_cast<DiagramItem *>(item)->mIndex
-                                  : static_cast<DiagramPathItem *>(item)->mIndex;
-            if (index == aIndex)
-                found << item;
-        }
-        return found;
-    }
-
-    RevellTrack catalog;
-    LogFile build;
-    LogFile debug;
-    LayoutRecord recordA;
-    LayoutRecord recordB;
-    std::unique_ptr<DiagramScene> scene;
 };
 
 } // namespace
@@ -96,7 +56,7 @@ private slots:
     {
         TestRuntime rt;
         {
-            SceneRig rig;
+            ReplayingRig rig;
             QCOMPARE(rig.scene->mMode, DiagramScene::Move);
             QCOMPARE(rig.scene->mRecord, &rig.recordA);
             QCOMPARE(rig.scene->mSavedRecord, &rig.recordA);
@@ -122,7 +82,7 @@ private slots:
         QFETCH(int, curve);
         QFETCH(double, angle);
         TestRuntime rt;
-        SceneRig rig;
+        ReplayingRig rig;
         const LayoutRecord &r = rig.recordA;
 
         DiagramItem *straight = rig.append(D::R3600);
@@ -171,7 +131,7 @@ private slots:
         QFETCH(double, angle);
         QFETCH(bool, closed);
         TestRuntime rt;
-        SceneRig rig;
+        ReplayingRig rig;
         for (int i = 0; i < count; ++i)
             rig.append(D::DiagramType(type));
         const LayoutRecord &r = rig.recordA;
@@ -199,7 +159,7 @@ private slots:
         screen.mCurrentPosYLineEdit = &posY;
         screen.mCurrentAngLineEdit = &ang;
         screen.mCurrentIndexLineEdit = &index;
-        SceneRig rig(&screen);
+        ReplayingRig rig(2, &screen);
 
         rig.append(D::R3600);
         QCOMPARE(posX.text(), QString("1064.17"));
@@ -227,7 +187,7 @@ private slots:
         QFETCH(int, changes);
         QFETCH(bool, parity);
         TestRuntime rt;
-        SceneRig rig;
+        ReplayingRig rig;
         for (int i = 0; i < changes; ++i)
             rig.append(D::R3609);
         DiagramItem *after = rig.append(D::R3600);
@@ -259,7 +219,7 @@ private slots:
         QFETCH(int, lineKind);
         QFETCH(int, firstLane);
         TestRuntime rt;
-        SceneRig rig;
+        ReplayingRig rig;
         rig.scene->appendTrackPiece(true, D::R3600, QPointF(1000, 1000), 0.25, lanes34);
         DiagramItem *item = rig.scene->appendTrackPiece(true, D::R3601_R, QPointF(), 0.5, lanes34);
         QCOMPARE(item->type(), pieceKind);
@@ -286,7 +246,7 @@ private slots:
     void sharedTipsAndPensFollowElevationAndLaneColours()
     {
         TestRuntime rt;
-        SceneRig rig;
+        ReplayingRig rig;
         // The same kind at another level, and back, shows each level.
         QCOMPARE(rig.scene->appendTrackPiece(true, D::R3600, QPointF(1000, 1000), 0.25, false)
                      ->toolTip(),
@@ -330,7 +290,7 @@ private slots:
         QFETCH(QColor, first);
         QFETCH(QColor, other);
         TestRuntime rt;
-        SceneRig rig;
+        ReplayingRig rig;
         rig.scene->setFilled(filled);
         QCOMPARE(rig.append(D::R3600)->brush().color(), first);
         QCOMPARE(rig.append(D::R3600)->brush().color(), other);
@@ -339,7 +299,7 @@ private slots:
     void fourLaneR3601R3610AddsOneToAAndTwoToB()
     {
         TestRuntime rt;
-        SceneRig rig;
+        ReplayingRig rig;
         rig.recordA.mLanes = 4;
         QVERIFY(rig.scene->appendFourLanePiece(D::R3601R3610_R, QPointF(1000, 1000)));
         QCOMPARE(rig.recordA.mPieces.size(), 1);
@@ -362,7 +322,7 @@ private slots:
     void replayRewritesTheEntryButKeepsWhatItIs()
     {
         TestRuntime rt;
-        SceneRig rig;
+        ReplayingRig rig;
         rig.append(D::R3600);
         rig.append(D::R3601_R);
         LayoutRecord &r = rig.recordA;
@@ -405,7 +365,7 @@ private slots:
         QFETCH(int, itemType);
         QFETCH(int, dbIndex);
         TestRuntime rt;
-        SceneRig rig;
+        ReplayingRig rig;
         rig.append(D::R3601_R);
         rig.append(D::R3600);
         LayoutRecord &r = rig.recordA;
@@ -439,7 +399,7 @@ private slots:
     {
         QFETCH(int, itemType);
         TestRuntime rt;
-        SceneRig rig;
+        ReplayingRig rig;
         rig.append(D::R3600);
         QSignalSpy appended(rig.scene.get(), &DiagramScene::itemAppended);
         const QPointF end = rig.recordA.mForwardPt;
@@ -455,7 +415,7 @@ private slots:
     {
         TestRuntime rt;
         {
-            SceneRig rig;
+            ReplayingRig rig;
             rig.append(D::R3600);
         }
         QCOMPARE(QString::fromLatin1(rt.read("logs/build.log")),
@@ -475,7 +435,7 @@ private slots:
     {
         TestRuntime rt;
         {
-            SceneRig rig;
+            ReplayingRig rig;
             rig.append(D::R3600);
             rig.replay(rig.recordA);
         }
@@ -485,7 +445,7 @@ private slots:
     void signalsReachTheirReceivers()
     {
         TestRuntime rt;
-        SceneRig rig;
+        ReplayingRig rig;
         QList<DiagramItem *> appended;
         connect(rig.scene.get(), &DiagramScene::itemAppended,
                 [&appended](DiagramItem *aItem) { appended << aItem; });
