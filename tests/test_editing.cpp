@@ -639,6 +639,27 @@ private slots:
         rig.w().itemAction(MainWindow::MultiSelectEndAction)->trigger();
         QVERIFY(rig.scene()->selectedItems().isEmpty());
     }
+
+    void rangeStartOnNoPieceLeavesNoStartForTheEnd()
+    {
+        Rig rig;
+        for (int i = 0; i < 4; ++i)
+            rig.scene()->appendTrackPiece(true, D::R3600, kStart, 0.25, false);
+        auto pressOn = [&](QGraphicsItem *aItem) {
+            rig.scene()->mPressPos = aItem->sceneBoundingRect().center();
+            QVERIFY(rig.scene()->itemAt(rig.scene()->mPressPos, QTransform()));
+        };
+        pressOn(rig.piece(0));
+        rig.w().itemAction(MainWindow::MultiSelectStartAction)->trigger();
+        // A later start on an item that is no piece and no lane line.
+        auto *stranger = rig.scene()->addRect(QRectF(100, 100, 20, 20));
+        pressOn(stranger);
+        rig.w().itemAction(MainWindow::MultiSelectStartAction)->trigger();
+
+        pressOn(rig.piece(3));
+        rig.w().itemAction(MainWindow::MultiSelectEndAction)->trigger();
+        QVERIFY(rig.scene()->selectedItems().isEmpty());
+    }
 };
 
 QTEST_MAIN(EditingTest)

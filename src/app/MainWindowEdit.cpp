@@ -403,9 +403,13 @@ void MainWindow::startMultiSelect()
     mDebugLog.writeFlush("startMultiSelect()\n");
     if (!mActiveScene)
         return;
-    if (DiagramItem *piece =
-            pieceStandingFor(mActiveScene->itemAt(mActiveScene->mPressPos, QTransform())))
-        mMultiSelectStart = RangeEnd{mActiveScene, piece->type(), piece->mIndex};
+    // A start on something that stands for no piece clears an earlier start,
+    // so that the next end cannot pair with it.
+    if (QGraphicsItem *item = mActiveScene->itemAt(mActiveScene->mPressPos, QTransform())) {
+        const DiagramItem *piece = pieceStandingFor(item);
+        mMultiSelectStart =
+            piece ? RangeEnd{mActiveScene, piece->type(), piece->mIndex} : RangeEnd{};
+    }
     resetToolbox();
 }
 
