@@ -238,6 +238,32 @@ private slots:
                                    .arg(path));
     }
 
+    void openingShowsTheFourLanePageOnlyForFourLanes_data()
+    {
+        QTest::addColumn<QString>("sample");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("two lanes keep the page in use")
+            << "oval-terminal.txt" << int(ToolBoxBuilder::ApronPage);
+        QTest::newRow("four lanes turn to their page")
+            << "four-lane-oval.txt" << int(ToolBoxBuilder::Track4Page);
+    }
+
+    void openingShowsTheFourLanePageOnlyForFourLanes()
+    {
+        QFETCH(QString, sample);
+        QFETCH(int, expected);
+        Rig rig;
+        rig.activate(3);
+        rig.w().toolBox().mToolBox->setCurrentIndex(ToolBoxBuilder::ApronPage);
+        rig.mark();
+        rig.open(samplePath(sample));
+        QCOMPARE(rig.rec.mLog, QStringList{kOpenPrompt});
+        QCOMPARE(rig.w().toolBox().mToolBox->currentIndex(), expected);
+        // A page change resets the toolbox selection and says so in the log.
+        QCOMPARE(rig.newDebug().contains("on_toolBox_currentChanged()"),
+                 expected != int(ToolBoxBuilder::ApronPage));
+    }
+
     void openingIntoARenamedEmptyTabAsksClear()
     {
         Rig rig;
