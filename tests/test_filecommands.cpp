@@ -1,29 +1,14 @@
-#include "app/LayoutScreen.h"
-#include "app/MainWindow.h"
-#include "app/QLedIndicator.h"
-#include "app/TabScreen.h"
 #include "app/ToolBoxBuilder.h"
-#include "app/newLayoutDialog.h"
 #include "catalog/RevellTrack.h"
-#include "graphics/DiagramItem.h"
-#include "layout/DiagramScene.h"
 #include "layout/LaneColors.h"
-#include "layout/LayoutRecord.h"
 
-#include "support/RecordingPrompter.h"
-#include "support/TestRuntime.h"
+#include "support/FileCommandRig.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QLineEdit>
-#include <QRadioButton>
-#include <QTabWidget>
 #include <QToolBox>
 #include <QtTest>
-
-#include <memory>
 
 using D = DiagramTypeBase;
 
@@ -54,100 +39,7 @@ bool writeFile(const QString &aPath, const QByteArray &aBytes)
     return file.open(QIODevice::WriteOnly) && file.write(aBytes) == aBytes.size();
 }
 
-// Notes which tab is in front whenever a question is asked.
-class TabWatchingPrompter : public RecordingPrompter
-{
-public:
-    bool question(const QString &aTitle, const QString &aText) override
-    {
-        mTabsAtQuestion << (mTabs ? mTabs->currentIndex() : -1);
-        return RecordingPrompter::question(aTitle, aText);
-    }
-    QTabWidget *mTabs = nullptr;
-    QList<int> mTabsAtQuestion;
-};
-
-// A window in its own runtime with the prompts recorded. The window goes
-// first, so its closing lines reach the runtime's logs.
-struct Rig
-{
-    Rig()
-    {
-        rec.mTabs = w().tabWidget();
-        // New answers OK with the lanes and name set here, unless a test says otherwise.
-        w().setNewLayoutDialogRunner([this](newLayoutDialog &aDialog) {
-            ++newDialogRuns;
-            newDialogStartName = aDialog.findChild<QLineEdit *>("nameLineEdit")->text();
-            newDialogStartLanes = aDialog.lanes();
-            if (newLanes == 4)
-                aDialog.findChild<QRadioButton *>("FourLanesRadioButton")->click();
-            aDialog.findChild<QLineEdit *>("nameLineEdit")->setText(newName);
-            aDialog.on_nameLineEdit_editingFinished();
-            return newAccept ? int(QDialog::Accepted) : int(QDialog::Rejected);
-        });
-    }
-
-    TabWatchingPrompter rec;
-    TestRuntime rt;
-    std::unique_ptr<MainWindow> window = std::make_unique<MainWindow>();
-    int newLanes = 2;
-    QString newName = QStringLiteral("fresh");
-    bool newAccept = true;
-    int newDialogRuns = 0;
-    QString newDialogStartName;
-    int newDialogStartLanes = 0;
-    int debugMark = 0;
-    int runMark = 0;
-
-    MainWindow &w() { return *window; }
-    void activate(int aTab) { w().tabWidget()->setCurrentIndex(aTab); }
-    LayoutRecord &a(int aTab) { return w().recordA(aTab - 1); }
-    LayoutRecord &b(int aTab) { return w().recordB(aTab - 1); }
-    LayoutScreen &screen(int aTab) { return w().layoutScreen(aTab - 1); }
-    DiagramScene *scene(int aTab) { return w().tabScreen(aTab - 1).mScene; }
-    void trigger(const char *aAction) { w().findChild<QAction *>(aAction)->trigger(); }
-    void newLayout() { trigger("actionNew"); }
-    void open(const QString &aPath)
-    {
-        rec.mFileNames.enqueue(aPath);
-        trigger("actionOpen_Layout_File");
-    }
-    void saveAs(const QString &aPath)
-    {
-        rec.mFileNames.enqueue(aPath);
-        trigger("actionSave_Layout_As");
-    }
-    void save(const QString &aPath)
-    {
-        rec.mFileNames.enqueue(aPath);
-        trigger("actionSave_Layout");
-    }
-    DiagramItem *append(D::DiagramType aType, double aLevel = 0.25)
-    {
-        return w().activeScene()->appendTrackPiece(true, aType, QPointF(1000, 1000), aLevel, false);
-    }
-    QString file(const QString &aName) const { return rt.path(aName); }
-    void mark()
-    {
-        debugMark = rt.read("logs/debug.log").size();
-        runMark = rt.read("logs/Lanewright.log").size();
-    }
-    QString newDebug() const
-    {
-        return QString::fromLatin1(rt.read("logs/debug.log").mid(debugMark));
-    }
-    QString newRun() const
-    {
-        return QString::fromLatin1(rt.read("logs/Lanewright.log").mid(runMark));
-    }
-    // Runs the housekeeping timer through all eight layouts once.
-    void tickAllLamps()
-    {
-        for (int i = 0; i < 8; ++i)
-            w().housekeepingTick();
-    }
-    QColor lampCentre(int aTab) { return screen(aTab).mModifiedLed->onColor1(); }
-};
+using Rig = FileCommandRig;
 
 // The fields of a record that a save and an open carry, as text.
 QStringList carried(const LayoutRecord &aRecord)
@@ -344,6 +236,32 @@ private slots:
         QCOMPARE(rig.newRun(), QStringLiteral("   open: filename <%1>\n"
                                               "   readTrackPlan() path <%1>\n")
                                    .arg(path));
+    }
+
+    void openingShowsTheFourLanePageOnlyForFourLanes_data()
+    {
+        QTest::addColumn<QString>("sample");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("two lanes keep the page in use")
+            << "oval-terminal.txt" << int(ToolBoxBuilder::ApronPage);
+        QTest::newRow("four lanes turn to their page")
+            << "four-lane-oval.txt" << int(ToolBoxBuilder::Track4Page);
+    }
+
+    void openingShowsTheFourLanePageOnlyForFourLanes()
+    {
+        QFETCH(QString, sample);
+        QFETCH(int, expected);
+        Rig rig;
+        rig.activate(3);
+        rig.w().toolBox().mToolBox->setCurrentIndex(ToolBoxBuilder::ApronPage);
+        rig.mark();
+        rig.open(samplePath(sample));
+        QCOMPARE(rig.rec.mLog, QStringList{kOpenPrompt});
+        QCOMPARE(rig.w().toolBox().mToolBox->currentIndex(), expected);
+        // A page change resets the toolbox selection and says so in the log.
+        QCOMPARE(rig.newDebug().contains("on_toolBox_currentChanged()"),
+                 expected != int(ToolBoxBuilder::ApronPage));
     }
 
     void openingIntoARenamedEmptyTabAsksClear()

@@ -1,21 +1,8 @@
-#include "app/LayoutScreen.h"
-#include "app/MainWindow.h"
-#include "app/QLedIndicator.h"
-#include "app/newLayoutDialog.h"
-#include "graphics/DiagramItem.h"
-#include "layout/DiagramScene.h"
-#include "layout/LayoutRecord.h"
+#include "support/FileCommandRig.h"
 
-#include "support/RecordingPrompter.h"
-#include "support/TestRuntime.h"
-
-#include <QAction>
 #include <QApplication>
 #include <QFile>
-#include <QTabWidget>
 #include <QtTest>
-
-#include <memory>
 
 using D = DiagramTypeBase;
 
@@ -24,60 +11,7 @@ static void initResources()
     Q_INIT_RESOURCE(lanewright);
 }
 
-namespace {
-
-// Notes which tab is in front whenever a question is asked.
-class TabWatchingPrompter : public RecordingPrompter
-{
-public:
-    bool question(const QString &aTitle, const QString &aText) override
-    {
-        mTabsAtQuestion << (mTabs ? mTabs->currentIndex() : -1);
-        return RecordingPrompter::question(aTitle, aText);
-    }
-    QTabWidget *mTabs = nullptr;
-    QList<int> mTabsAtQuestion;
-};
-
-// A window in its own runtime with the prompts recorded; New answers OK.
-struct Rig
-{
-    Rig()
-    {
-        rec.mTabs = w().tabWidget();
-        w().setNewLayoutDialogRunner([](newLayoutDialog &) { return int(QDialog::Accepted); });
-    }
-
-    TabWatchingPrompter rec;
-    TestRuntime rt;
-    std::unique_ptr<MainWindow> window = std::make_unique<MainWindow>();
-
-    MainWindow &w() { return *window; }
-    void activate(int aTab) { w().tabWidget()->setCurrentIndex(aTab); }
-    LayoutRecord &a(int aTab) { return w().recordA(aTab - 1); }
-    LayoutScreen &screen(int aTab) { return w().layoutScreen(aTab - 1); }
-    void trigger(const char *aAction) { w().findChild<QAction *>(aAction)->trigger(); }
-    void newLayout() { trigger("actionNew"); }
-    void saveAs(const QString &aPath)
-    {
-        rec.mFileNames.enqueue(aPath);
-        trigger("actionSave_Layout_As");
-    }
-    DiagramItem *append(D::DiagramType aType)
-    {
-        return w().activeScene()->appendTrackPiece(true, aType, QPointF(1000, 1000), 0.25, false);
-    }
-    QString file(const QString &aName) const { return rt.path(aName); }
-    // Runs the housekeeping timer through all eight layouts once.
-    void tickAllLamps()
-    {
-        for (int i = 0; i < 8; ++i)
-            w().housekeepingTick();
-    }
-    QColor lampCentre(int aTab) { return screen(aTab).mModifiedLed->onColor1(); }
-};
-
-} // namespace
+using Rig = FileCommandRig;
 
 // The save lamps and the offer to save changed layouts when the window closes.
 class SaveStatusTest : public QObject

@@ -191,7 +191,10 @@ void MainWindow::showOpenedLayout(const QString &aFileName)
 {
     LayoutRecord &recordA = *mActiveRecordA;
     replayActiveLayout();
-    mToolBox.mToolBox->setCurrentIndex(toolBoxPageFor(recordA.mLanes));
+    // Only a four-lane layout needs its own page; a two-lane one leaves the
+    // page the user was working on (the aprons, say) and its selection alone.
+    if (recordA.mLanes == 4)
+        mToolBox.mToolBox->setCurrentIndex(ToolBoxBuilder::Track4Page);
     recordA.mPath = aFileName;
     recordA.mChanged = false;
     recordA.mSaved = true;
