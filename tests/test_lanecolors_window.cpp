@@ -157,14 +157,8 @@ private slots:
         QTest::newRow("no file") << QByteArray("-") << kBuiltIn;
         QTest::newRow("four names") << QByteArray("white\nblack\nred\nblue\n")
                                     << QStringList{"white", "black", "red", "blue"};
-        QTest::newRow("one line, CR LF") << QByteArray("cyan magenta\r\nyellow green\r\n")
-                                         << QStringList{"cyan", "magenta", "yellow", "green"};
-        QTest::newRow("two names repeat the second")
-            << QByteArray("red green\n") << QStringList{"red", "green", "green", "green"};
         QTest::newRow("unknown name is black") << QByteArray("red purple blue yellow\n")
                                                << QStringList{"red", "black", "blue", "yellow"};
-        QTest::newRow("empty file")
-            << QByteArray("") << QStringList{"black", "black", "black", "black"};
     }
 
     void startUpReadsTheDefaultsFileAndExitWritesThemBack()
@@ -190,43 +184,6 @@ private slots:
                                   .arg(colors.at(0), colors.at(1), colors.at(2), colors.at(3));
         QVERIFY2(run.contains(block), qPrintable(run.left(400)));
         QCOMPARE(QString::fromLatin1(rig.writtenDefaults()), colors.join('\n') + '\n');
-    }
-
-    void laneLabelsShowTheColoursOnBeigeOrTan()
-    {
-        Rig rig("white\nblack\nred\nblue\n");
-        rig.activate(1);
-        QCOMPARE(rig.laneLabel(1, 1)->styleSheet(),
-                 QString("QLabel { color: white; background-color: tan;}"));
-        QCOMPARE(rig.laneLabel(1, 2)->styleSheet(),
-                 QString("QLabel { color: black; background-color: beige;}"));
-        QCOMPARE(rig.laneLabel(1, 3)->styleSheet(),
-                 QString("QLabel { color: red; background-color: beige;}"));
-    }
-
-    void onTheStatsTabOnlyDefaultsChangeAndOnlyEmptyLayoutsFollow()
-    {
-        Rig rig;
-        rig.appendOn(3);
-        rig.a(3).mChanged = false;
-        rig.a(3).mSaved = true;
-        rig.activate(0);
-        rig.colors.mChoose = QStringList{"cyan", "magenta", "black", "white"};
-        rig.colors.mDefaultBox = 1;
-        rig.laneColors();
-        QCOMPARE(rig.colors.mRuns, 1);
-        QVERIFY(!rig.colors.mStartLayoutBox);
-        QVERIFY(!rig.colors.mStartDefaultBox);
-        QCOMPARE(rig.colors.mStartNames, kBuiltIn);
-        QCOMPARE(names(rig.w().defaultLaneBrushes()), rig.colors.mChoose);
-        for (int tab = 1; tab <= 8; ++tab) {
-            const QStringList expected = tab == 3 ? kBuiltIn : rig.colors.mChoose;
-            QCOMPARE(names(rig.a(tab).mLaneBrush), expected);
-            QCOMPARE(names(rig.b(tab).mLaneBrush), expected);
-        }
-        QVERIFY(!rig.a(3).mChanged && rig.a(3).mSaved);
-        QVERIFY(rig.rec.mLog.isEmpty());
-        QCOMPARE(rig.writtenDefaults(), QByteArray("cyan\nmagenta\nblack\nwhite\n"));
     }
 
     void layoutScopeRecoloursTheLayoutItsLinesAndLabelsButNotTheDefaults()
@@ -259,48 +216,57 @@ private slots:
         QCOMPARE(rig.writtenDefaults(), QByteArray("red\ngreen\nblue\nyellow\n"));
     }
 
-    void bothScopesOnAnEmptyTabSetTheLayoutAndEveryOtherEmptyLayout()
+    void scopesDecideWhichLayoutsAndDefaultsChange_data()
     {
-        Rig rig;
-        rig.appendOn(6);
-        rig.activate(2);
-        rig.colors.mChoose = QStringList{"magenta", "yellow", "red", "green"};
-        rig.colors.mDefaultBox = 1;
-        rig.laneColors();
-        for (int tab = 1; tab <= 8; ++tab) {
-            const QStringList expected = tab == 6 ? kBuiltIn : rig.colors.mChoose;
-            QCOMPARE(names(rig.a(tab).mLaneBrush), expected);
-        }
-        QCOMPARE(names(rig.w().defaultLaneBrushes()), rig.colors.mChoose);
+        QTest::addColumn<int>("showTab");
+        QTest::addColumn<int>("pieceTab");
+        QTest::addColumn<bool>("accept");
+        QTest::addColumn<int>("layoutBox"); // -1 leaves it as the dialog set it
+        QTest::newRow("Stats tab: defaults only, layouts with pieces keep theirs")
+            << 0 << 3 << true << -1;
+        QTest::newRow("both scopes on an empty tab") << 2 << 6 << true << -1;
+        QTest::newRow("defaults only: the showing layout keeps its colours") << 2 << 3 << true << 0;
+        QTest::newRow("cancel changes nothing") << 4 << 4 << false << -1;
     }
 
-    void theShowingLayoutKeepsItsColoursWhenOnlyTheDefaultsChange()
+    void scopesDecideWhichLayoutsAndDefaultsChange()
     {
+        QFETCH(int, showTab);
+        QFETCH(int, pieceTab);
+        QFETCH(bool, accept);
+        QFETCH(int, layoutBox);
         Rig rig;
-        rig.activate(2);
-        rig.colors.mChoose = QStringList{"white", "white", "white", "white"};
-        rig.colors.mLayoutBox = 0;
-        rig.colors.mDefaultBox = 1;
-        rig.laneColors();
-        QCOMPARE(names(rig.a(2).mLaneBrush), kBuiltIn);
-        QCOMPARE(names(rig.a(1).mLaneBrush), rig.colors.mChoose);
-        QCOMPARE(names(rig.a(8).mLaneBrush), rig.colors.mChoose);
-    }
-
-    void cancelChangesNoColourButRecordBStillFollowsA()
-    {
-        Rig rig;
-        rig.appendOn(4);
-        rig.b(4).mLaneBrush[2] = QBrush(Qt::white);
-        rig.colors.mAccept = false;
-        rig.colors.mChoose = QStringList{"black", "black", "black", "black"};
+        rig.appendOn(pieceTab);
+        rig.a(pieceTab).mChanged = false;
+        rig.a(pieceTab).mSaved = true;
+        if (!accept)
+            rig.b(showTab).mLaneBrush[2] = QBrush(Qt::white);
+        rig.activate(showTab);
+        const QStringList chosen{"cyan", "magenta", "black", "white"};
+        rig.colors.mAccept = accept;
+        rig.colors.mChoose = chosen;
+        rig.colors.mLayoutBox = layoutBox;
         rig.colors.mDefaultBox = 1;
         rig.laneColors();
         QCOMPARE(rig.colors.mRuns, 1);
-        QCOMPARE(names(rig.a(4).mLaneBrush), kBuiltIn);
-        QCOMPARE(names(rig.b(4).mLaneBrush), kBuiltIn);
-        QCOMPARE(names(rig.w().defaultLaneBrushes()), kBuiltIn);
-        QCOMPARE(rig.laneLineColors(4), (QStringList{"red", "green"}));
+        QCOMPARE(rig.colors.mStartLayoutBox, showTab != 0);
+        QVERIFY(!rig.colors.mStartDefaultBox);
+        QCOMPARE(rig.colors.mStartNames, kBuiltIn);
+        const bool layoutScope = accept && showTab != 0 && layoutBox != 0;
+        for (int tab = 1; tab <= 8; ++tab) {
+            const bool follows = tab == showTab ? layoutScope : accept && tab != pieceTab;
+            const QStringList expected = follows ? chosen : kBuiltIn;
+            QCOMPARE(names(rig.a(tab).mLaneBrush), expected);
+            // Record B always follows record A.
+            QCOMPARE(names(rig.b(tab).mLaneBrush), expected);
+        }
+        QCOMPARE(names(rig.w().defaultLaneBrushes()), accept ? chosen : kBuiltIn);
+        if (pieceTab != showTab)
+            QVERIFY(!rig.a(pieceTab).mChanged && rig.a(pieceTab).mSaved);
+        QCOMPARE(rig.laneLineColors(pieceTab), (QStringList{"red", "green"}));
+        QVERIFY(rig.rec.mLog.isEmpty());
+        QCOMPARE(QString::fromLatin1(rig.writtenDefaults()),
+                 (accept ? chosen : kBuiltIn).join('\n') + '\n');
     }
 
     void newLayoutTakesTheDefaultsChosenLater()

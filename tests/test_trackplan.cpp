@@ -15,7 +15,6 @@
 #include <random>
 #include <sys/resource.h>
 #include <tuple>
-#include <unistd.h>
 
 Q_DECLARE_METATYPE(TrackPlanRead)
 
@@ -171,11 +170,6 @@ private slots:
 
         LayoutRecord back;
         QCOMPARE(readFrom(golden, back), TrackPlanRead::Complete);
-        QCOMPARE(back.mName, QString("Golden Oval"));
-        QCOMPARE(back.mLaneBrush[0], QBrush(Qt::white));
-        QCOMPARE(back.mLaneBrush[3], QBrush(Qt::blue));
-        QCOMPARE(back.mPieces.size(), 1);
-        QCOMPARE(back.mPieces[0].mAttachments.size(), 1);
         QCOMPARE(written(back), golden);
     }
 
@@ -215,27 +209,14 @@ private slots:
         for (int i = 0; i < a.mPieces.size(); ++i) {
             QCOMPARE(a2.mPieces[i].mPartNumber, a.mPieces[i].mPartNumber);
             QCOMPARE(a2.mPieces[i].mLevel, a.mPieces[i].mLevel);
-            QCOMPARE(a2.mPieces[i].mAttachments.size(), a.mPieces[i].mAttachments.size());
         }
+        checkConsistent(a2);
+        const QList<AttachmentEntry> &list = a2.mPieces[1].mAttachments;
+        QCOMPARE(list.size(), 2);
+        QCOMPARE(list[0].mName + ' ' + list[1].mName, QString("R3612_R R3605_R"));
         QVERIFY(a2.mFirstPair && !a2.mSecondPair);
         QVERIFY(!b2.mFirstPair && b2.mSecondPair);
         QCOMPARE(b2.mPieces.size(), b.mPieces.size());
-        if (fourLanes)
-            QCOMPARE(b2.mPieces[0].mPartNumber, QString("R3610_R"));
-    }
-
-    void attachmentsReadBackInOrderWithTheirHost()
-    {
-        LayoutRecord r;
-        QCOMPARE(readFrom(written(twoLaneLayout()), r), TrackPlanRead::Complete);
-        const QList<AttachmentEntry> &list = r.mPieces[1].mAttachments;
-        QCOMPARE(list.size(), 2);
-        QCOMPARE(list[0].mName, QString("R3612_R"));
-        QCOMPARE(list[1].mName, QString("R3605_R"));
-        QCOMPARE(list[0].mHostIndex, 1);
-        QCOMPARE(list[1].mDbIndex, mCatalog->findIndex("R3605_R"));
-        QVERIFY(written(twoLaneLayout()).contains("\n   attachments: R3612_R R3605_R \n"));
-        QVERIFY(written(twoLaneLayout()).contains("\n   attachments: \n"));
     }
 
     void indexesComeFromThePartNumberNotTheFile()
@@ -250,14 +231,10 @@ private slots:
         QCOMPARE(r.mPieces[0].mDbIndex, mCatalog->findIndex("R3600"));
         QCOMPARE(r.mPieces[0].mItemType, int(DiagramTypeBase::R3600));
         QVERIFY(r.mPieces[0].mDbIndex != 99);
-    }
 
-    void unknownPartNumbersStayWithIndexMinusOne()
-    {
-        QByteArray bytes = fileBytes(fixture("one_piece_layout.txt"));
+        // Unknown part numbers keep their text, with index -1.
         bytes.replace("part number: R3600", "part number:  X9999 ");
         bytes.replace("attachments: R3614_U ", "attachments: Q1 R3614_U ");
-        LayoutRecord r;
         QCOMPARE(readFrom(bytes, r), TrackPlanRead::Complete);
         QCOMPARE(r.mPieces[0].mPartNumber, QString("X9999"));
         QCOMPARE(r.mPieces[0].mDbIndex, -1);
@@ -274,8 +251,6 @@ private slots:
         QTest::addColumn<QList<QColor>>("colours");
         using C = QList<QColor>;
         const C defaults{Qt::red, Qt::green, Qt::blue, Qt::yellow};
-        QTest::newRow("named") << QByteArray("lanes: 4 white black cyan magenta") << 4
-                               << C{Qt::white, Qt::black, Qt::cyan, Qt::magenta};
         QTest::newRow("unknown reads black") << QByteArray("lanes: 2 unknown red Purple green") << 2
                                              << C{Qt::black, Qt::red, Qt::black, Qt::green};
         QTest::newRow("five fields keep the count, default colours")
@@ -285,7 +260,6 @@ private slots:
             << C{Qt::white, Qt::black, Qt::cyan, Qt::magenta};
         QTest::newRow("a tab is no separator")
             << QByteArray("lanes: 2 white\tred cyan magenta") << 2 << defaults;
-        QTest::newRow("no colours") << QByteArray("lanes: 2") << 2 << defaults;
     }
     void laneColours()
     {
@@ -311,7 +285,6 @@ private slots:
         LayoutRecord back;
         readFrom(bytes, back);
         QCOMPARE(back.mLaneBrush[1], QBrush(Qt::black));
-        QCOMPARE(back.mLaneBrush[2], QBrush(Qt::black));
     }
 
     void emptyLayoutHasHeaderOnlyAndReadsBackEmpty()
@@ -329,33 +302,13 @@ private slots:
                                  "rev angle: 180.00\ntrack lengths: 0.00 0.00\n"));
         LayoutRecord back = twoLaneLayout();
         QCOMPARE(readFrom(bytes, back), TrackPlanRead::Complete);
-        QVERIFY(back.mPieces.isEmpty());
-        QCOMPARE(back.mNextIndex, 0);
-        QVERIFY(back.mFirst);
-    }
-
-    void readerLeavesTheFieldsItDoesNotOwn()
-    {
-        LayoutRecord r = twoLaneLayout();
-        r.mPath = QStringLiteral("/somewhere/else.txt");
-        r.mFirstPair = false;
-        r.mSecondPair = true;
-        r.mChanged = true;
-        r.mSaved = true;
-        r.mLaneSwap = true;
-        QCOMPARE(readFrom(fileBytes(fixture("one_piece_layout.txt")), r), TrackPlanRead::Complete);
-        QCOMPARE(r.mPath, QString("/somewhere/else.txt"));
-        QVERIFY(!r.mFirstPair && r.mSecondPair && r.mChanged && r.mSaved && r.mLaneSwap);
-        // ...and the previous chain is gone entirely.
-        QCOMPARE(r.mPieces.size(), 1);
-        QCOMPARE(r.mNextIndex, 1);
+        QVERIFY(back.mPieces.isEmpty() && back.mNextIndex == 0 && back.mFirst);
     }
 
     void lineEndingsAreAllAccepted_data()
     {
         QTest::addColumn<QByteArray>("ending");
         QTest::newRow("CR LF") << QByteArray("\r\n");
-        QTest::newRow("CR") << QByteArray("\r");
         QTest::newRow("CR CR LF") << QByteArray("\r\r\n");
     }
     void lineEndingsAreAllAccepted()
@@ -392,10 +345,7 @@ private slots:
         QTest::newRow("empty file") << QByteArray() << false;
         QTest::newRow("starts with the lanes line")
             << QByteArray(head + "track pieces: 0\n") << false;
-        QTest::newRow("starts with the piece count line")
-            << QByteArray("track pieces: 0\n" + head) << false;
         QTest::newRow("no lanes line") << QByteArray("Oval\ntrack pieces: 0\n") << false;
-        QTest::newRow("no piece count line") << QByteArray("Oval\n" + head) << false;
         QTest::newRow("empty lanes value")
             << QByteArray("Oval\nlanes: \ntrack pieces: 0\n") << false;
         QTest::newRow("count only after the first piece line")
@@ -406,8 +356,6 @@ private slots:
             << QByteArray("\n" + head + "Oval\ntrack pieces: 0\n") << true;
         QTest::newRow("name starting with a digit can be opened")
             << QByteArray("2 lane oval\n" + head + "track pieces: 0\n") << true;
-        QTest::newRow("name holding a colon and blank can be opened")
-            << QByteArray("Oval: version 2\n" + head + "track pieces: 0\n") << true;
         QTest::newRow("overlong name line")
             << QByteArray(QByteArray(4000, 'n') + "\n" + head + "track pieces: 0\n") << true;
         QTest::newRow("binary junk") << QByteArray("\0\1\2\xff: lanes\n\0\0", 14) << false;
@@ -419,11 +367,6 @@ private slots:
         const QString path = mRuntime->path("trackplans/validity.txt");
         putFile(path, bytes);
         QCOMPARE(isTrackPlanFile(path), valid);
-    }
-
-    void validityTestOfAMissingFileIsFalse()
-    {
-        QVERIFY(!isTrackPlanFile(mRuntime->path("trackplans/none.txt")));
     }
 
     void nullStreamsOnlyLogTheirCall()
@@ -450,6 +393,7 @@ private slots:
             TrackPlanRead::Failed);
         QCOMPARE(written(a2), written(a));
         QCOMPARE(written(b2), written(b));
+        QVERIFY(!isTrackPlanFile(mRuntime->path("trackplans/none.txt")));
     }
 
     void openingReplacesRecordBToo_data()
@@ -478,7 +422,6 @@ private slots:
         QCOMPARE(b.mNextIndex, 0);
         QCOMPARE(b.mLanes, lanes);
         QCOMPARE(b.mName, a.mName);
-        QCOMPARE(b.mLaneBrush, a.mLaneBrush);
         QCOMPARE(b.mPath, QString("kept"));
         QVERIFY(b.mSecondPair && !b.mFirstPair);
     }
@@ -491,10 +434,9 @@ private slots:
         LayoutRecord r;
         QCOMPARE(readFrom(bytes.left(cut), r), TrackPlanRead::Truncated);
         QCOMPARE(r.mPieces.size(), 3);
-        QCOMPARE(r.mNextIndex, 3);
+        checkConsistent(r);
         QCOMPARE(r.mPieces[2].mPartNumber, QString("R3609"));
         QCOMPARE(r.mPieces[2].mLevel, 1.0);
-        QVERIFY(r.mPieces[2].mAttachments.isEmpty());
     }
 
     // Every prefix of a four-lane file, cut at every byte.
@@ -601,29 +543,12 @@ private slots:
         }
     }
 
-    void writeToAReadOnlyDeviceReportsFailure()
-    {
-        QBuffer buffer;
-        buffer.open(QIODevice::ReadOnly);
-        QTest::ignoreMessage(QtWarningMsg, "QIODevice::write (QBuffer): ReadOnly device");
-        QVERIFY(!writeTrackPlan(&buffer, twoLaneLayout()));
-    }
-
     void unwritablePathReportsFailure()
     {
         const QString blocker = mRuntime->path("trackplans/plain-file");
         putFile(blocker, "not a directory");
         QVERIFY(!saveTrackPlanFile(blocker + "/layout.txt", twoLaneLayout(), LayoutRecord()));
         QCOMPARE(fileBytes(blocker), QByteArray("not a directory"));
-        if (geteuid() != 0) { // permissions do not stop the superuser
-            const QString dir = mRuntime->path("locked");
-            QDir().mkpath(dir);
-            putFile(dir + "/layout.txt", "previous");
-            QFile::setPermissions(dir, QFile::ReadOwner | QFile::ExeOwner);
-            QVERIFY(!saveTrackPlanFile(dir + "/layout.txt", twoLaneLayout(), LayoutRecord()));
-            QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-            QCOMPARE(fileBytes(dir + "/layout.txt"), QByteArray("previous"));
-        }
     }
 
     void saveThatFailsMidwayKeepsThePreviousFile()
