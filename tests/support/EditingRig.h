@@ -17,13 +17,11 @@
 
 #include "support/RecordingPrompter.h"
 #include "support/TestRuntime.h"
+#include "support/ViewMouse.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QGraphicsView>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTabWidget>
@@ -61,7 +59,7 @@ inline MainWindow::AddTrackRunner answer(const QString &aButton, const QString &
 }
 
 // The real window in its own runtime, with the prompts recorded, on layout 1.
-struct Rig
+struct Rig : ViewMouse
 {
     RecordingPrompter rec;
     TestRuntime rt;
@@ -69,7 +67,12 @@ struct Rig
     int buildMark = 0;
     int debugMark = 0;
 
-    Rig() { w().tabWidget()->setCurrentIndex(1); }
+    Rig()
+    {
+        w().tabWidget()->setCurrentIndex(1);
+        mView = view();
+        mWaitMs = kAfterClickMs;
+    }
     MainWindow &w() { return *window; }
     DiagramScene *scene() { return w().activeScene(); }
     LayoutRecord &a() { return *w().activeRecordA(); }
@@ -156,6 +159,12 @@ struct Rig
     {
         return QString::fromLatin1(rt.read("logs/debug.log").mid(debugMark));
     }
+    // Where the scene's range commands take their item from.
+    void pressOn(QGraphicsItem *aItem)
+    {
+        scene()->mPressPos = aItem->sceneBoundingRect().center();
+        QVERIFY(scene()->itemAt(scene()->mPressPos, QTransform()));
+    }
     // The replays since mark(), by the index each was started from.
     QStringList replays() const
     {
@@ -174,60 +183,6 @@ struct Rig
         for (QLineEdit *edit : screen().mLaneLineEdit)
             texts << edit->text();
         return texts;
-    }
-
-    // Mouse on the active view.
-    QWidget *viewport() { return view()->viewport(); }
-    QPoint toView(QPointF aScene) { return view()->mapFromScene(aScene); }
-    QPointF reached(QPointF aScene) { return view()->mapToScene(toView(aScene)); }
-    // The point nearest the middle of aItem where aItem is topmost; x < 0 when none.
-    QPointF pointOn(QGraphicsItem *aItem)
-    {
-        view()->centerOn(aItem);
-        const QRectF box = aItem->sceneBoundingRect();
-        QPointF best(-1, -1);
-        double bestDistance = 1e9;
-        for (double y = box.top() + 1; y < box.bottom(); y += 1.0) {
-            for (double x = box.left() + 1; x < box.right(); x += 1.0) {
-                const QPointF p = reached(QPointF(x, y));
-                const double distance = QLineF(p, box.center()).length();
-                if (distance < bestDistance && scene()->itemAt(p, QTransform()) == aItem) {
-                    best = p;
-                    bestDistance = distance;
-                }
-            }
-        }
-        return best;
-    }
-    void click(QPointF aScene)
-    {
-        QTest::mouseClick(viewport(), Qt::LeftButton, Qt::NoModifier, toView(aScene));
-        QTest::qWait(kAfterClickMs);
-    }
-    void doubleClick(QPointF aScene)
-    {
-        const QPoint p = toView(aScene);
-        QTest::mousePress(viewport(), Qt::LeftButton, Qt::NoModifier, p);
-        QTest::mouseRelease(viewport(), Qt::LeftButton, Qt::NoModifier, p);
-        QTest::mouseDClick(viewport(), Qt::LeftButton, Qt::NoModifier, p);
-        QTest::mouseRelease(viewport(), Qt::LeftButton, Qt::NoModifier, p);
-        QTest::qWait(kAfterClickMs);
-    }
-    void drag(const QList<QPointF> &aWaypoints)
-    {
-        QTest::mousePress(viewport(), Qt::LeftButton, Qt::NoModifier, toView(aWaypoints.first()));
-        for (int leg = 1; leg < aWaypoints.size(); ++leg) {
-            const QPointF from = aWaypoints.at(leg - 1);
-            const QPointF to = aWaypoints.at(leg);
-            const int steps = qMax(1, int(QLineF(from, to).length() / 2));
-            for (int i = 1; i <= steps; ++i) {
-                const QPoint p = toView(from + (to - from) * i / steps);
-                QMouseEvent move(QEvent::MouseMove, p, viewport()->mapToGlobal(p), Qt::NoButton,
-                                 Qt::LeftButton, Qt::NoModifier);
-                QApplication::sendEvent(viewport(), &move);
-            }
-        }
-        QTest::mouseRelease(viewport(), Qt::LeftButton, Qt::NoModifier, toView(aWaypoints.last()));
     }
 };
 
