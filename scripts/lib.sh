@@ -24,8 +24,17 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
 }
 
-configure_and_build() {
+configure() {
     # $@: extra CMake options
     cmake -S "$ROOT" -B "$ROOT/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
-    cmake --build "$ROOT/build" --parallel "$(nproc)"
+}
+
+build() {
+    # $@: targets; none builds everything, tests included
+    local targets=()
+    local t
+    for t in "$@"; do
+        targets+=(--target "$t")
+    done
+    cmake --build "$ROOT/build" --parallel "$(nproc)" "${targets[@]}"
 }
