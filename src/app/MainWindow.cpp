@@ -367,24 +367,29 @@ void MainWindow::logCrossSection()
     if (!mRunLog.isOpen())
         return;
     const RevellTrack &t = *mCatalog;
+    // Offsets from the right/lower edge, outermost first; "---" marks the track edges.
+    struct Row
+    {
+        const char *mFormat;
+        double mValue;
+    };
+    const Row fourLane[] = {
+        {"   apron3 = %.3lf\n", t.apron3},    {"   width2 = %.3lf ---\n", t.width2},
+        {"   track4 = %.3lf\n", t.track4},    {"   track3 = %.3lf\n", t.track3},
+        {"   width  = %.3lf ---\n", t.width}, {"   track2 = %.3lf\n", t.track2},
+        {"   track1 = %.3lf\n", t.track1},    {"   base   = %.3lf ---\n", t.base},
+        {"   apron1 = %.3lf\n", t.apron1}};
+    const Row twoLane[] = {
+        {"   apron2 = %.3lf\n", t.apron2},   {"   width  = %.3lf ---\n", t.width},
+        {"   track2 = %.3lf\n", t.track2},   {"   track1 = %.3lf\n", t.track1},
+        {"   base   = %.3lf ---\n", t.base}, {"   apron1 = %.3lf\n", t.apron1}};
     mRunLog.write("4-lane:\n");
-    mRunLog.write("   apron3 = %.3lf\n", t.apron3);
-    mRunLog.write("   width2 = %.3lf ---\n", t.width2);
-    mRunLog.write("   track4 = %.3lf\n", t.track4);
-    mRunLog.write("   track3 = %.3lf\n", t.track3);
-    mRunLog.write("   width  = %.3lf ---\n", t.width);
-    mRunLog.write("   track2 = %.3lf\n", t.track2);
-    mRunLog.write("   track1 = %.3lf\n", t.track1);
-    mRunLog.write("   base   = %.3lf ---\n", t.base);
-    mRunLog.write("   apron1 = %.3lf\n", t.apron1);
+    for (const Row &row : fourLane)
+        mRunLog.write(row.mFormat, row.mValue);
     mRunLog.write("\n");
     mRunLog.write("2-lane:\n");
-    mRunLog.write("   apron2 = %.3lf\n", t.apron2);
-    mRunLog.write("   width  = %.3lf ---\n", t.width);
-    mRunLog.write("   track2 = %.3lf\n", t.track2);
-    mRunLog.write("   track1 = %.3lf\n", t.track1);
-    mRunLog.write("   base   = %.3lf ---\n", t.base);
-    mRunLog.write("   apron1 = %.3lf\n", t.apron1);
+    for (const Row &row : twoLane)
+        mRunLog.write(row.mFormat, row.mValue);
     mRunLog.write("\n");
 
     mRunLog.write("track position legend\n\n");
