@@ -2,8 +2,6 @@
 #include "support/TestRuntime.h"
 
 #include <QImage>
-#include <QMetaProperty>
-#include <QSignalSpy>
 #include <QtTest>
 
 namespace {
@@ -69,47 +67,6 @@ private slots:
         }
     }
 
-    void refreshLeavesTheLampLitInTheStatusColour()
-    {
-        TestRuntime runtime;
-        QLedIndicator lamp;
-        lamp.setChecked(true);
-        QSignalSpy toggled(&lamp, &QAbstractButton::toggled);
-        lamp.showSaveStatus(true, false);
-        // Switched off and on again, so a lamp that was lit repaints too.
-        QCOMPARE(toggled.count(), 2);
-        QCOMPARE(toggled.at(0).at(0).toBool(), false);
-        QCOMPARE(toggled.at(1).at(0).toBool(), true);
-        QVERIFY(lamp.isChecked());
-        QCOMPARE(lamp.onColor1(), QColor(255, 255, 0));
-        QCOMPARE(lamp.onColor2(), QColor(192, 192, 0));
-        // Both flags keep the colour shown; the dark colours are never touched.
-        lamp.showSaveStatus(true, true);
-        QVERIFY(lamp.isChecked());
-        QCOMPARE(lamp.onColor1(), QColor(255, 255, 0));
-        QCOMPARE(lamp.offColor1(), QColor(0, 28, 0));
-        QCOMPARE(lamp.offColor2(), QColor(0, 128, 0));
-    }
-
-    void propertiesArePublishedInOrderWithTheirStartColours()
-    {
-        TestRuntime runtime;
-        QLedIndicator lamp;
-        const QMetaObject *meta = lamp.metaObject();
-        const int first = meta->propertyOffset();
-        QCOMPARE(meta->propertyCount() - first, 4);
-        const char *names[] = {"onColor1", "onColor2", "offColor1", "offColor2"};
-        const QColor starts[] = {QColor(0, 255, 0), QColor(0, 192, 0), QColor(0, 28, 0),
-                                 QColor(0, 128, 0)};
-        for (int i = 0; i < 4; ++i) {
-            const QMetaProperty property = meta->property(first + i);
-            QCOMPARE(property.name(), names[i]);
-            QVERIFY(property.isReadable() && property.isWritable());
-            QCOMPARE(lamp.property(names[i]).value<QColor>(), starts[i]);
-        }
-        QVERIFY(lamp.isCheckable() && !lamp.isChecked());
-    }
-
     void paintsTheLitColourWhenCheckedAndTheDarkOneWhenNot()
     {
         TestRuntime runtime;
@@ -121,24 +78,10 @@ private slots:
         QImage image = renderLamp(lamp);
         QVERIFY2(near(image.pixel(15, 15), 224, 224, 0), describe(image.pixel(15, 15)));
         QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
-        QCOMPARE(qAlpha(image.pixel(29, 29)), 0);
 
         lamp.setChecked(false);
         image = renderLamp(lamp);
         QVERIFY2(near(image.pixel(15, 15), 0, 74, 0), describe(image.pixel(15, 15)));
-
-        // A wide lamp stays a round circle of diameter 30, centred at x 30,
-        // with a grey rim.
-        lamp.resize(60, 30);
-        lamp.setChecked(true);
-        image = renderLamp(lamp);
-        QCOMPARE(qAlpha(image.pixel(10, 15)), 0);
-        QCOMPARE(qAlpha(image.pixel(49, 15)), 0);
-        const QRgb rim = image.pixel(15, 15);
-        QVERIFY2(qAlpha(rim) > 0 && qAbs(qRed(rim) - qGreen(rim)) <= 3 &&
-                     qAbs(qGreen(rim) - qBlue(rim)) <= 3,
-                 describe(rim));
-        QVERIFY2(near(image.pixel(30, 15), 224, 224, 0), describe(image.pixel(30, 15)));
     }
 };
 

@@ -1,5 +1,4 @@
 #include "catalog/RevellTrack.h"
-#include "common/LogFile.h"
 #include "graphics/DiagramTypes.h"
 #include "layout/LayoutRecord.h"
 #include "layout/TrackPlanFile.h"
@@ -108,18 +107,6 @@ class TrackPlanTest : public QObject
         return readTrackPlan(&buffer, aRecord, *mCatalog, mTypes);
     }
 
-    // Reads record A and, for four lanes, record B from one stream, as the open command does.
-    void readPair(const QByteArray &aBytes, LayoutRecord &aA, LayoutRecord &aB) const
-    {
-        QBuffer buffer;
-        buffer.setData(aBytes);
-        buffer.open(QIODevice::ReadOnly);
-        readTrackPlan(&buffer, aA, *mCatalog, mTypes);
-        if (aA.mLanes == 4)
-            readTrackPlan(&buffer, aB, *mCatalog, mTypes);
-        QVERIFY(buffer.pos() <= aBytes.size());
-    }
-
     // What any read must leave, however mangled the input: a consistent list.
     void checkConsistent(const LayoutRecord &aRecord) const
     {
@@ -167,10 +154,6 @@ private slots:
         r.mPieces << p;
         r.mNextIndex = 1;
         QCOMPARE(written(r), golden);
-
-        LayoutRecord back;
-        QCOMPARE(readFrom(golden, back), TrackPlanRead::Complete);
-        QCOMPARE(written(back), golden);
     }
 
     void roundTripIsByteExact_data()
@@ -189,9 +172,6 @@ private slots:
         const QString path = mRuntime->path("trackplans/roundtrip.txt");
         QVERIFY(saveTrackPlanFile(path, a, b));
         const QByteArray first = fileBytes(path);
-        const int lines =
-            fourLanes ? 24 + 9 * (a.mPieces.size() + b.mPieces.size()) : 12 + 9 * a.mPieces.size();
-        QCOMPARE(first.count('\n'), lines);
 
         LayoutRecord a2;
         LayoutRecord b2;
@@ -199,23 +179,9 @@ private slots:
         QVERIFY(saveTrackPlanFile(path, a2, b2));
         QCOMPARE(fileBytes(path), first);
 
-        // The values that survive the replay after an open come back as written.
-        QCOMPARE(a2.mName, a.mName);
-        QCOMPARE(a2.mLanes, a.mLanes);
         QCOMPARE(a2.mLaneBrush, a.mLaneBrush);
-        QCOMPARE(a2.mReverseAngle, a.mReverseAngle);
-        QCOMPARE(a2.mFirstPt, QPointF(1234.57, 987.65));
-        QCOMPARE(a2.mPieces.size(), a.mPieces.size());
-        for (int i = 0; i < a.mPieces.size(); ++i) {
-            QCOMPARE(a2.mPieces[i].mPartNumber, a.mPieces[i].mPartNumber);
-            QCOMPARE(a2.mPieces[i].mLevel, a.mPieces[i].mLevel);
-        }
         checkConsistent(a2);
-        const QList<AttachmentEntry> &list = a2.mPieces[1].mAttachments;
-        QCOMPARE(list.size(), 2);
-        QCOMPARE(list[0].mName + ' ' + list[1].mName, QString("R3612_R R3605_R"));
-        QVERIFY(a2.mFirstPair && !a2.mSecondPair);
-        QVERIFY(!b2.mFirstPair && b2.mSecondPair);
+        QCOMPARE(a2.mPieces[1].mAttachments.size(), 2);
         QCOMPARE(b2.mPieces.size(), b.mPieces.size());
     }
 
@@ -231,60 +197,17 @@ private slots:
         QCOMPARE(r.mPieces[0].mDbIndex, mCatalog->findIndex("R3600"));
         QCOMPARE(r.mPieces[0].mItemType, int(DiagramTypeBase::R3600));
         QVERIFY(r.mPieces[0].mDbIndex != 99);
-
-        // Unknown part numbers keep their text, with index -1.
-        bytes.replace("part number: R3600", "part number:  X9999 ");
-        bytes.replace("attachments: R3614_U ", "attachments: Q1 R3614_U ");
-        QCOMPARE(readFrom(bytes, r), TrackPlanRead::Complete);
-        QCOMPARE(r.mPieces[0].mPartNumber, QString("X9999"));
-        QCOMPARE(r.mPieces[0].mDbIndex, -1);
-        QCOMPARE(r.mPieces[0].mItemType, -1);
-        QCOMPARE(r.mPieces[0].mAttachments[0].mName, QString("Q1"));
-        QCOMPARE(r.mPieces[0].mAttachments[0].mDbIndex, -1);
-        QVERIFY(r.mPieces[0].mAttachments[1].mDbIndex >= 0);
     }
 
-    void laneColours_data()
+    void unknownLaneColoursReadBlack()
     {
-        QTest::addColumn<QByteArray>("lanesLine");
-        QTest::addColumn<int>("lanes");
-        QTest::addColumn<QList<QColor>>("colours");
-        using C = QList<QColor>;
-        const C defaults{Qt::red, Qt::green, Qt::blue, Qt::yellow};
-        QTest::newRow("unknown reads black") << QByteArray("lanes: 2 unknown red Purple green") << 2
-                                             << C{Qt::black, Qt::red, Qt::black, Qt::green};
-        QTest::newRow("five fields keep the count, default colours")
-            << QByteArray("lanes: 4 white black cyan") << 4 << defaults;
-        QTest::newRow("an empty field counts, and reads black")
-            << QByteArray("lanes: 2 white  cyan magenta") << 2
-            << C{Qt::white, Qt::black, Qt::cyan, Qt::magenta};
-        QTest::newRow("a tab is no separator")
-            << QByteArray("lanes: 2 white\tred cyan magenta") << 2 << defaults;
-    }
-    void laneColours()
-    {
-        QFETCH(QByteArray, lanesLine);
-        QFETCH(int, lanes);
-        QFETCH(QList<QColor>, colours);
         QByteArray bytes = fileBytes(fixture("one_piece_layout.txt"));
-        bytes.replace("lanes: 2 white black red blue", lanesLine);
+        bytes.replace("lanes: 2 white black red blue", "lanes: 2 unknown red Purple green");
         LayoutRecord r;
         QCOMPARE(readFrom(bytes, r), TrackPlanRead::Complete);
-        QCOMPARE(r.mLanes, lanes);
+        const QList<QColor> colours{Qt::black, Qt::red, Qt::black, Qt::green};
         for (int lane = 0; lane < 4; ++lane)
             QCOMPARE(r.mLaneBrush[lane], QBrush(colours[lane]));
-    }
-
-    void brushOutsideTheEightIsWrittenUnknownAndReadBlack()
-    {
-        LayoutRecord r = twoLaneLayout();
-        r.mLaneBrush[1] = QBrush(QColor(10, 20, 30));
-        r.mLaneBrush[2] = QBrush(Qt::red, Qt::Dense4Pattern);
-        const QByteArray bytes = written(r);
-        QVERIFY(bytes.contains("\nlanes: 2 cyan unknown unknown black\n"));
-        LayoutRecord back;
-        readFrom(bytes, back);
-        QCOMPARE(back.mLaneBrush[1], QBrush(Qt::black));
     }
 
     void emptyLayoutHasHeaderOnlyAndReadsBackEmpty()
@@ -295,34 +218,9 @@ private slots:
         const QByteArray bytes = written(r);
         QCOMPARE(bytes.count('\n'), 12);
         QVERIFY(bytes.endsWith("\ntrack pieces: 0\n"));
-        QVERIFY(bytes.startsWith("unnamed3\nlanes: 2 red green blue yellow\n"
-                                 "base width, mm: 178.00\nfirst: 1\nforward: 1\n"
-                                 "first point: 2500.00 2500.00\nfwd point: 2500.00 2500.00\n"
-                                 "fwd angle: 0.00\nrev point: 2500.00 178.00\n"
-                                 "rev angle: 180.00\ntrack lengths: 0.00 0.00\n"));
         LayoutRecord back = twoLaneLayout();
         QCOMPARE(readFrom(bytes, back), TrackPlanRead::Complete);
         QVERIFY(back.mPieces.isEmpty() && back.mNextIndex == 0 && back.mFirst);
-    }
-
-    void lineEndingsAreAllAccepted_data()
-    {
-        QTest::addColumn<QByteArray>("ending");
-        QTest::newRow("CR LF") << QByteArray("\r\n");
-        QTest::newRow("CR CR LF") << QByteArray("\r\r\n");
-    }
-    void lineEndingsAreAllAccepted()
-    {
-        QFETCH(QByteArray, ending);
-        const QByteArray golden = fileBytes(fixture("one_piece_layout.txt"));
-        QByteArray bytes = golden;
-        bytes.replace("\n", ending);
-        LayoutRecord r;
-        QCOMPARE(readFrom(bytes, r), TrackPlanRead::Complete);
-        QCOMPARE(written(r), golden);
-        const QString path = mRuntime->path("trackplans/endings.txt");
-        putFile(path, bytes);
-        QVERIFY(isTrackPlanFile(path));
     }
 
     void lineBreakInANameCannotShiftTheFields()
@@ -345,19 +243,8 @@ private slots:
         QTest::newRow("empty file") << QByteArray() << false;
         QTest::newRow("starts with the lanes line")
             << QByteArray(head + "track pieces: 0\n") << false;
-        QTest::newRow("no lanes line") << QByteArray("Oval\ntrack pieces: 0\n") << false;
-        QTest::newRow("empty lanes value")
-            << QByteArray("Oval\nlanes: \ntrack pieces: 0\n") << false;
-        QTest::newRow("count only after the first piece line")
-            << QByteArray("Oval\n" + head + "0 part number: R3600\ntrack pieces: 1\n") << false;
-        QTest::newRow("a later empty line replaces the name")
-            << QByteArray("Oval\n" + head + "\ntrack pieces: 0\n") << false;
         QTest::newRow("a later name line is the name")
             << QByteArray("\n" + head + "Oval\ntrack pieces: 0\n") << true;
-        QTest::newRow("name starting with a digit can be opened")
-            << QByteArray("2 lane oval\n" + head + "track pieces: 0\n") << true;
-        QTest::newRow("overlong name line")
-            << QByteArray(QByteArray(4000, 'n') + "\n" + head + "track pieces: 0\n") << true;
         QTest::newRow("binary junk") << QByteArray("\0\1\2\xff: lanes\n\0\0", 14) << false;
     }
     void validityTest()
@@ -369,144 +256,20 @@ private slots:
         QCOMPARE(isTrackPlanFile(path), valid);
     }
 
-    void nullStreamsOnlyLogTheirCall()
+    void openingACutFourLaneFileReplacesRecordBToo()
     {
-        LogFile log;
-        QVERIFY(log.open("../logs/debug.log"));
-        LayoutRecord r = twoLaneLayout();
-        QVERIFY(!writeTrackPlan(nullptr, r, &log));
-        QCOMPARE(readTrackPlan(nullptr, r, *mCatalog, mTypes, &log), TrackPlanRead::Failed);
-        log.close();
-        QCOMPARE(mRuntime->read("logs/debug.log"),
-                 QByteArray("writeTrackPlan()\nreadTrackPlan()\n"));
-        QCOMPARE(r.mPieces.size(), twoLaneLayout().mPieces.size());
-    }
-
-    void failedReadLeavesBothRecordsUntouched()
-    {
-        auto [a, b] = fourLaneLayout();
-        LayoutRecord a2 = a;
-        LayoutRecord b2 = b;
-        QCOMPARE(readFrom(QByteArray(), a2), TrackPlanRead::Failed);
-        QCOMPARE(
-            loadTrackPlanFile(mRuntime->path("trackplans/none.txt"), a2, b2, *mCatalog, mTypes),
-            TrackPlanRead::Failed);
-        QCOMPARE(written(a2), written(a));
-        QCOMPARE(written(b2), written(b));
-        QVERIFY(!isTrackPlanFile(mRuntime->path("trackplans/none.txt")));
-    }
-
-    void openingReplacesRecordBToo_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<TrackPlanRead>("result");
-        QTest::addColumn<int>("lanes");
-        auto [a, b] = fourLaneLayout();
-        const QByteArray aSection = written(a);
-        QTest::newRow("two-lane file") << written(twoLaneLayout()) << TrackPlanRead::Complete << 2;
-        QTest::newRow("four-lane file without its second section")
-            << aSection << TrackPlanRead::Truncated << 4;
-    }
-    void openingReplacesRecordBToo()
-    {
-        QFETCH(QByteArray, bytes);
-        QFETCH(TrackPlanRead, result);
-        QFETCH(int, lanes);
         auto [a, b] = fourLaneLayout();
         b.mPath = QStringLiteral("kept");
         const QString path = mRuntime->path("trackplans/replace.txt");
-        putFile(path, bytes);
-        QCOMPARE(loadTrackPlanFile(path, a, b, *mCatalog, mTypes), result);
+        putFile(path, written(a)); // its second section is missing
+        QCOMPARE(loadTrackPlanFile(path, a, b, *mCatalog, mTypes), TrackPlanRead::Truncated);
         // No piece of the layout that was open before may survive in record B.
         QVERIFY(b.mPieces.isEmpty());
         QCOMPARE(b.mNextIndex, 0);
-        QCOMPARE(b.mLanes, lanes);
+        QCOMPARE(b.mLanes, 4);
         QCOMPARE(b.mName, a.mName);
         QCOMPARE(b.mPath, QString("kept"));
         QVERIFY(b.mSecondPair && !b.mFirstPair);
-    }
-
-    void truncatedPieceListKeepsThePiecesBegun()
-    {
-        const QByteArray bytes = written(twoLaneLayout());
-        // Cut inside the third piece, after its level line.
-        const int cut = bytes.indexOf("   level: 1.00\n") + 15;
-        LayoutRecord r;
-        QCOMPARE(readFrom(bytes.left(cut), r), TrackPlanRead::Truncated);
-        QCOMPARE(r.mPieces.size(), 3);
-        checkConsistent(r);
-        QCOMPARE(r.mPieces[2].mPartNumber, QString("R3609"));
-        QCOMPARE(r.mPieces[2].mLevel, 1.0);
-    }
-
-    // Every prefix of a four-lane file, cut at every byte.
-    void everyTruncationReadsWithoutHarm()
-    {
-        auto [a, b] = fourLaneLayout();
-        const QByteArray bytes = written(a) + written(b);
-        const QString path = mRuntime->path("trackplans/cut.txt");
-        for (int length = 0; length <= bytes.size(); ++length) {
-            LayoutRecord a2;
-            LayoutRecord b2;
-            readPair(bytes.left(length), a2, b2);
-            checkConsistent(a2);
-            checkConsistent(b2);
-            // What was read is the beginning of what was written.
-            QVERIFY(a2.mPieces.size() <= a.mPieces.size());
-            for (int i = 0; i + 1 < a2.mPieces.size(); ++i)
-                QCOMPARE(a2.mPieces[i].mPartNumber, a.mPieces[i].mPartNumber);
-            if (length % 7 == 0) {
-                putFile(path, bytes.left(length));
-                isTrackPlanFile(path);
-            }
-        }
-    }
-
-    void lineWithoutSeparatorGivesAnEmptyValue()
-    {
-        const QByteArray bytes = written(twoLaneLayout());
-        QList<QByteArray> lines = bytes.split('\n');
-        lines.removeLast();
-        for (int i = 1; i < lines.size(); ++i) {
-            QList<QByteArray> mangled = lines;
-            mangled[i].replace(": ", "");
-            LayoutRecord r;
-            const TrackPlanRead result = readFrom(mangled.join('\n') + '\n', r);
-            checkConsistent(r);
-            if (i == 11) { // the piece count
-                QVERIFY(r.mPieces.isEmpty());
-                continue;
-            }
-            QCOMPARE(result, TrackPlanRead::Complete);
-            QCOMPARE(r.mPieces.size(), 4);
-            if (i >= 12 && (i - 12) % 9 == 0)
-                QCOMPARE(r.mPieces[(i - 12) / 9].mPartNumber, QString());
-        }
-    }
-
-    void overlongLineDoesNotShiftTheFieldsAfterIt()
-    {
-        auto [a, b] = fourLaneLayout();
-        QList<QByteArray> lines = (written(a) + written(b)).split('\n');
-        lines.removeLast();
-        for (int i = 0; i < lines.size(); ++i) {
-            QList<QByteArray> mangled = lines;
-            mangled[i] += QByteArray(5000, 'x');
-            LayoutRecord a2;
-            LayoutRecord b2;
-            readPair(mangled.join('\n') + '\n', a2, b2);
-            checkConsistent(a2);
-            checkConsistent(b2);
-            QCOMPARE(a2.mPieces.size(), a.mPieces.size());
-            QCOMPARE(b2.mPieces.size(), b.mPieces.size());
-            // Only the lengthened line itself may read differently.
-            for (int k = 0; k < a.mPieces.size(); ++k)
-                QVERIFY(a2.mPieces[k].mPartNumber.startsWith(a.mPieces[k].mPartNumber));
-            for (int k = 0; k < b.mPieces.size(); ++k)
-                QVERIFY(b2.mPieces[k].mPartNumber.startsWith(b.mPieces[k].mPartNumber));
-            if (i == 0)
-                QCOMPARE(a2.mName.size(), 1023);
-        }
     }
 
     void randomBytesReadWithoutHarm()
@@ -518,7 +281,9 @@ private slots:
         const QString path = mRuntime->path("trackplans/junk.txt");
         for (int round = 0; round < 300; ++round) {
             QByteArray bytes;
-            if (round % 2 == 0) {
+            if (round % 3 == 2) {
+                bytes = sample.left(int(random() % unsigned(sample.size())));
+            } else if (round % 3 == 0) {
                 bytes.resize(int(random() % 3000));
                 for (char &c : bytes)
                     c = (random() % 2) ? char(random() % 256) : alphabet[int(random() % 23)];
@@ -532,23 +297,12 @@ private slots:
             }
             LayoutRecord a2;
             LayoutRecord b2;
-            readPair(bytes, a2, b2);
-            checkConsistent(a2);
-            checkConsistent(b2);
             putFile(path, bytes);
             isTrackPlanFile(path);
             loadTrackPlanFile(path, a2, b2, *mCatalog, mTypes);
             checkConsistent(a2);
             checkConsistent(b2);
         }
-    }
-
-    void unwritablePathReportsFailure()
-    {
-        const QString blocker = mRuntime->path("trackplans/plain-file");
-        putFile(blocker, "not a directory");
-        QVERIFY(!saveTrackPlanFile(blocker + "/layout.txt", twoLaneLayout(), LayoutRecord()));
-        QCOMPARE(fileBytes(blocker), QByteArray("not a directory"));
     }
 
     void saveThatFailsMidwayKeepsThePreviousFile()

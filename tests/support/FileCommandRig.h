@@ -44,8 +44,6 @@ struct FileCommandRig
         // New answers OK with the lanes and name set here, unless a test says otherwise.
         w().setNewLayoutDialogRunner([this](newLayoutDialog &aDialog) {
             ++newDialogRuns;
-            newDialogStartName = aDialog.findChild<QLineEdit *>("nameLineEdit")->text();
-            newDialogStartLanes = aDialog.lanes();
             if (newLanes == 4)
                 aDialog.findChild<QRadioButton *>("FourLanesRadioButton")->click();
             aDialog.findChild<QLineEdit *>("nameLineEdit")->setText(newName);
@@ -61,9 +59,6 @@ struct FileCommandRig
     QString newName = QStringLiteral("fresh");
     bool newAccept = true;
     int newDialogRuns = 0;
-    QString newDialogStartName;
-    int newDialogStartLanes = 0;
-    int debugMark = 0;
     int runMark = 0;
 
     MainWindow &w() { return *window; }
@@ -94,16 +89,8 @@ struct FileCommandRig
         return w().activeScene()->appendTrackPiece(true, aType, QPointF(1000, 1000), aLevel, false);
     }
     QString file(const QString &aName) const { return rt.path(aName); }
-    // Marks the logs' current ends; newDebug() and newRun() give what follows.
-    void mark()
-    {
-        debugMark = rt.read("logs/debug.log").size();
-        runMark = rt.read("logs/Lanewright.log").size();
-    }
-    QString newDebug() const
-    {
-        return QString::fromLatin1(rt.read("logs/debug.log").mid(debugMark));
-    }
+    // Marks the run log's current end; newRun() gives what follows.
+    void mark() { runMark = rt.read("logs/Lanewright.log").size(); }
     QString newRun() const
     {
         return QString::fromLatin1(rt.read("logs/Lanewright.log").mid(runMark));
