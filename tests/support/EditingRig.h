@@ -19,7 +19,6 @@
 #include "support/TestRuntime.h"
 #include "support/ViewMouse.h"
 
-#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -39,19 +38,16 @@ inline constexpr double kScale = 5.0 / 24.0;
 inline constexpr int kAfterClickMs = 300;
 inline const QPointF kStart(1000, 1000);
 
-// The chooser answered as a user would: aButton clicked (none when empty),
-// the turn list set to aAngle (when given), then OK, or Cancel when aCancel.
-// The modes the chooser was opened with are collected in *aModes.
-inline MainWindow::AddTrackRunner answer(const QString &aButton, const QString &aAngle = QString(),
-                                         QStringList *aModes = nullptr, bool aCancel = false)
+// The chooser answered as a user would: aButton clicked (none when empty), then
+// OK, or Cancel when aCancel. The modes it was opened with go to *aModes.
+inline MainWindow::AddTrackRunner answer(const QString &aButton, QStringList *aModes = nullptr,
+                                         bool aCancel = false)
 {
     return [=](AddTrackDialog &aChooser) {
         if (aModes)
             aModes->append(aChooser.mode());
         if (!aButton.isEmpty())
             aChooser.findChild<QToolButton *>(aButton)->click();
-        if (!aAngle.isEmpty())
-            aChooser.findChild<QComboBox *>("turnComboBox")->setCurrentText(aAngle);
         auto *box = aChooser.findChild<QDialogButtonBox *>("buttonBox");
         box->button(aCancel ? QDialogButtonBox::Cancel : QDialogButtonBox::Ok)->click();
         return aChooser.result();
@@ -65,7 +61,6 @@ struct Rig : ViewMouse
     TestRuntime rt;
     std::unique_ptr<MainWindow> window = std::make_unique<MainWindow>();
     int buildMark = 0;
-    int debugMark = 0;
 
     Rig()
     {
@@ -146,19 +141,7 @@ struct Rig : ViewMouse
         return item;
     }
 
-    void mark()
-    {
-        buildMark = rt.read("logs/build.log").size();
-        debugMark = rt.read("logs/debug.log").size();
-    }
-    QString newBuild() const
-    {
-        return QString::fromLatin1(rt.read("logs/build.log").mid(buildMark));
-    }
-    QString newDebug() const
-    {
-        return QString::fromLatin1(rt.read("logs/debug.log").mid(debugMark));
-    }
+    void mark() { buildMark = rt.read("logs/build.log").size(); }
     // Where the scene's range commands take their item from.
     void pressOn(QGraphicsItem *aItem)
     {
@@ -172,7 +155,7 @@ struct Rig : ViewMouse
             "^rebuildTrackGraphic\\(\\)\\n   aStartIndex (-?\\d+)$",
             QRegularExpression::MultilineOption);
         QStringList starts;
-        auto it = line.globalMatch(newBuild());
+        auto it = line.globalMatch(QString::fromLatin1(rt.read("logs/build.log").mid(buildMark)));
         while (it.hasNext())
             starts << it.next().captured(1);
         return starts;

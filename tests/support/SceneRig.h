@@ -1,10 +1,7 @@
 #pragma once
 
-// A layout tab without its window: the catalog, the two records of one
-// layout, the build and debug logs and the scene that draws them. Built inside
-// a TestRuntime, so the logs and the catalog log land in the runtime's private
-// logs/. For the scene, replay and mouse tests; the mouse tests put it in a
-// real view.
+// A layout tab without its window: catalog, both records, logs and scene.
+// Built inside a TestRuntime, so every log lands in its private logs/.
 
 #include "app/LayoutScreen.h"
 #include "catalog/RevellTrack.h"
@@ -19,9 +16,7 @@
 #include <QBrush>
 #include <QGraphicsItem>
 #include <QList>
-#include <QMultiMap>
 #include <QPointF>
-#include <QSet>
 
 #include <memory>
 
@@ -56,7 +51,6 @@ struct SceneRig
             scene->appendTrackPiece(true, type, aPos, aElev, false);
     }
 
-    // The piece index that a piece, attachment or lane-line item carries.
     static int indexOf(const QGraphicsItem *aItem)
     {
         return (aItem->type() <= DiagramItem::eType4)
@@ -64,37 +58,13 @@ struct SceneRig
                    : static_cast<const DiagramPathItem *>(aItem)->mIndex;
     }
 
-    // Items of one graphic kind (65551 to 65554) that carry piece index
-    // aIndex, topmost first.
-    QList<QGraphicsItem *> itemsOf(int aKind, int aIndex) const
+    // Items of one graphic kind (65551 to 65554) with piece index aIndex (any
+    // when -1), topmost first.
+    QList<QGraphicsItem *> itemsOf(int aKind, int aIndex = -1) const
     {
         QList<QGraphicsItem *> found;
         for (QGraphicsItem *item : scene->items()) {
-            if (item->type() == aKind && indexOf(item) == aIndex)
-                found << item;
-        }
-        return found;
-    }
-
-    // Items of one graphic kind, by piece index.
-    QMultiMap<int, QGraphicsItem *> itemsByIndex(int aKind) const
-    {
-        QMultiMap<int, QGraphicsItem *> found;
-        for (QGraphicsItem *item : scene->items()) {
-            if (item->type() == aKind)
-                found.insert(indexOf(item), item);
-        }
-        return found;
-    }
-
-    // Every item of the two graphic kinds of one lane pair.
-    QSet<QGraphicsItem *> pairItems(bool aSecondPair) const
-    {
-        QSet<QGraphicsItem *> found;
-        const int pieceKind = aSecondPair ? DiagramItem::eType4 : DiagramItem::eType;
-        const int lineKind = aSecondPair ? DiagramPathItem::eType4 : DiagramPathItem::eType;
-        for (QGraphicsItem *item : scene->items()) {
-            if (item->type() == pieceKind || item->type() == lineKind)
+            if (item->type() == aKind && (aIndex < 0 || indexOf(item) == aIndex))
                 found << item;
         }
         return found;
