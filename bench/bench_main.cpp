@@ -113,6 +113,33 @@ struct Shapes
     QPainterPath mLane2;
 };
 
+// Creates the items of aTypes with ready-made shapes and adds them to aScene,
+// spread and turned like a chain without chaining; aAdded (when given)
+// collects them.
+void addBareItems(QGraphicsScene &aScene, const QHash<int, Shapes> &aShapes,
+                  const QVector<D::DiagramType> &aTypes, QList<QGraphicsItem *> *aAdded = nullptr)
+{
+    for (int i = 0; i < aTypes.size(); ++i) {
+        const Shapes &shapes = aShapes[aTypes.at(i)];
+        const QPointF pos(500 + (i % 64) * 64, 500 + (i / 64 % 64) * 64);
+        const double angle = (i % 12) * 30;
+        auto *piece = new QGraphicsPolygonItem(shapes.mOutline);
+        piece->setRotation(angle);
+        piece->setPos(pos);
+        aScene.addItem(piece);
+        if (aAdded)
+            *aAdded << piece;
+        for (const QPainterPath *lane : {&shapes.mLane1, &shapes.mLane2}) {
+            auto *line = new QGraphicsPathItem(*lane);
+            line->setRotation(angle);
+            line->setPos(pos);
+            aScene.addItem(line);
+            if (aAdded)
+                *aAdded << line;
+        }
+    }
+}
+
 // Microseconds per piece for creating one polygon item and two path items
 // with ready-made shapes, placing them and adding them to a scene: what any
 // drawing of the layout costs at the least.
@@ -123,52 +150,10 @@ double floorCost(const QHash<int, Shapes> &aShapes, const QVector<D::DiagramType
 
     CpuTimer timer;
     timer.start();
-    for (int i = 0; i < aTypes.size(); ++i) {
-        const Shapes &shapes = aShapes[aTypes.at(i)];
-        // Spread over the scene and turned, like a chain, without chaining.
-        const QPointF pos(500 + (i % 64) * 64, 500 + (i / 64 % 64) * 64);
-        const double angle = (i % 12) * 30;
-        auto *piece = new QGraphicsPolygonItem(shapes.mOutline);
-        piece->setRotation(angle);
-        piece->setPos(pos);
-        scene.addItem(piece);
-        for (const QPainterPath *lane : {&shapes.mLane1, &shapes.mLane2}) {
-            auto *line = new QGraphicsPathItem(*lane);
-            line->setRotation(angle);
-            line->setPos(pos);
-            scene.addItem(line);
-        }
-    }
+    addBareItems(scene, aShapes, aTypes);
     const double result = timer.nsecsElapsed() / 1000.0 / aTypes.size();
     settle(scene);
     return result;
-}
-
-// Creates the items of aTypes with ready-made shapes and adds them to aScene,
-// spread and turned like a chain without chaining.
-QList<QGraphicsItem *> addBareItems(QGraphicsScene &aScene, const QHash<int, Shapes> &aShapes,
-                                    const QVector<D::DiagramType> &aTypes)
-{
-    QList<QGraphicsItem *> added;
-    added.reserve(3 * aTypes.size());
-    for (int i = 0; i < aTypes.size(); ++i) {
-        const Shapes &shapes = aShapes[aTypes.at(i)];
-        const QPointF pos(500 + (i % 64) * 64, 500 + (i / 64 % 64) * 64);
-        const double angle = (i % 12) * 30;
-        auto *piece = new QGraphicsPolygonItem(shapes.mOutline);
-        piece->setRotation(angle);
-        piece->setPos(pos);
-        aScene.addItem(piece);
-        added << piece;
-        for (const QPainterPath *lane : {&shapes.mLane1, &shapes.mLane2}) {
-            auto *line = new QGraphicsPathItem(*lane);
-            line->setRotation(angle);
-            line->setPos(pos);
-            aScene.addItem(line);
-            added << line;
-        }
-    }
-    return added;
 }
 
 // Microseconds per piece for replaying a layout of aTypes from its first
@@ -208,7 +193,9 @@ double replayFloorCost(const QHash<int, Shapes> &aShapes, const QVector<D::Diagr
 {
     QGraphicsScene scene;
     scene.setSceneRect(0, 0, 5000, 5000);
-    QList<QGraphicsItem *> items = addBareItems(scene, aShapes, aTypes);
+    QList<QGraphicsItem *> items;
+    items.reserve(3 * aTypes.size());
+    addBareItems(scene, aShapes, aTypes, &items);
     settle(scene);
 
     double result = std::numeric_limits<double>::max();
@@ -216,7 +203,8 @@ double replayFloorCost(const QHash<int, Shapes> &aShapes, const QVector<D::Diagr
         CpuTimer timer;
         timer.start();
         qDeleteAll(items);
-        items = addBareItems(scene, aShapes, aTypes);
+        items.clear();
+        addBareItems(scene, aShapes, aTypes, &items);
         settle(scene);
         result = std::min(result, timer.nsecsElapsed() / 1000.0 / aTypes.size());
     }
