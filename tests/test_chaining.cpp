@@ -1,3 +1,4 @@
+#include "graphics/PieceKinds.h"
 #include "layout/Chaining.h"
 
 #include <QtMath>
@@ -21,7 +22,7 @@ private slots:
         const double inner = 14 * 25.4 - 178.0;
         const QPointF curve(inner * std::sin(M_PI / 3), inner * (1.0 - std::cos(M_PI / 3)));
         const QPointF next = Chaining::forwardPoint(QPointF(1000, 1000), 90.0, QPointF(0, 0), curve,
-                                                    Chaining::kDrawScale);
+                                                    PieceKinds::kDrawScale);
         const QPointF expected(1000 - curve.y() * 5 / 24, 1000 + curve.x() * 5 / 24);
         QVERIFY(QLineF(next, expected).length() < 1e-9);
     }
@@ -74,7 +75,7 @@ private slots:
         const Chaining::FourLanePlacement placement = Chaining::fourLanePlacement(type);
         QCOMPARE(placement.mRecordA, recordA);
         QCOMPARE(placement.mRecordB, recordB);
-        QCOMPARE(Chaining::isFourLaneType(type), !recordA.isEmpty());
+        QCOMPARE(PieceKinds::isFourLanePair(type), !recordA.isEmpty());
     }
 };
 

@@ -1,7 +1,7 @@
-#include "app/LayoutScreen.h"
+#include "layout/LayoutScreen.h"
 #include "app/MainWindow.h"
 #include "app/ProportionalResizer.h"
-#include "app/TabScreen.h"
+#include "layout/TabScreen.h"
 
 #include "support/RecordingPrompter.h"
 #include "support/TestRuntime.h"

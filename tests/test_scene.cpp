@@ -1,4 +1,4 @@
-#include "app/LayoutScreen.h"
+#include "layout/LayoutScreen.h"
 #include "support/SceneRig.h"
 #include "support/TestRuntime.h"
 

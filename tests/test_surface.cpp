@@ -1,6 +1,6 @@
-#include "app/LayoutScreen.h"
+#include "layout/LayoutScreen.h"
 #include "app/MainWindow.h"
-#include "app/TabScreen.h"
+#include "layout/TabScreen.h"
 #include "app/ToolBoxBuilder.h"
 #include "catalog/RevellTrack.h"
 #include "graphics/DiagramItem.h"

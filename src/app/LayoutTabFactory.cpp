@@ -1,6 +1,6 @@
 #include "LayoutTabFactory.h"
 
-#include "LayoutScreen.h"
+#include "layout/LayoutScreen.h"
 #include "QLedIndicator.h"
 
 #include <QCheckBox>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "LayoutScreen.h"
+#include "layout/LayoutScreen.h"
 #include "LayoutTabFactory.h"
-#include "TabScreen.h"
+#include "layout/TabScreen.h"
 #include "TabWidgetBuilder.h"
 #include "ToolBoxBuilder.h"
 
@@ -276,6 +276,8 @@ private:
     // Layout aIndex's size and lane lengths, shown in the chosen unit.
     void showLayoutSize(int aIndex);
     void showLaneLengths(int aIndex);
+    // Tells the user of layout entries whose part numbers the catalog does not know.
+    void reportUnknownPieces(const QStringList &aPartNumbers);
     // Toolbox (MainWindowToolbox.cpp).
     void buildToolBox();
     void pieceButtonClicked(QButtonGroup *aGroup, int aId, int aMode, const QString &aModeText);

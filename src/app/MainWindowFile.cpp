@@ -265,7 +265,7 @@ bool MainWindow::writeLayoutFile(const QString &aFileName)
 {
     LayoutRecord &recordA = *mActiveRecordA;
     LayoutRecord &recordB = *mActiveRecordB;
-    calcLaneLengths(recordA, recordB, *mCatalog);
+    reportUnknownPieces(calcLaneLengths(recordA, recordB, *mCatalog));
     if (recordA.mLanes == 4) {
         recordB.mLaneLength[0] = recordA.mLaneLength[2];
         recordB.mLaneLength[1] = recordA.mLaneLength[3];

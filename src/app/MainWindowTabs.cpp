@@ -7,9 +7,11 @@
 #include "TabControls.h"
 
 #include "catalog/RevellTrack.h"
+#include "common/Prompter.h"
 #include "graphics/DiagramItem.h"
 #include "layout/DiagramScene.h"
 #include "layout/LaneColors.h"
+#include "layout/TrackPlanFile.h"
 
 #include <QCheckBox>
 #include <QDial>
@@ -128,12 +130,32 @@ void MainWindow::lockRotationToggled(int aIndex, bool aChecked)
     refreshViewTransform(aIndex);
 }
 
+// A name the layout file cannot hold is refused where it is typed: the
+// field goes back to the name the layout has.
 void MainWindow::layoutNameEditingFinished(int aIndex)
 {
     LayoutRecord &record = mRecordA[aIndex];
-    record.mName = mLayoutScreens[aIndex].mNameLineEdit->text();
+    QLineEdit *edit = mLayoutScreens[aIndex].mNameLineEdit;
+    const QString name = edit->text();
+    const bool renamed = name != record.mName;
+    const QString problem = layoutNameProblem(name);
+    if (!problem.isEmpty()) {
+        if (renamed) {
+            edit->setText(record.mName);
+            prompter().message(problem);
+        }
+        return;
+    }
+    // Record B's section of a four-lane file carries the name too.
+    record.mName = name;
+    mRecordB[aIndex].mName = name;
     mDebugLog.writeFlush("on_layout%dNameLineEdit_editingFinished() new name <%s>\n", aIndex + 1,
                          LATIN1(record.mName));
+    // The file stores the name: renaming a layout with pieces is an edit.
+    if (renamed && !record.mPieces.isEmpty()) {
+        record.mChanged = true;
+        record.mSaved = false;
+    }
 }
 
 void MainWindow::refreshViewTransform(int aIndex)
@@ -243,12 +265,19 @@ void MainWindow::on_calcPushButton_clicked()
 void MainWindow::showLaneLengths(int aIndex)
 {
     LayoutRecord &recordA = mRecordA[aIndex];
-    calcLaneLengths(recordA, mRecordB[aIndex], *mCatalog);
+    reportUnknownPieces(calcLaneLengths(recordA, mRecordB[aIndex], *mCatalog));
     const LengthUnit unit = lengthUnit();
     for (int lane = 0; lane < 4; ++lane) {
         mLayoutScreens[aIndex].mLaneLineEdit[lane]->setText(
             formatLength(recordA.mLaneLength[lane], unit));
     }
+}
+
+void MainWindow::reportUnknownPieces(const QStringList &aPartNumbers)
+{
+    for (const QString &partNumber : aPartNumbers)
+        prompter().message(QStringLiteral("lane calc: invalid track DB index [") + partNumber +
+                           QStringLiteral("]"));
 }
 
 void MainWindow::updateLayoutSize()

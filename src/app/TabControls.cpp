@@ -1,6 +1,6 @@
 #include "TabControls.h"
 
-#include "LayoutScreen.h"
+#include "layout/LayoutScreen.h"
 #include "ToolBoxBuilder.h"
 #include "layout/LayoutRecord.h"
 #include "layout/ViewMath.h"

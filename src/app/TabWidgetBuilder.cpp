@@ -1,6 +1,6 @@
 #include "TabWidgetBuilder.h"
 
-#include "LayoutScreen.h"
+#include "layout/LayoutScreen.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -1,5 +1,8 @@
 #include "newLayoutDialog.h"
 
+#include "common/Prompter.h"
+#include "layout/TrackPlanFile.h"
+
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -9,7 +12,7 @@
 #include <QVBoxLayout>
 
 newLayoutDialog::newLayoutDialog(int *aLanes, QString *aName, QWidget *aParent)
-    : QDialog(aParent), mLanes(aLanes), mName(aName)
+    : QDialog(aParent), mLanes(aLanes), mName(aName), mOpeningName(*aName)
 {
     *mLanes = 2;
     buildTree();
@@ -74,6 +77,15 @@ void newLayoutDialog::acceptWithName()
     // but a keyboard shortcut or a platform whose buttons take no focus would
     // close the dialog with the typed name never copied.
     on_nameLineEdit_editingFinished();
+    // A name the layout file cannot hold is refused here, where it is typed,
+    // and the field shows the name the dialog was opened with again.
+    const QString problem = layoutNameProblem(*mName);
+    if (!problem.isEmpty()) {
+        *mName = mOpeningName;
+        mNameLineEdit->setText(mOpeningName);
+        prompter().message(problem);
+        return;
+    }
     accept();
 }
 

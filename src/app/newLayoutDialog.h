@@ -31,6 +31,7 @@ private:
 
     int *mLanes;
     QString *mName;
+    QString mOpeningName;
     QRadioButton *mTwoLanes = nullptr;
     QRadioButton *mFourLanes = nullptr;
     QLineEdit *mNameLineEdit = nullptr;

@@ -1,7 +1,6 @@
 #include "LaneLength.h"
 
 #include "catalog/RevellTrack.h"
-#include "common/Prompter.h"
 #include "layout/LayoutRecord.h"
 
 namespace {
@@ -9,15 +8,15 @@ namespace {
 // Adds one strip's lane lengths to aNear (the lane on the right/lower side at
 // the start) and aFar. A lane-swap piece carries each lane over to the other
 // side, so every piece after an odd number of swaps counts exchanged.
-void sumStrip(const LayoutRecord &aRecord, const RevellTrack &aCatalog, double &aNear, double &aFar)
+void sumStrip(const LayoutRecord &aRecord, const RevellTrack &aCatalog, double &aNear, double &aFar,
+              QStringList &aUnknown)
 {
     bool swapped = false;
     for (const PlacedPiece &entry : aRecord.mPieces) {
         // The reader keeps part numbers the catalog does not know, with index -1;
         // an index beyond the catalog is treated the same rather than trusted.
         if (!aCatalog.isValidIndex(entry.mDbIndex)) {
-            prompter().message(QStringLiteral("lane calc: invalid track DB index [") +
-                               entry.mPartNumber + QStringLiteral("]"));
+            aUnknown.append(entry.mPartNumber);
             continue;
         }
         const TrackPiece &piece = aCatalog.piece(entry.mDbIndex);
@@ -35,12 +34,14 @@ void sumStrip(const LayoutRecord &aRecord, const RevellTrack &aCatalog, double &
 
 } // namespace
 
-void calcLaneLengths(LayoutRecord &aA, const LayoutRecord &aB, const RevellTrack &aCatalog)
+QStringList calcLaneLengths(LayoutRecord &aA, const LayoutRecord &aB, const RevellTrack &aCatalog)
 {
+    QStringList unknown;
     aA.mLaneLength = {{0.0, 0.0, 0.0, 0.0}};
-    sumStrip(aA, aCatalog, aA.mLaneLength[0], aA.mLaneLength[1]);
+    sumStrip(aA, aCatalog, aA.mLaneLength[0], aA.mLaneLength[1], unknown);
     if (aA.mLanes == 4)
-        sumStrip(aB, aCatalog, aA.mLaneLength[2], aA.mLaneLength[3]);
+        sumStrip(aB, aCatalog, aA.mLaneLength[2], aA.mLaneLength[3], unknown);
+    return unknown;
 }
 
 double toLengthUnit(double aMillimetres, LengthUnit aUnit)

@@ -3,6 +3,7 @@
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
+#include <QStringList>
 
 class RevellTrack;
 struct LayoutRecord;
@@ -20,9 +21,10 @@ enum class LengthUnit
 // and 2 and, when A has four lanes, over record B's list into A's lanes 3 and
 // 4 (millimetres, all four overwritten). After a lane-swap piece the pieces
 // that follow count exchanged; each strip is its own chain, so B's sums start
-// unexchanged. An entry whose DB index names no catalog piece adds nothing and
-// is reported with "lane calc: invalid track DB index [<part number>]".
-void calcLaneLengths(LayoutRecord &aA, const LayoutRecord &aB, const RevellTrack &aCatalog);
+// unexchanged. An entry whose DB index names no catalog piece adds nothing;
+// the part numbers of such entries are returned, in list order (record A's
+// first), for the caller to report.
+QStringList calcLaneLengths(LayoutRecord &aA, const LayoutRecord &aB, const RevellTrack &aCatalog);
 
 // A millimetre figure in aUnit: feet = mm / 304.8, metres = mm x 0.001.
 double toLengthUnit(double aMillimetres, LengthUnit aUnit);

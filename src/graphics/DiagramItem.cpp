@@ -13,7 +13,7 @@
 DiagramItem::DiagramItem(LogFile *aBuildFile, LogFile *aDebugFile, DiagramType aType,
                          QMenu *aContextMenu, const RevellTrack *aCatalog, int aIndex,
                          bool aLanes34, QString aDirection, QGraphicsItem *aParent)
-    : DiagramItem(aBuildFile, aDebugFile, pieceOutline(aType, aCatalog, aDirection, kDiagramScale),
+    : DiagramItem(aBuildFile, aDebugFile, pieceOutline(aType, aCatalog, aDirection, PieceKinds::kDrawScale),
                   aContextMenu, aCatalog, aIndex, aLanes34, aParent)
 {
 }
@@ -32,7 +32,7 @@ DiagramItem::DiagramItem(LogFile *aBuildFile, LogFile *aDebugFile, const PieceOu
                             int(eType4));
     }
     mGraphicsType = eType + (aLanes34 ? 1 : 0);
-    mScale = kDiagramScale;
+    mScale = PieceKinds::kDrawScale;
 
     mPartNumber = aOutline.mPartNumber;
     mDbIndex = aOutline.mDbIndex;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "graphics/DiagramTypes.h"
+#include "graphics/PieceKinds.h"
 
 #include <QGraphicsPolygonItem>
 #include <QMetaType>
@@ -22,7 +23,7 @@ class RevellTrack;
 class DiagramItem : public QGraphicsPolygonItem, public DiagramTypeBase
 {
 public:
-    enum { eType = QGraphicsItem::UserType + 15, eType4 = QGraphicsItem::UserType + 16 };
+    enum { eType = PieceKinds::kPieceItem, eType4 = PieceKinds::kPieceItem4 };
 
     DiagramItem(LogFile *aBuildFile, LogFile *aDebugFile, DiagramType aType, QMenu *aContextMenu,
                 const RevellTrack *aCatalog, int aIndex, bool aLanes34, QString aDirection,
@@ -58,7 +59,7 @@ public:
     const RevellTrack *mCatalog = nullptr;
     int mIndex = 0;
     double mLevel = 0.0;
-    double mScale = 5.0 / 24.0;
+    double mScale = PieceKinds::kDrawScale;
     QString mPartNumber;
     int mDbIndex = 0;
     bool mLaneSwap = false;

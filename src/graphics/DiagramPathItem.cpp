@@ -15,7 +15,7 @@ DiagramPathItem::DiagramPathItem(LogFile *aBuildFile, LogFile *aDebugFile, Diagr
 {
     logConstruction();
     bool notFound = false;
-    const QPainterPath path = lanePath(aType, aLane, mCatalog, kDiagramScale, &notFound);
+    const QPainterPath path = lanePath(aType, aLane, mCatalog, PieceKinds::kDrawScale, &notFound);
     setPath(path);
     init(path, notFound, nullptr, nullptr);
 }
@@ -53,7 +53,7 @@ void DiagramPathItem::init(const QPainterPath &aPath, bool aNotFound,
 {
     mGraphicsType = eType + (mLane > 2 ? 1 : 0);
     mPartNumber = getPartNumber(mDiagramType);
-    mScale = kDiagramScale;
+    mScale = PieceKinds::kDrawScale;
 
     // The toolkit item holds aPath already; the copy shares its data.
     mLanePath = aPath;

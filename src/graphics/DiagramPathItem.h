@@ -1,6 +1,7 @@
 #pragma once
 
 #include "graphics/DiagramTypes.h"
+#include "graphics/PieceKinds.h"
 
 #include <QBrush>
 #include <QGraphicsPathItem>
@@ -22,8 +23,8 @@ class DiagramPathItem : public QGraphicsPathItem, public DiagramTypeBase
 public:
     enum
     {
-        eType = QGraphicsItem::UserType + 17,
-        eType4 = QGraphicsItem::UserType + 18
+        eType = PieceKinds::kLaneItem,
+        eType4 = PieceKinds::kLaneItem4
     };
 
     DiagramPathItem(LogFile *aBuildFile, LogFile *aDebugFile, DiagramType aType, int aIndex,
@@ -59,7 +60,7 @@ public:
     int mLane = 1;
     bool mLaneSwap = false;
     QString mPartNumber;
-    double mScale = 5.0 / 24.0;
+    double mScale = PieceKinds::kDrawScale;
     double mLevel = 0.0;
     LogFile *mBuildFile = nullptr;
     LogFile *mDebugFile = nullptr;

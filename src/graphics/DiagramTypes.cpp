@@ -1,7 +1,5 @@
 #include "DiagramTypes.h"
 
-#include "common/Prompter.h"
-
 #include <QMetaEnum>
 
 namespace {
@@ -22,24 +20,37 @@ void initDiagramTypeList(QStringList &aList)
         aList.append(QString::fromLatin1(e.valueToKey(value)));
 }
 
-QString getPartNumber(DiagramTypeBase::DiagramType aType)
+namespace {
+
+// Every piece item asks for its text: the texts are made once and shared.
+const QStringList &partNumberTexts()
 {
-    if (aType < 0 || aType >= DiagramTypeBase::R9999) {
-        prompter().message(QStringLiteral("getPartNumber(): unknown item"));
-        return QStringLiteral("unknown");
-    }
-    // Every piece item asks for its text: the texts are made once and shared.
     static const QStringList kTexts = [] {
         QStringList texts;
         initDiagramTypeList(texts);
         return texts;
     }();
-    return kTexts.at(aType);
+    return kTexts;
+}
+
+} // namespace
+
+QString getPartNumber(DiagramTypeBase::DiagramType aType, bool *aKnown)
+{
+    const bool known = aType >= 0 && aType < DiagramTypeBase::R9999;
+    if (aKnown)
+        *aKnown = known;
+    return known ? partNumberTexts().at(aType) : QStringLiteral("unknown");
 }
 
 int getDiagramType(const QString &aPartNumber, const QStringList &aList)
 {
     return aList.indexOf(aPartNumber);
+}
+
+int diagramTypeOf(const QString &aPartNumber)
+{
+    return partNumberTexts().indexOf(aPartNumber);
 }
 
 DiagramTypeBase::DiagramType directedAttachmentType(DiagramTypeBase::DiagramType aType,

@@ -54,10 +54,13 @@ public:
 
 // Fills aList with the 105 part-number texts in value order (entry i names value i).
 void initDiagramTypeList(QStringList &aList);
-// Text of a value; "unknown" (after telling the user) for a value outside 0..104.
-QString getPartNumber(DiagramTypeBase::DiagramType aType);
+// Text of a value; "unknown" for a value outside 0..104, with *aKnown (when
+// given) false, so that the caller can say so.
+QString getPartNumber(DiagramTypeBase::DiagramType aType, bool *aKnown = nullptr);
 // Value whose text equals aPartNumber exactly, searched in aList; -1 when none.
 int getDiagramType(const QString &aPartNumber, const QStringList &aList);
+// The same in the program's own list of the 105 texts.
+int diagramTypeOf(const QString &aPartNumber);
 // Directed member of an undirected curve attachment kind (77..89) for the
 // direction "right" or "left"; R9999 for any other kind or direction.
 DiagramTypeBase::DiagramType directedAttachmentType(DiagramTypeBase::DiagramType aType,

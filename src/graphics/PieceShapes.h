@@ -1,6 +1,7 @@
 #pragma once
 
 #include "graphics/DiagramTypes.h"
+#include "graphics/PieceKinds.h"
 
 #include <QPainterPath>
 #include <QPointF>
@@ -8,9 +9,6 @@
 #include <QString>
 
 class RevellTrack;
-
-// Scene units per millimetre at which every piece is drawn.
-constexpr double kDiagramScale = 5.0 / 24.0;
 
 // The outline of one piece or attachment as the layout draws it, in the
 // piece's own frame (x along travel, upper/left side at negative y).
@@ -45,7 +43,7 @@ struct ItemPlacement
 // without a scene, so toolbox pictures can draw the same shape. A null
 // catalog is treated as one that has no entry.
 PieceOutline pieceOutline(DiagramTypeBase::DiagramType aType, const RevellTrack *aCatalog,
-                          const QString &aDirection, double aScale = kDiagramScale);
+                          const QString &aDirection, double aScale = PieceKinds::kDrawScale);
 
 // Centre line of lane aLane (1 to 4; odd lanes follow lane 1, even lanes
 // lane 2) across a two-lane track piece of aType (0 to 22), in scene units in
@@ -53,4 +51,4 @@ PieceOutline pieceOutline(DiagramTypeBase::DiagramType aType, const RevellTrack 
 // part number has no catalog entry the path is empty and *aNotFound (when
 // given) is set.
 QPainterPath lanePath(DiagramTypeBase::DiagramType aType, int aLane, const RevellTrack *aCatalog,
-                      double aScale = kDiagramScale, bool *aNotFound = nullptr);
+                      double aScale = PieceKinds::kDrawScale, bool *aNotFound = nullptr);

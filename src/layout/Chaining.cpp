@@ -34,11 +34,6 @@ int displayedAngle(double aAngleDeg)
     return static_cast<int>(aAngleDeg);
 }
 
-bool isFourLaneType(int aType)
-{
-    return aType >= DiagramTypeBase::R3600R3600 && aType <= DiagramTypeBase::R3621R3610_L;
-}
-
 FourLanePlacement fourLanePlacement(int aType)
 {
     using D = DiagramTypeBase;

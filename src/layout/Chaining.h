@@ -11,9 +11,6 @@
 // scene: the scene feeds in catalog values and records the results.
 namespace Chaining {
 
-// Scene units per catalog millimetre: every piece item draws at this scale.
-constexpr double kDrawScale = 5.0 / 24.0;
-
 // The point where the next piece's lower-left corner goes, after a piece laid
 // with its lower-left corner at aPoint and rotated by aAngleDeg (clockwise on
 // screen). aLowerLeft and aLowerRight are the piece's own lower corners in
@@ -45,8 +42,5 @@ struct FourLanePlacement
     bool isEmpty() const { return mRecordA.isEmpty() && mRecordB.isEmpty(); }
 };
 FourLanePlacement fourLanePlacement(int aType);
-
-// Whether aType is one of the twelve four-lane pair types.
-bool isFourLaneType(int aType);
 
 } // namespace Chaining

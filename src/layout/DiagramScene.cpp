@@ -1,6 +1,6 @@
 #include "DiagramScene.h"
 
-#include "app/LayoutScreen.h"
+#include "layout/LayoutScreen.h"
 #include "catalog/RevellTrack.h"
 #include "common/LogFile.h"
 #include "graphics/DiagramPathItem.h"
@@ -53,7 +53,7 @@ const PieceOutline &DiagramScene::cachedOutline(DiagramItem::DiagramType aType)
 {
     ShapeCache &cache = mShapes[aType];
     if (!cache.mOutlineReady) {
-        cache.mOutline = pieceOutline(aType, mCatalog, QString(), kDiagramScale);
+        cache.mOutline = pieceOutline(aType, mCatalog, QString(), PieceKinds::kDrawScale);
         cache.mOutlineReady = true;
     }
     return cache.mOutline;
@@ -67,7 +67,7 @@ const QPainterPath &DiagramScene::cachedLanePath(DiagramItem::DiagramType aType,
     const std::size_t slot = (aLane % 2 != 0) ? 0 : 1;
     if (!cache.mLaneReady[slot]) {
         bool notFound = false;
-        cache.mLane[slot] = lanePath(aType, aLane, mCatalog, kDiagramScale, &notFound);
+        cache.mLane[slot] = lanePath(aType, aLane, mCatalog, PieceKinds::kDrawScale, &notFound);
         cache.mLaneNotFound[slot] = notFound;
         cache.mLaneReady[slot] = true;
     }

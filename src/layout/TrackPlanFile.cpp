@@ -6,6 +6,7 @@
 #include "layout/LaneColors.h"
 #include "layout/LayoutRecord.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QIODevice>
 #include <QLocale>
@@ -362,6 +363,13 @@ bool isDigit(QChar aChar)
     return aChar >= QLatin1Char('0') && aChar <= QLatin1Char('9');
 }
 
+// A line split at ": " that is a "lanes" or "track pieces" line.
+bool isKeyLine(const QStringList &aParts)
+{
+    return aParts.size() == 2 && (aParts.at(0) == QLatin1String("lanes") ||
+                                  aParts.at(0) == QLatin1String("track pieces"));
+}
+
 } // namespace
 
 bool writeTrackPlan(QIODevice *aOut, const LayoutRecord &aRecord, LogFile *aDebugLog)
@@ -405,16 +413,20 @@ bool isTrackPlanFile(const QString &aPath)
     QFile file(aPath);
     if (!file.open(QIODevice::ReadOnly))
         return false;
+    return isTrackPlanText(file);
+}
+
+bool isTrackPlanText(QIODevice &aIn)
+{
     QString name;
     QString lanes;
     QString pieces;
     QByteArray raw;
     bool firstLine = true;
-    while (readLine(file, kTestLineLimit, raw)) {
+    while (readLine(aIn, kTestLineLimit, raw)) {
         const QString line = QString::fromLatin1(raw);
         const QStringList parts = line.split(QStringLiteral(": "));
-        const bool key = parts.size() == 2 && (parts.at(0) == QLatin1String("lanes") ||
-                                               parts.at(0) == QLatin1String("track pieces"));
+        const bool key = isKeyLine(parts);
         // The first line is the name line whatever it holds, as the reader takes
         // it, so a name that starts with a digit or contains ": " can be opened.
         // Only a lanes or piece-count line in its place means the name is missing.
@@ -436,15 +448,30 @@ bool isTrackPlanFile(const QString &aPath)
     return !name.isEmpty() && !lanes.isEmpty() && !pieces.isEmpty();
 }
 
+QString layoutNameProblem(const QString &aName)
+{
+    if (aName.isEmpty())
+        return QStringLiteral("A layout needs a name.");
+    if (isKeyLine(QString::fromLatin1(fieldText(aName)).split(QStringLiteral(": "))))
+        return QStringLiteral("A layout name cannot be a \"lanes:\" or \"track pieces:\" line.");
+    return QString();
+}
+
 bool saveTrackPlanFile(const QString &aPath, const LayoutRecord &aA, const LayoutRecord &aB,
                        LogFile *aDebugLog)
 {
     QSaveFile file(aPath);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    bool written = writeTrackPlan(&file, aA, aDebugLog);
+    QBuffer text;
+    text.open(QIODevice::ReadWrite);
+    bool written = writeTrackPlan(&text, aA, aDebugLog);
     if (written && aA.mLanes == 4)
-        written = writeTrackPlan(&file, aB, aDebugLog);
+        written = writeTrackPlan(&text, aB, aDebugLog);
+    text.seek(0);
+    written = written && isTrackPlanText(text);
+    // A full disk shows at the write or at the flush; either way the old file stays.
+    written = written && file.write(text.data()) == text.size() && file.flush();
     if (!written) {
         file.cancelWriting();
         return false;

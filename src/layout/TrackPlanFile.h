@@ -37,10 +37,19 @@ TrackPlanRead readTrackPlan(QIODevice *aIn, LayoutRecord &aRecord, const RevellT
 // The open command's test of a file before reading it: a name line, a "lanes"
 // line and a "track pieces" line before the first piece line.
 bool isTrackPlanFile(const QString &aPath);
+bool isTrackPlanText(QIODevice &aIn);
+
+// Why aName cannot name a layout, as one sentence for the user, or an empty
+// text when it can. The name is the file's first line, so it must be a line
+// the open command's test takes for a name: not empty, and not itself a
+// "lanes" or "track pieces" line.
+QString layoutNameProblem(const QString &aName);
 
 // Saves a layout: record A, then record B when A has four lanes. Writes a
 // temporary file beside aPath and replaces aPath only when everything was
-// written, so a failed save leaves the previous file as it was. False on failure.
+// written and the text passes the open command's test, so a failed save
+// leaves the previous file as it was and no file is written that Open would
+// refuse. False on failure.
 bool saveTrackPlanFile(const QString &aPath, const LayoutRecord &aA, const LayoutRecord &aB,
                        LogFile *aDebugLog = nullptr);
 

@@ -5,7 +5,7 @@
 // triggered, the add-track chooser answered by clicking its buttons and the
 // mouse used on the layout's view. For the editing tests.
 
-#include "app/LayoutScreen.h"
+#include "layout/LayoutScreen.h"
 #include "app/MainWindow.h"
 #include "app/ToolBoxBuilder.h"
 #include "catalog/RevellTrack.h"

@@ -3,10 +3,10 @@
 // The real main window in a private runtime with its prompts recorded, driven
 // through the File menu's actions. For the file command and save status tests.
 
-#include "app/LayoutScreen.h"
+#include "layout/LayoutScreen.h"
 #include "app/MainWindow.h"
 #include "app/QLedIndicator.h"
-#include "app/TabScreen.h"
+#include "layout/TabScreen.h"
 #include "app/newLayoutDialog.h"
 #include "graphics/DiagramItem.h"
 #include "layout/DiagramScene.h"

@@ -3,7 +3,7 @@
 // A layout tab without its window: catalog, both records, logs and scene.
 // Built inside a TestRuntime, so every log lands in its private logs/.
 
-#include "app/LayoutScreen.h"
+#include "layout/LayoutScreen.h"
 #include "catalog/RevellTrack.h"
 #include "common/LogFile.h"
 #include "graphics/DiagramItem.h"
