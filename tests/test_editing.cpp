@@ -1,4 +1,4 @@
-#include "support/EditingRig.h"
+#include "support/WindowRig.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -7,7 +7,9 @@
 
 #include <algorithm>
 
-using namespace EditingRig;
+using namespace WindowRig;
+
+constexpr double kScale = PieceKinds::kDrawScale;
 
 static void initResources()
 {
@@ -37,6 +39,7 @@ private slots:
     {
         QFETCH(bool, onLine);
         Rig rig;
+        rig.activate(1);
         QVERIFY(rig.show());
         rig.lay({D::R3600, D::R3600, D::R3600});
         rig.attach(1, D::R3614_U);
@@ -60,6 +63,7 @@ private slots:
     void doubleClickInsertsAtTheClickedPiecesLevel()
     {
         Rig rig;
+        rig.activate(1);
         QVERIFY(rig.show());
         rig.lay({D::R3600, D::R3601_R, D::R3600});
         rig.a().mPieces[1].mLevel = 1.0;
@@ -82,6 +86,7 @@ private slots:
     void draggingTheFirstPieceMovesBothPairsOfAFourLaneLayout()
     {
         Rig rig;
+        rig.activate(1);
         QVERIFY(rig.show());
         rig.a().mLanes = 4;
         rig.b().mLanes = 4;
@@ -99,7 +104,7 @@ private slots:
         QCOMPARE(rig.a().mFirstPt, moved);
         QCOMPARE(rig.b().mFirstPt, moved - QPointF(0, 178.0 * kScale));
         QCOMPARE(rig.replays(), QStringList({"0", "0"}));
-        QCOMPARE(rig.piece(0, DiagramItem::eType4)->pos(), rig.b().mFirstPt);
+        QCOMPARE(rig.piece(0, 1)->pos(), rig.b().mFirstPt);
     }
 
     void deleteDropsPiecesWithOneReplayFromTheLowest_data()
@@ -120,6 +125,7 @@ private slots:
         QFETCH(QStringList, left);
         QFETCH(QStringList, starts);
         Rig rig;
+        rig.activate(1);
         rig.lay({D::R3600, D::R3620, D::R3620dc, D::R3608, D::R3601_R, D::R3602_R});
         QList<QGraphicsItem *> items;
         for (int index : selected)
@@ -138,6 +144,7 @@ private slots:
     void afterDeletingTheOnlyPieceAClickLaysANewFirstPiece()
     {
         Rig rig;
+        rig.activate(1);
         QVERIFY(rig.show());
         rig.lay({D::R3600});
         rig.select({rig.piece(0)});
@@ -158,6 +165,7 @@ private slots:
     void attachmentDeletedAloneLeavesTheChainWithoutReplay()
     {
         Rig rig;
+        rig.activate(1);
         rig.lay({D::R3600, D::R3600, D::R3600});
         DiagramItem *upper = rig.attach(1, D::R3614_U);
         DiagramItem *lower = rig.attach(1, D::R3614_L);
@@ -177,6 +185,7 @@ private slots:
     void attachmentsFollowTheirHostWhenAnEarlierPieceIsDeleted()
     {
         Rig rig;
+        rig.activate(1);
         rig.lay({D::R3600, D::R3600, D::R3600});
         rig.attach(2, D::R3614_U);
         rig.select({rig.piece(0)});
@@ -210,6 +219,7 @@ private slots:
         QFETCH(QStringList, parts);
         QFETCH(QString, mode);
         Rig rig;
+        rig.activate(1);
         rig.lay({D::R3600, D::R3601_R});
         rig.attach(1, D::R3605_R);
         QStringList modes;
@@ -250,6 +260,7 @@ private slots:
         QFETCH(int, host);
         QFETCH(bool, refused);
         Rig rig;
+        rig.activate(1);
         rig.lay({D::R3600, D::F8514L_R, D::F8517_R, D::F8519R_R});
         DiagramItem *apron = rig.attach(0, D::R3614_U);
         QStringList modes;
@@ -286,6 +297,7 @@ private slots:
         QFETCH(QString, button);
         QFETCH(bool, cancel);
         Rig rig;
+        rig.activate(1);
         rig.lay({D::R3600, D::R3601_R});
         rig.attach(1, D::R3605_R);
         rig.a().mChanged = false;
@@ -304,6 +316,7 @@ private slots:
     void laneLengthsAndSizeShowInTheChosenUnit()
     {
         Rig rig;
+        rig.activate(1);
         rig.find<QRadioButton>("ftRadioButton")->click();
         rig.lay({D::R3600, D::R3601_R, D::R3601_R, D::R3601_R, D::R3600, D::R3601_R, D::R3601_R,
                  D::R3601_R});
@@ -318,6 +331,7 @@ private slots:
     void everyCommandOnTheStatsTabWithoutPiecesIsHarmless()
     {
         Rig rig;
+        rig.activate(1);
         rig.w().tabWidget()->setCurrentIndex(0);
         int chooserRuns = 0;
         rig.w().setAddTrackRunner([&](AddTrackDialog &) {
@@ -336,6 +350,7 @@ private slots:
     void invertingElevationFlipsLevelsUntilTheLayoutIsLeft()
     {
         Rig rig;
+        rig.activate(1);
         rig.lay({D::R3600, D::R3600});
         rig.a().mPieces[0].mLevel = 0.75;
         rig.w().rebuildTrackGraphic(&rig.a(), 0);
@@ -356,6 +371,7 @@ private slots:
     void rangeSelectionSelectsPiecesAndAttachmentsOfOnePair()
     {
         Rig rig;
+        rig.activate(1);
         rig.a().mLanes = 4;
         rig.b().mLanes = 4;
         for (int i = 0; i < 5; ++i)
@@ -379,6 +395,7 @@ private slots:
     void rangeStartOnNoPieceLeavesNoStartForTheEnd()
     {
         Rig rig;
+        rig.activate(1);
         rig.lay({D::R3600, D::R3600, D::R3600, D::R3600});
         rig.pressOn(rig.piece(0));
         rig.w().itemAction(MainWindow::MultiSelectStartAction)->trigger();

@@ -1,7 +1,7 @@
 #include "app/ToolBoxBuilder.h"
 #include "layout/TrackPlanFile.h"
 
-#include "support/FileCommandRig.h"
+#include "support/WindowRig.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -39,7 +39,7 @@ bool writeFile(const QString &aPath, const QByteArray &aBytes)
     return file.open(QIODevice::WriteOnly) && file.write(aBytes) == aBytes.size();
 }
 
-using Rig = FileCommandRig;
+using WindowRig::Rig;
 
 // A record as a save would write it.
 QByteArray carried(const LayoutRecord &aRecord)

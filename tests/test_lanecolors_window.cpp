@@ -8,7 +8,7 @@
 #include "layout/LaneColors.h"
 #include "layout/LayoutRecord.h"
 
-#include "support/RecordingPrompter.h"
+#include "support/WindowRig.h"
 #include "support/TestRuntime.h"
 
 #include <QAction>
@@ -40,84 +40,28 @@ QStringList names(const std::array<QBrush, 4> &aBrushes)
 
 const QStringList kBuiltIn{"red", "green", "blue", "yellow"};
 
-// How the test answers the lane colour dialog.
-struct ColorAnswer
-{
-    bool mAccept = true;
-    QStringList mChoose;          // lanes 1 to 4; empty keeps the dialog's start
-    int mDefaultBox = -1;         // -1 leaves the box as the dialog set it, else 0 or 1
-    bool mStartLayoutBox = false; // as the dialog opened
-};
+using WindowRig::Rig;
 
-int answer(LaneColorDialog &aDialog, ColorAnswer &aAnswer)
+// The colours of the lane lines drawn on layout aTab, lanes 1 and 2 of its first piece.
+QStringList laneLineColors(Rig &aRig, int aTab)
 {
-    auto *layoutBox = aDialog.findChild<QCheckBox *>("layoutCheckBox");
-    auto *defaultBox = aDialog.findChild<QCheckBox *>("defaultCheckBox");
-    aAnswer.mStartLayoutBox = layoutBox->isChecked();
-    for (int lane = 1; lane <= 4; ++lane) {
-        auto *combo =
-            aDialog.findChild<QComboBox *>(QStringLiteral("lane%1ColorComboBox").arg(lane));
-        if (!aAnswer.mChoose.isEmpty())
-            combo->setCurrentText(aAnswer.mChoose.at(lane - 1));
+    QStringList colors{QString(), QString()};
+    for (QGraphicsItem *item : aRig.scene(aTab)->items()) {
+        if (item->type() != DiagramPathItem::eType)
+            continue;
+        auto *line = static_cast<DiagramPathItem *>(item);
+        if (line->mIndex == 0 && line->mLane >= 1 && line->mLane <= 2)
+            colors[line->mLane - 1] = laneColorName(QBrush(line->pen().color()));
     }
-    if (aAnswer.mDefaultBox >= 0)
-        defaultBox->setChecked(aAnswer.mDefaultBox == 1);
-    if (aAnswer.mAccept)
-        aDialog.on_buttonBox_accepted();
-    else
-        aDialog.on_buttonBox_rejected();
-    return aDialog.result();
+    return colors;
 }
 
-// A runtime whose defaults file holds aDefaults (none when null), and a window in it.
-struct Rig
+// The defaults file as the window's exit writes it.
+QString writtenDefaults(Rig &aRig)
 {
-    explicit Rig(const char *aDefaults = nullptr)
-    {
-        if (aDefaults) {
-            QFile file(rt.path("data/defaultLaneColors.txt"));
-            if (file.open(QIODevice::WriteOnly))
-                file.write(aDefaults);
-        }
-        window = std::make_unique<MainWindow>();
-        window->setLaneColorDialogRunner(
-            [this](LaneColorDialog &aDialog) { return answer(aDialog, colors); });
-    }
-
-    RecordingPrompter rec;
-    TestRuntime rt;
-    std::unique_ptr<MainWindow> window;
-    ColorAnswer colors;
-
-    MainWindow &w() { return *window; }
-    void activate(int aTab) { w().tabWidget()->setCurrentIndex(aTab); }
-    LayoutRecord &a(int aTab) { return w().recordA(aTab - 1); }
-    LayoutRecord &b(int aTab) { return w().recordB(aTab - 1); }
-    void laneColors() { w().findChild<QAction *>("actionLane_Colors")->trigger(); }
-    void appendOn(int aTab)
-    {
-        activate(aTab);
-        w().activeScene()->appendTrackPiece(true, D::R3600, QPointF(1000, 1000), 0.25, false);
-    }
-    // The colours of the lane lines drawn on layout aTab, lanes 1 and 2 of its first piece.
-    QStringList laneLineColors(int aTab)
-    {
-        QStringList colors{QString(), QString()};
-        for (QGraphicsItem *item : w().tabScreen(aTab - 1).mScene->items()) {
-            if (item->type() != DiagramPathItem::eType)
-                continue;
-            auto *line = static_cast<DiagramPathItem *>(item);
-            if (line->mIndex == 0 && line->mLane >= 1 && line->mLane <= 2)
-                colors[line->mLane - 1] = laneColorName(QBrush(line->pen().color()));
-        }
-        return colors;
-    }
-    QByteArray writtenDefaults()
-    {
-        window.reset();
-        return rt.read("data/defaultLaneColors.txt");
-    }
-};
+    aRig.window.reset();
+    return QString::fromLatin1(aRig.rt.read("data/defaultLaneColors.txt"));
+}
 
 } // namespace
 
@@ -141,7 +85,7 @@ private slots:
         QCOMPARE(names(rig.w().defaultLaneBrushes()), colors);
         // The layouts are made after the defaults are read.
         QCOMPARE(names(rig.b(8).mLaneBrush), colors);
-        QCOMPARE(QString::fromLatin1(rig.writtenDefaults()), colors.join('\n') + '\n');
+        QCOMPARE(writtenDefaults(rig), colors.join('\n') + '\n');
     }
 
     void scopesDecideWhichLayoutsAndDefaultsChange_data()
@@ -161,7 +105,8 @@ private slots:
         QFETCH(int, pieceTab);
         QFETCH(bool, accept);
         Rig rig;
-        rig.appendOn(pieceTab);
+        rig.activate(pieceTab);
+        rig.append(D::R3600);
         rig.a(pieceTab).mChanged = false;
         rig.a(pieceTab).mSaved = true;
         if (!accept)
@@ -185,8 +130,8 @@ private slots:
         // New colours are saved with the layout: the close must offer it.
         QCOMPARE(rig.a(pieceTab).mChanged, pieceTab == showTab && layoutScope);
         // The chain is laid again in its layout's colours.
-        QCOMPARE(rig.laneLineColors(pieceTab), names(rig.a(pieceTab).mLaneBrush).mid(0, 2));
-        QCOMPARE(QString::fromLatin1(rig.writtenDefaults()),
+        QCOMPARE(laneLineColors(rig, pieceTab), names(rig.a(pieceTab).mLaneBrush).mid(0, 2));
+        QCOMPARE(writtenDefaults(rig),
                  (accept ? chosen : kBuiltIn).join('\n') + '\n');
     }
 };

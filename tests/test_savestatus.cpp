@@ -1,4 +1,4 @@
-#include "support/FileCommandRig.h"
+#include "support/WindowRig.h"
 
 #include <QApplication>
 #include <QFile>
@@ -11,7 +11,7 @@ static void initResources()
     Q_INIT_RESOURCE(lanewright);
 }
 
-using Rig = FileCommandRig;
+using WindowRig::Rig;
 
 // The save lamps and the offer to save changed layouts when the window closes.
 class SaveStatusTest : public QObject

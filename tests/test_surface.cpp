@@ -7,7 +7,7 @@
 #include "layout/DiagramScene.h"
 #include "layout/LayoutRecord.h"
 
-#include "support/RecordingPrompter.h"
+#include "support/WindowRig.h"
 #include "support/TestRuntime.h"
 
 #include <QAbstractButton>
@@ -51,42 +51,7 @@ bool sameTransform(const QTransform &aActual, double aAngle, double aScale)
     return true;
 }
 
-// A window in its own runtime, with the prompts recorded. The window goes
-// first, so its closing lines reach the runtime's logs.
-struct Rig
-{
-    RecordingPrompter rec;
-    TestRuntime rt;
-    std::unique_ptr<MainWindow> window = std::make_unique<MainWindow>();
-    int debugMark = 0;
-    int buildMark = 0;
-
-    MainWindow &w() { return *window; }
-    template <class T> T *find(const QString &aName) { return w().findChild<T *>(aName); }
-    void activate(int aTab) { w().tabWidget()->setCurrentIndex(aTab); }
-    DiagramScene *scene(int aTab) { return w().tabScreen(aTab - 1).mScene; }
-    LayoutScreen &screen(int aTab) { return w().layoutScreen(aTab - 1); }
-    DiagramItem *append(D::DiagramType aType, QPointF aPos = QPointF(1000, 1000))
-    {
-        return w().activeScene()->appendTrackPiece(true, aType, aPos, 0.25, false);
-    }
-    void mark()
-    {
-        debugMark = rt.read("logs/debug.log").size();
-        buildMark = rt.read("logs/build.log").size();
-    }
-    QString newDebug() const
-    {
-        return QString::fromLatin1(rt.read("logs/debug.log").mid(debugMark));
-    }
-    QString newBuild() const
-    {
-        return QString::fromLatin1(rt.read("logs/build.log").mid(buildMark));
-    }
-    QAbstractButton *track(int aId) { return w().toolBox().mTrackGroup->button(aId); }
-    QAbstractButton *apron(int aId) { return w().toolBox().mApronGroup->button(aId); }
-    QAbstractButton *track4(int aId) { return w().toolBox().mTrack4Group->button(aId); }
-};
+using WindowRig::Rig;
 
 QStringList checkedIds(const QButtonGroup *aGroup)
 {

@@ -54,10 +54,11 @@ class newLayoutDialog;
 // The implementation is split by concern: MainWindow.cpp (start-up, logs,
 // timer, window events, exit, about, the scene dump), MainWindowTabs.cpp (the
 // layout tabs, their records and scenes, tab activation, the view controls,
-// units, appearance and the refresh after an edit), MainWindowToolbox.cpp
-// (the toolbox and its button groups), MainWindowMenus.cpp (actions and
-// menus), MainWindowEdit.cpp (the replay of a chain, the Item menu's
-// editing commands and the answers to the scenes' edits), MainWindowFile.cpp
+// units), MainWindowReplay.cpp (the replay of a layout, the refresh after an
+// edit, and the appearance and elevation views that replay it),
+// MainWindowToolbox.cpp (the toolbox and its button groups),
+// MainWindowMenus.cpp (actions and menus), MainWindowEdit.cpp (the Item
+// menu's editing commands and the answers to the scenes' edits), MainWindowFile.cpp
 // (the layout file commands, the save-status lamps and the prompts to save at
 // close) and MainWindowColors.cpp (lane colours).
 //
@@ -290,16 +291,19 @@ private:
         int mIndex = -1; // its track index
     };
     int layoutOf(const LayoutRecord *aRecord) const;
-    void replayRecord(LayoutRecord *aRecord, int aStartIndex, bool aMeasure);
+    // Lays aRecord's chain again and shows its end; the figures wait for refreshLayout.
+    void replayChain(LayoutRecord *aRecord, int aStartIndex);
+    // Lays the active layout's chains again and refreshes its figures.
     void replayActiveLayout();
+    // Layout aIndex's view, size, usage and lane lengths after an edit.
+    void refreshLayout(int aIndex);
     void applyAppearance(bool aFilled);
     void resetToolbox();
+    void setSceneMode(int aMode);
+    void uncheckActiveButton(QButtonGroup *aGroup);
     bool commandHost(const char *aCommand, bool aExitTransitions, EditHost *aHost);
     bool chooseTrack(const QString &aMode, QString *aPartNumber, QString *aAngle);
     void addChosenPieces(bool aAfter);
-    PlacedPiece newEntry(const QString &aPartNumber, const PlacedPiece &aNeighbour,
-                         double aLevel) const;
-    DiagramItem *pieceStandingFor(QGraphicsItem *aItem) const;
     // Layout file commands (MainWindowFile.cpp).
     bool layoutTabShowing();
     bool layoutHasPieces();

@@ -297,14 +297,6 @@ void MainWindow::showLayoutSize(int aIndex)
     mLayoutScreens[aIndex].mHeightLineEdit->setText(formatLength(size.height(), unit));
 }
 
-void MainWindow::refreshAfterEdit()
-{
-    refreshViewTransform(mActiveIndex);
-    updateLayoutSize();
-    // Here: the usage tables.
-    on_calcPushButton_clicked();
-}
-
 void MainWindow::markChanged()
 {
     if (!mActiveRecordA)

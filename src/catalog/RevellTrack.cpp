@@ -1,6 +1,7 @@
 #include "RevellTrack.h"
 
 #include "common/LogFile.h"
+#include "graphics/DiagramTypes.h"
 
 #include <utility>
 
@@ -131,6 +132,8 @@ RevellTrack::RevellTrack()
 
     mNumEntries = mTrackDB.size();
     mNumInventoryItems = 0;
+    for (int type = 0; type < DiagramTypeBase::R9999; ++type)
+        mTypeIndex.append(findIndex(getPartNumber(DiagramTypeBase::DiagramType(type))));
 
     if (log.isOpen()) {
         writeLog(log);

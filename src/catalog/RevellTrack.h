@@ -23,6 +23,13 @@ public:
 
     const TrackPiece &piece(int aIndex) const { return mTrackDB.at(aIndex); }
     bool isValidIndex(int aIndex) const { return aIndex >= 0 && aIndex < mTrackDB.size(); }
+    // DB index of the entry that a diagram type's part number names, or -1
+    // (undirected kinds, selections and pairs name no entry). Looked up once
+    // at construction: every piece laid asks.
+    int indexOfType(int aType) const
+    {
+        return (aType >= 0 && aType < mTypeIndex.size()) ? mTypeIndex.at(aType) : -1;
+    }
 
     // Cross-section, mm; offsets counted upward from the right/lower edge.
     double length;
@@ -44,5 +51,6 @@ public:
 
 private:
     void buildEntries();
+    QList<int> mTypeIndex;
     void writeLog(LogFile &aLog) const;
 };

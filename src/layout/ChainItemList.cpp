@@ -30,12 +30,28 @@ void ChainItemList::destroyAll(QGraphicsScene *aScene)
             release(item);
     }
     mItems.clear();
+    mPieces.clear();
+}
+
+void ChainItemList::notePiece(DiagramItem *aItem)
+{
+    // Attachments carry their host's index; the host alone stands for the piece.
+    if (!PieceKinds::isTrackPiece(aItem->mDiagramType) || aItem->mIndex < 0)
+        return;
+    if (aItem->mIndex >= mPieces.size())
+        mPieces.resize(aItem->mIndex + 1);
+    mPieces[aItem->mIndex] = aItem;
 }
 
 void ChainItemList::chainItemDestroyed(QGraphicsItem *aItem, int aSlot)
 {
     if (aSlot >= 0 && aSlot < mItems.size() && mItems.at(aSlot) == aItem)
         mItems[aSlot] = nullptr;
+    if (PieceKinds::isPieceItemKind(aItem->type())) {
+        const int index = static_cast<DiagramItem *>(aItem)->mIndex;
+        if (index >= 0 && index < mPieces.size() && mPieces.at(index) == aItem)
+            mPieces[index] = nullptr;
+    }
 }
 
 void ChainItemList::release(QGraphicsItem *aItem)

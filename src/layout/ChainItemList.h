@@ -1,6 +1,8 @@
 #pragma once
 
 #include "graphics/ChainItemRegistry.h"
+#include "graphics/DiagramItem.h"
+#include "graphics/PieceKinds.h"
 
 #include <QVector>
 
@@ -8,8 +10,9 @@ class QGraphicsItem;
 class QGraphicsScene;
 
 // The piece and lane-line items that draw one lane pair's chain, in the order
-// they were laid. Items leave the list when they are destroyed; the list lets
-// go of the rest when it is destroyed itself.
+// they were laid, and the track piece item of each piece by its index. Items
+// leave the list when they are destroyed; the list lets go of the rest when
+// it is destroyed itself.
 class ChainItemList : public ChainItemRegistry
 {
 public:
@@ -25,6 +28,13 @@ public:
         aItem->mChainRegistry = this;
         aItem->mChainSlot = mItems.size();
         mItems.append(aItem);
+        notePiece(aItem);
+    }
+
+    // The track piece item of piece aIndex, or null.
+    DiagramItem *pieceItem(int aIndex) const
+    {
+        return (aIndex >= 0 && aIndex < mPieces.size()) ? mPieces.at(aIndex) : nullptr;
     }
 
     // Destroys every listed item that still lies in aScene and empties the
@@ -36,6 +46,9 @@ public:
 
 private:
     void release(QGraphicsItem *aItem);
+    void notePiece(DiagramItem *aItem);
+    void notePiece(QGraphicsItem *) {}
 
     QVector<QGraphicsItem *> mItems;
+    QVector<DiagramItem *> mPieces; // by piece index; attachments are not here
 };

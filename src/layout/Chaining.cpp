@@ -1,5 +1,10 @@
 #include "Chaining.h"
 
+#include "catalog/RevellTrack.h"
+#include "graphics/PieceKinds.h"
+#include "layout/LayoutEdit.h"
+#include "layout/LayoutRecord.h"
+
 #include <QtMath>
 
 namespace Chaining {
@@ -68,6 +73,81 @@ FourLanePlacement fourLanePlacement(int aType)
     default:
         return {};
     }
+}
+
+QPointF secondPairStart(QPointF aFirstA, const RevellTrack &aCatalog)
+{
+    return QPointF(aFirstA.x(), aFirstA.y() - aCatalog.width * PieceKinds::kDrawScale);
+}
+
+Step layNext(LayoutRecord &aRecord, const RevellTrack &aCatalog, int aItemType, QPointF aPos,
+             double aElev, bool aAdd)
+{
+    Step step;
+    step.mIndex = aRecord.mNextIndex;
+    step.mReplayed = !aAdd && step.mIndex >= 0 && step.mIndex < aRecord.mPieces.size();
+    step.mItemType = aItemType;
+    step.mDbIndex = aCatalog.indexOfType(aItemType);
+    const bool unknownEntry = step.mReplayed && (aRecord.mPieces.at(step.mIndex).mItemType < 0 ||
+                                                  aRecord.mPieces.at(step.mIndex).mDbIndex < 0);
+    if (step.mDbIndex < 0 || unknownEntry) {
+        if (!step.mReplayed)
+            return step;
+        // The first drawn piece still begins the chain where it was put.
+        if (aRecord.mFirst)
+            aRecord.mForwardPt = aPos;
+        PlacedPiece &entry = aRecord.mPieces[step.mIndex];
+        entry.mLevel = aElev;
+        entry.mOrigin = entry.mNextPt = aRecord.mForwardPt;
+        entry.mAngle = entry.mNextAngle = aRecord.mForwardAngle;
+        entry.mLaneSwapIn = entry.mLaneSwapOut = aRecord.mLaneSwap;
+        aRecord.mNextIndex += 1;
+        return step;
+    }
+
+    // mForward is never cleared: every piece extends the chain at its end,
+    // and the first piece starts it where it was put.
+    step.mLaid = true;
+    step.mFirst = aRecord.mFirst;
+    if (step.mFirst) {
+        aRecord.mFirstPt = aPos;
+        aRecord.mForwardPt = aPos;
+        aRecord.mFirst = false;
+    }
+    step.mStart = aRecord.mForwardPt;
+    step.mAngle = aRecord.mForwardAngle;
+    step.mParityIn = aRecord.mLaneSwap;
+
+    const TrackPiece &piece = aCatalog.piece(step.mDbIndex);
+    aRecord.mForwardPt = forwardPoint(step.mStart, step.mAngle, piece.mLowerLeft, piece.mLowerRight,
+                                      PieceKinds::kDrawScale);
+    aRecord.mForwardAngle =
+        normalisedAngle(step.mAngle + turnAngle(piece.mCurveDeg, piece.mDirection));
+    // Only the lane-change piece carries its lanes across to each other.
+    aRecord.mLaneSwap = piece.mLaneSwap ? !step.mParityIn : step.mParityIn;
+
+    if (!step.mReplayed) {
+        step.mIndex = aRecord.mPieces.size();
+        aRecord.mPieces.append(PlacedPiece(piece.mPartNumber, step.mDbIndex, aItemType,
+                                           step.mStart, step.mAngle, aElev));
+    }
+    PlacedPiece &entry = aRecord.mPieces[step.mIndex];
+    entry.mLevel = aElev;
+    entry.mOrigin = step.mStart;
+    entry.mAngle = step.mAngle;
+    entry.mNextPt = aRecord.mForwardPt;
+    entry.mNextAngle = aRecord.mForwardAngle;
+    entry.mLaneSwapIn = step.mParityIn;
+    entry.mLaneSwapOut = aRecord.mLaneSwap;
+    aRecord.mNextIndex = step.mIndex + 1;
+    return step;
+}
+
+void prepareReplay(LayoutRecord &aRecord)
+{
+    LayoutEdit::dropDeleted(aRecord);
+    LayoutEdit::renumberHosts(aRecord);
+    aRecord.resetChain();
 }
 
 } // namespace Chaining

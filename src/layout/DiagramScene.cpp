@@ -8,25 +8,14 @@
 #include "layout/LayoutRecord.h"
 
 #include <QBrush>
-#include <QLineEdit>
 #include <QMetaType>
-
-namespace {
-
-void writeLineEdit(QLineEdit *aEdit, const QString &aText)
-{
-    if (aEdit)
-        aEdit->setText(aText);
-}
-
-} // namespace
 
 DiagramScene::DiagramScene(QMenu *aItemMenu, const RevellTrack *aCatalog, LayoutRecord *aRecordA,
                            LayoutRecord *aRecordB, LayoutScreen *aLayoutScreen, LogFile *aBuildFile,
                            LogFile *aDebugFile, QObject *aParent)
     : QGraphicsScene(aParent), mItemMenu(aItemMenu), mCatalog(aCatalog),
-      mLayoutScreen(aLayoutScreen), mRecord(aRecordA), mSavedRecord(aRecordA),
-      mSecondRecord(aRecordB), mBuildFile(aBuildFile), mDebugFile(aDebugFile)
+      mLayoutScreen(aLayoutScreen), mRecord(aRecordA), mSecondRecord(aRecordB),
+      mBuildFile(aBuildFile), mDebugFile(aDebugFile)
 {
     if (mDebugFile)
         mDebugFile->writeFlush("DiagramScene constructor\n");
@@ -42,8 +31,6 @@ DiagramScene::DiagramScene(QMenu *aItemMenu, const RevellTrack *aCatalog, Layout
     connect(&mPressTimer, &QTimer::timeout, this, &DiagramScene::MousePressDelayed);
 
     initDiagramTypeList(mDiagramTypeList);
-    for (int type = 0; type < DiagramItem::R9999; ++type)
-        mCatalogIndex[type] = mCatalog->findIndex(mDiagramTypeList.at(type));
 
     if (mDebugFile)
         mDebugFile->writeFlush("DiagramScene constructor end\n");
@@ -115,45 +102,54 @@ const QBrush &DiagramScene::fillBrush(const QColor &aColor)
 DiagramItem *DiagramScene::appendTrackPiece(bool aAdd, int aItemType, QPointF aPos, double aElev,
                                             bool aLanes34)
 {
-    LayoutRecord &record = *mRecord;
+    return appendTrackPiece(*mRecord, aAdd, aItemType, aPos, aElev, aLanes34);
+}
+
+DiagramItem *DiagramScene::appendTrackPiece(LayoutRecord &aRecord, bool aAdd, int aItemType,
+                                            QPointF aPos, double aElev, bool aLanes34)
+{
     if (mBuildFile && mBuildFile->isOpen())
         mBuildFile->write("appendTrackPiece(): aAdd %d   aItemType %d   (%.2lf  %.2lf)  elev %.2lf"
                           "   lanes34 %d\n",
                           aAdd, aItemType, aPos.x(), aPos.y(), aElev, aLanes34);
-    writeChainState();
+    writeChainState(aRecord);
 
-    // A replay needs an entry to rewrite; without one the piece is appended,
-    // so that mNextIndex never runs past the list.
-    const bool replay =
-        !aAdd && record.mNextIndex >= 0 && record.mNextIndex < record.mPieces.size();
-    const int dbIndex =
-        (aItemType >= 0 && aItemType < DiagramItem::R9999) ? mCatalogIndex[aItemType] : -1;
-    if (dbIndex < 0 || (replay && (record.mPieces.at(record.mNextIndex).mItemType < 0 ||
-                                   record.mPieces.at(record.mNextIndex).mDbIndex < 0)))
-        return passUnknownPiece(replay, aPos, aElev);
-
-    mItemType = static_cast<DiagramItem::DiagramType>(aItemType);
-
-    // mForward is never cleared: every piece extends the chain at its end,
-    // and the first piece starts it where it was put.
-    const double oldAngle = record.mForwardAngle;
-    const bool first = record.mFirst;
-    if (first) {
-        record.mFirstPt = aPos;
-        record.mForwardPt = aPos;
-        record.mFirst = false;
+    const Chaining::Step step = Chaining::layNext(aRecord, *mCatalog, aItemType, aPos, aElev, aAdd);
+    if (!step.mLaid) {
+        passUnknownPiece(aRecord, step);
+        return nullptr;
     }
-    const QPointF start = record.mForwardPt;
+    // A replay lays the record's own kinds; the toolbox's choice stays the
+    // kind the next click lays.
+    if (!mReplaying)
+        mItemType = static_cast<DiagramItem::DiagramType>(aItemType);
+    DiagramItem *item = drawPiece(aRecord, step, aElev, aLanes34);
+
+    if (mBuildFile)
+        mBuildFile->write(step.mReplayed ? "replace piece   index %d  list size %d\n"
+                                         : "new piece   index %d  list size %d\n",
+                          aRecord.mNextIndex, aRecord.mPieces.size());
+    writeChainState(aRecord);
+    if (!mReplaying) {
+        showChainEnd(aRecord);
+        emit itemAppended(item);
+    }
+    return item;
+}
+
+DiagramItem *DiagramScene::drawPiece(const LayoutRecord &aRecord, const Chaining::Step &aStep,
+                                     double aElev, bool aLanes34)
+{
+    const auto type = static_cast<DiagramItem::DiagramType>(aStep.mItemType);
     // Placed before it joins the scene: moving an item inside the scene makes
     // the scene measure its stroked outline at once.
-    const ItemPlacement placement{start, oldAngle, aElev};
-
-    auto *item = new DiagramItem(mBuildFile, mDebugFile, cachedOutline(mItemType), mItemMenu,
-                                 mCatalog, record.mNextIndex, aLanes34, nullptr,
-                                 cachedToolTip(mItemType, aElev), &placement);
+    const ItemPlacement placement{aStep.mStart, aStep.mAngle, aElev};
+    auto *item = new DiagramItem(mBuildFile, mDebugFile, cachedOutline(type), mItemMenu, mCatalog,
+                                 aStep.mIndex, aLanes34, nullptr, cachedToolTip(type, aElev),
+                                 &placement);
     mScale = item->mScale;
-    item->mLaneSwap = record.mLaneSwap;
-    if (first)
+    item->mLaneSwap = aStep.mParityIn;
+    if (aStep.mFirst)
         item->setBrush(fillBrush(mFilled ? mFirstPieceFill : mFirstPieceHollow));
     else
         item->setBrush(fillBrush(mFilled ? mPieceFill : mPieceHollow));
@@ -162,96 +158,34 @@ DiagramItem *DiagramScene::appendTrackPiece(bool aAdd, int aItemType, QPointF aP
     ChainItemList &chainItems = mChainItems[aLanes34 ? 1 : 0];
     chainItems.add(item);
 
-    const TrackPiece &piece = mCatalog->piece(dbIndex);
-    PlacedPiece entry(piece.mPartNumber, dbIndex, item->mDiagramType, start, oldAngle, 0.0);
-    entry.mLevel = aElev;
-    record.mForwardPt =
-        Chaining::forwardPoint(start, oldAngle, piece.mLowerLeft, piece.mLowerRight, item->mScale);
-    record.mForwardAngle = Chaining::normalisedAngle(
-        oldAngle + Chaining::turnAngle(piece.mCurveDeg, piece.mDirection));
-    showForward(record);
-    entry.mNextPt = record.mForwardPt;
-    entry.mNextAngle = record.mForwardAngle;
-
-    if (replay) {
-        PlacedPiece &kept = record.mPieces[record.mNextIndex];
-        kept.mLevel = aElev;
-        kept.mOrigin = start;
-        kept.mAngle = oldAngle;
-        kept.mNextPt = entry.mNextPt;
-        kept.mNextAngle = entry.mNextAngle;
-    } else {
-        record.mPieces.append(entry);
-    }
-
-    const std::array<QPen, 4> &lanePens = cachedLanePens(record.mLaneBrush);
+    const std::array<QPen, 4> &lanePens = cachedLanePens(aRecord.mLaneBrush);
     const int firstLane = aLanes34 ? 3 : 1;
     for (int lane = firstLane; lane < firstLane + 2; ++lane) {
         bool notFound = false;
-        const QPainterPath &path = cachedLanePath(mItemType, lane, &notFound);
-        auto *line = new DiagramPathItem(mBuildFile, mDebugFile, mItemType, record.mNextIndex, lane,
-                                         path, notFound, record.mLaneBrush, item->mLaneSwap,
-                                         mCatalog, nullptr, &lanePens, &placement);
+        const QPainterPath &path = cachedLanePath(type, lane, &notFound);
+        auto *line = new DiagramPathItem(mBuildFile, mDebugFile, type, aStep.mIndex, lane, path,
+                                         notFound, aRecord.mLaneBrush, aStep.mParityIn, mCatalog,
+                                         nullptr, &lanePens, &placement);
         line->mLevel = aElev;
         addItem(line);
         chainItems.add(line);
     }
-
-    // Only the lane-change piece carries its lanes across to each other.
-    const bool parityIn = record.mLaneSwap;
-    const bool parityOut = piece.mLaneSwap ? !parityIn : parityIn;
-    record.mLaneSwap = parityOut;
-    PlacedPiece &written = record.mPieces[record.mNextIndex];
-    written.mLaneSwapIn = parityIn;
-    written.mLaneSwapOut = parityOut;
-
-    record.mNextIndex += 1;
-    showNextIndex(record);
-
-    if (mBuildFile)
-        mBuildFile->write(replay ? "replace piece   index %d  list size %d\n"
-                                 : "new piece   index %d  list size %d\n",
-                          record.mNextIndex, record.mPieces.size());
-    writeChainState();
-
-    if (!mReplaying)
-        emit itemAppended(item);
     return item;
 }
 
-// An entry the catalog cannot lay keeps its place in the list but takes no
-// room in the drawing: its start and end are the previous end of the chain.
-DiagramItem *DiagramScene::passUnknownPiece(bool aReplay, QPointF aPos, double aElev)
+void DiagramScene::passUnknownPiece(const LayoutRecord &aRecord, const Chaining::Step &aStep)
 {
-    LayoutRecord &record = *mRecord;
-    if (!aReplay) {
-        if (mBuildFile)
-            mBuildFile->write("   unknown piece not laid\n");
-        return nullptr;
+    if (!mBuildFile)
+        return;
+    if (!aStep.mReplayed) {
+        mBuildFile->write("   unknown piece not laid\n");
+        return;
     }
-
-    // The first drawn piece still becomes the first piece of the chain.
-    if (record.mFirst)
-        record.mForwardPt = aPos;
-    PlacedPiece &entry = record.mPieces[record.mNextIndex];
-    entry.mLevel = aElev;
-    entry.mOrigin = record.mForwardPt;
-    entry.mAngle = record.mForwardAngle;
-    entry.mNextPt = record.mForwardPt;
-    entry.mNextAngle = record.mForwardAngle;
-    entry.mLaneSwapIn = record.mLaneSwap;
-    entry.mLaneSwapOut = record.mLaneSwap;
-
-    record.mNextIndex += 1;
-    showNextIndex(record);
-
-    if (mBuildFile) {
-        mBuildFile->write("   unknown piece <%s> not drawn\n", LATIN1(entry.mPartNumber));
-        mBuildFile->write("replace piece   index %d  list size %d\n", record.mNextIndex,
-                          record.mPieces.size());
-    }
-    writeChainState();
-    return nullptr;
+    mBuildFile->write("   unknown piece <%s> not drawn\n",
+                      LATIN1(aRecord.mPieces.at(aStep.mIndex).mPartNumber));
+    mBuildFile->write("replace piece   index %d  list size %d\n", aRecord.mNextIndex,
+                      aRecord.mPieces.size());
+    writeChainState(aRecord);
 }
 
 bool DiagramScene::appendFourLanePiece(int aFourLaneType, QPointF aPos)
@@ -263,43 +197,43 @@ bool DiagramScene::appendFourLanePiece(int aFourLaneType, QPointF aPos)
     // Each append takes its piece's type as the current one; the next click
     // must still lay the four-lane selection.
     const DiagramItem::DiagramType selection = mItemType;
-    mSavedRecord = mRecord;
     for (DiagramItem::DiagramType type : placement.mRecordA)
-        appendTrackPiece(true, type, aPos, mElev, false);
-    mRecord = mSecondRecord;
-    // Record B runs one two-lane track width to the upper (left) side.
-    const QPointF secondPos(aPos.x(), aPos.y() - mCatalog->width * mScale);
+        appendTrackPiece(*mRecord, true, type, aPos, mElev, false);
+    const QPointF secondPos = Chaining::secondPairStart(aPos, *mCatalog);
     for (DiagramItem::DiagramType type : placement.mRecordB)
-        appendTrackPiece(true, type, secondPos, mElev, true);
-    mRecord = mSavedRecord;
+        appendTrackPiece(*mSecondRecord, true, type, secondPos, mElev, true);
     mItemType = selection;
     return true;
 }
 
-void DiagramScene::writeChainState() const
+void DiagramScene::writeChainState(const LayoutRecord &aRecord) const
 {
     if (!mBuildFile || !mBuildFile->isOpen())
         return;
-    mBuildFile->write("   mForwardPt %.2lf %.2lf\n", mRecord->mForwardPt.x(),
-                      mRecord->mForwardPt.y());
-    mBuildFile->write("   mForwardAngle %.2lf\n", mRecord->mForwardAngle);
-    mBuildFile->write("   mNextIndex %d\n", mRecord->mNextIndex);
+    mBuildFile->write("   mForwardPt %.2lf %.2lf\n", aRecord.mForwardPt.x(), aRecord.mForwardPt.y());
+    mBuildFile->write("   mForwardAngle %.2lf\n", aRecord.mForwardAngle);
+    mBuildFile->write("   mNextIndex %d\n", aRecord.mNextIndex);
 }
 
-void DiagramScene::showForward(const LayoutRecord &aRecord) const
+void DiagramScene::showChainEnd(const LayoutRecord &aRecord) const
 {
-    if (!mLayoutScreen || mReplaying)
-        return;
-    writeLineEdit(mLayoutScreen->mCurrentPosXLineEdit,
-                  QString::asprintf("%.2lf", aRecord.mForwardPt.x()));
-    writeLineEdit(mLayoutScreen->mCurrentPosYLineEdit,
-                  QString::asprintf("%.2lf", aRecord.mForwardPt.y()));
-    writeLineEdit(mLayoutScreen->mCurrentAngLineEdit,
-                  QString::number(Chaining::displayedAngle(aRecord.mForwardAngle)));
+    if (mLayoutScreen)
+        mLayoutScreen->showChainEnd(aRecord);
 }
 
-void DiagramScene::showNextIndex(const LayoutRecord &aRecord) const
+DiagramItem *DiagramScene::pieceItem(int aPair, int aIndex) const
 {
-    if (mLayoutScreen && !mReplaying)
-        writeLineEdit(mLayoutScreen->mCurrentIndexLineEdit, QString::number(aRecord.mNextIndex));
+    return mChainItems[aPair ? 1 : 0].pieceItem(aIndex);
+}
+
+DiagramItem *DiagramScene::pieceStandingFor(QGraphicsItem *aItem) const
+{
+    if (!aItem)
+        return nullptr;
+    if (PieceKinds::isPieceItemKind(aItem->type()))
+        return static_cast<DiagramItem *>(aItem);
+    if (!PieceKinds::isLaneItemKind(aItem->type()))
+        return nullptr;
+    return pieceItem(PieceKinds::pairOfItemKind(aItem->type()),
+                     static_cast<const DiagramPathItem *>(aItem)->mIndex);
 }

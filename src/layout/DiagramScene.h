@@ -3,6 +3,7 @@
 #include "graphics/DiagramItem.h"
 #include "graphics/PieceShapes.h"
 #include "layout/ChainItemList.h"
+#include "layout/Chaining.h"
 
 #include <QBrush>
 #include <QColor>
@@ -47,10 +48,10 @@ public:
                  LayoutRecord *aRecordB, LayoutScreen *aLayoutScreen, LogFile *aBuildFile,
                  LogFile *aDebugFile, QObject *aParent = nullptr);
 
-    // Lays the catalog piece of aItemType at the current record's end and
-    // advances the end. aAdd appends an entry; otherwise the entry at the
-    // record's mNextIndex is rewritten in place, keeping its part number,
-    // catalog index, item type and attachments (the replay of a rebuild).
+    // Lays the catalog piece of aItemType at the current record's end
+    // (Chaining::layNext), draws it with its two lane lines and shows the
+    // chain's new end on the tab. aAdd appends an entry; otherwise the entry at
+    // the record's mNextIndex is rewritten in place (the replay of a rebuild).
     // aPos matters only for the first piece; aLanes34 marks lanes 3 and 4.
     // A type that names no catalog piece, or a replayed entry whose item type
     // or catalog index is -1, is not drawn: the chain continues from the
@@ -82,6 +83,14 @@ public:
     // same after the replay as before it. No itemAppended is emitted for the
     // replayed pieces: the caller refreshes once, after the replay.
     void rebuildRecord(LayoutRecord *aRecord, int aStartIndex, bool aElevInverted);
+
+    // The track piece item that draws piece aIndex of lane pair aPair (0:
+    // lanes 1 and 2, 1: lanes 3 and 4), or null.
+    DiagramItem *pieceItem(int aPair, int aIndex) const;
+    // The piece item a clicked item stands for: a piece or attachment item
+    // itself, a lane line the track piece item of its pair with its index;
+    // null for anything else.
+    DiagramItem *pieceStandingFor(QGraphicsItem *aItem) const;
 
     void setRecord(LayoutRecord *aRecord) { mRecord = aRecord; }
     void setFilled(bool aFilled) { mFilled = aFilled; }
@@ -128,7 +137,6 @@ public:
     const RevellTrack *mCatalog = nullptr;
     LayoutScreen *mLayoutScreen = nullptr;
     LayoutRecord *mRecord = nullptr;
-    LayoutRecord *mSavedRecord = nullptr;
     LayoutRecord *mSecondRecord = nullptr;
     int mTrackIndex = 0;
     QPointF mPressPos;
@@ -154,17 +162,19 @@ private:
     // fires.
     void appendClick();
     void appendFourLaneClick();
-    // The track piece item that a lane line belongs to, or null.
-    DiagramItem *pieceOfLaneLine(const DiagramPathItem *aLine) const;
     // The first piece of record A when aItem is it, else null.
     static DiagramItem *asFirstPieceOfA(QGraphicsItem *aItem);
 
+    // appendTrackPiece on aRecord, which may be either of the tab's records.
+    DiagramItem *appendTrackPiece(LayoutRecord &aRecord, bool aAdd, int aItemType, QPointF aPos,
+                                  double aElev, bool aLanes34);
+    // The piece item and two lane lines of the entry aStep laid on aRecord.
+    DiagramItem *drawPiece(const LayoutRecord &aRecord, const Chaining::Step &aStep, double aElev,
+                           bool aLanes34);
+    void passUnknownPiece(const LayoutRecord &aRecord, const Chaining::Step &aStep);
+    void writeChainState(const LayoutRecord &aRecord) const;
     void writeReplayState(const LayoutRecord &aRecord, const char *aHeading) const;
-
-    DiagramItem *passUnknownPiece(bool aReplay, QPointF aPos, double aElev);
-    void writeChainState() const;
-    void showForward(const LayoutRecord &aRecord) const;
-    void showNextIndex(const LayoutRecord &aRecord) const;
+    void showChainEnd(const LayoutRecord &aRecord) const;
 
     // The outline and the two lane lines of a kind are the same wherever it
     // is laid, and the catalog never changes, so each is computed once.
@@ -177,9 +187,6 @@ private:
     // A solid brush of aColor, shared by every piece of that fill.
     const QBrush &fillBrush(const QColor &aColor);
 
-    // Catalog index of each diagram type's part number, -1 for the types
-    // that name no catalog piece (undirected kinds, selections, pairs).
-    std::array<int, DiagramItem::R9999> mCatalogIndex;
     struct ShapeCache
     {
         bool mOutlineReady = false;

@@ -5,6 +5,7 @@
 
 #include "common/LogFile.h"
 #include "graphics/DiagramPathItem.h"
+#include "layout/LayoutEdit.h"
 #include "layout/LayoutRecord.h"
 
 #include <QGraphicsSceneMouseEvent>
@@ -15,13 +16,6 @@ namespace {
 // The click delay: a second click within it makes a double click, which
 // drops the first click's action.
 constexpr int kPressDelayMs = 200;
-
-// Kinds from 23 up are attachments and the selections that stand for several
-// pieces; only the two-lane track pieces below are laid by a click.
-bool isTrackPieceType(int aType)
-{
-    return aType >= 0 && aType < DiagramTypeBase::R3603R_FU;
-}
 
 } // namespace
 
@@ -68,32 +62,11 @@ void DiagramScene::appendClick()
     }
 
     // A click on a lane line means the piece under it.
-    DiagramItem *piece = nullptr;
-    switch (item->type()) {
-    case DiagramItem::eType:
-    case DiagramItem::eType4:
-        piece = static_cast<DiagramItem *>(item);
-        break;
-    case DiagramPathItem::eType:
-    case DiagramPathItem::eType4:
-        piece = pieceOfLaneLine(static_cast<DiagramPathItem *>(item));
-        break;
-    default:
-        break;
-    }
+    DiagramItem *piece = pieceStandingFor(item);
     if (!piece)
         return;
-
-    if (piece->type() == DiagramItem::eType) {
-        mMode = Edit;
-        replaceTrackPiece(piece);
-        return;
-    }
-    mSavedRecord = mRecord;
-    mRecord = mSecondRecord;
     mMode = Edit;
     replaceTrackPiece(piece);
-    mRecord = mSavedRecord;
 }
 
 void DiagramScene::appendFourLaneClick()
@@ -113,7 +86,6 @@ void DiagramScene::replaceTrackPiece(DiagramItem *item)
     const int type = mItemType;
     const QString partNumber =
         (type >= 0 && type < mDiagramTypeList.size()) ? mDiagramTypeList.at(type) : QString();
-    const int dbIndex = (type >= 0 && type < DiagramItem::R9999) ? mCatalogIndex[type] : -1;
     if (mBuildFile)
         mBuildFile->write("DiagramScene::replaceTrackPiece(): index %d   dType %d  <%s>\n", index,
                           type, LATIN1(partNumber));
@@ -121,13 +93,10 @@ void DiagramScene::replaceTrackPiece(DiagramItem *item)
     LayoutRecord *record = (item->type() == DiagramItem::eType4) ? mSecondRecord : mRecord;
     // An entry that the catalog cannot lay would vanish from the drawing and
     // from every count: a type without a catalog piece replaces nothing.
-    if (!record || index < 0 || index >= record->mPieces.size() || dbIndex < 0)
+    if (!record)
         return;
-    PlacedPiece &entry = record->mPieces[index];
-    entry.mPartNumber = partNumber;
-    entry.mDbIndex = dbIndex;
-    entry.mItemType = type;
-    emit itemReplaced(item);
+    if (LayoutEdit::replacePiece(*record, *mCatalog, index, partNumber))
+        emit itemReplaced(item);
 }
 
 void DiagramScene::mouseDoubleClickEvent(QGraphicsSceneMouseEvent *aEvent)
@@ -141,11 +110,11 @@ void DiagramScene::mouseDoubleClickEvent(QGraphicsSceneMouseEvent *aEvent)
     QGraphicsItem *item = itemAt(aEvent->scenePos(), QTransform());
     if (item && item->type() == DiagramItem::eType) {
         mMode = Edit;
-        if (isTrackPieceType(mItemType))
+        if (PieceKinds::isTrackPiece(mItemType))
             emit itemInserted(static_cast<DiagramItem *>(item), mItemType);
     } else if (item && item->type() == DiagramPathItem::eType) {
-        DiagramItem *piece = pieceOfLaneLine(static_cast<DiagramPathItem *>(item));
-        if (piece && isTrackPieceType(mItemType))
+        DiagramItem *piece = pieceStandingFor(item);
+        if (piece && PieceKinds::isTrackPiece(mItemType))
             emit itemInserted(piece, mItemType);
     }
     // The toolkit would treat the second click as another press.
@@ -191,23 +160,4 @@ DiagramItem *DiagramScene::asFirstPieceOfA(QGraphicsItem *aItem)
         return nullptr;
     auto *piece = static_cast<DiagramItem *>(aItem);
     return piece->mIndex == 0 ? piece : nullptr;
-}
-
-DiagramItem *DiagramScene::pieceOfLaneLine(const DiagramPathItem *aLine) const
-{
-    const int pieceKind =
-        (aLine->type() == DiagramPathItem::eType4) ? DiagramItem::eType4 : DiagramItem::eType;
-    // A lane line runs inside its own piece, so the piece is among the few
-    // items that its bounds touch; the rest of the scene need not be looked at.
-    const QList<QGraphicsItem *> near =
-        items(aLine->sceneBoundingRect(), Qt::IntersectsItemBoundingRect);
-    for (QGraphicsItem *candidate : near) {
-        if (candidate->type() != pieceKind)
-            continue;
-        auto *piece = static_cast<DiagramItem *>(candidate);
-        // Attachments carry their host's index too; the host itself is wanted.
-        if (piece->mIndex == aLine->mIndex && isTrackPieceType(piece->mDiagramType))
-            return piece;
-    }
-    return nullptr;
 }

@@ -8,8 +8,6 @@
 
 #include <QTransform>
 
-#include <algorithm>
-
 void DiagramScene::rebuildRecord(LayoutRecord *aRecord, int aStartIndex, bool aElevInverted)
 {
     if (!aRecord)
@@ -32,14 +30,10 @@ void DiagramScene::rebuildRecord(LayoutRecord *aRecord, int aStartIndex, bool aE
     if (mDeleteAttachments)
         mDeleteAttachments(record.mSecondPair ? DiagramItem::eType4 : DiagramItem::eType);
 
-    // A delete marks its pieces first and drops them all here, in one pass
-    // that keeps the order of the rest.
-    record.mPieces.erase(std::remove_if(record.mPieces.begin(), record.mPieces.end(),
-                                        [](const PlacedPiece &aPiece) { return aPiece.mDeleted; }),
-                         record.mPieces.end());
-    record.resetChain();
+    // A delete marks its pieces first and they are all dropped here; hosts
+    // are renumbered so that attachments follow their pieces.
+    Chaining::prepareReplay(record);
 
-    LayoutRecord *current = mRecord;
     mReplaying = true;
     for (int i = 0; i < record.mPieces.size(); ++i) {
         const int type = record.mPieces.at(i).mItemType;
@@ -50,13 +44,10 @@ void DiagramScene::rebuildRecord(LayoutRecord *aRecord, int aStartIndex, bool aE
         if (mBuildFile)
             mBuildFile->write("rebuildTrackGraphic()   index %d   type   %d\n", i, type);
         writeReplayState(record, nullptr);
-        mRecord = aRecord;
-        appendTrackPiece(false, type, record.mFirstPt, elev, record.mSecondPair);
-        mRecord = current;
+        appendTrackPiece(record, false, type, record.mFirstPt, elev, record.mSecondPair);
     }
     mReplaying = false;
-    showForward(record);
-    showNextIndex(record);
+    showChainEnd(record);
 
     if (mDebugFile && mDebugFile->isOpen()) {
         const QRectF bounds = itemsBoundingRect();

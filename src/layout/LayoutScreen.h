@@ -10,6 +10,7 @@ class QLedIndicator;
 class QLineEdit;
 class QSlider;
 class QTableWidget;
+struct LayoutRecord;
 
 // The display widgets of one layout tab, gathered so that the tab's scene and
 // the main window's slots can write into them. The widgets belong to the
@@ -43,4 +44,8 @@ struct LayoutScreen
     QTableWidget *mTrackTable = nullptr;
     int mActiveButton = 0;     // toolbox button id, 0 = none
     unsigned char mFilled = 1; // appearance: 1 filled, 0 hollow
+
+    // Shows where aRecord's chain ends, where the next piece goes: the end
+    // point, the angle truncated toward zero, and the number of pieces laid.
+    void showChainEnd(const LayoutRecord &aRecord) const;
 };

@@ -1,0 +1,314 @@
+#pragma once
+
+// The real main window in a private runtime, driven as a user drives it: the
+// prompts recorded and answered, the per-use dialogs answered by clicking
+// their buttons, menu actions triggered, pieces laid through the active
+// scene and the mouse used on the active layout's view. The one rig of every
+// test that needs a window.
+
+#include "app/LaneColorDialog.h"
+#include "app/MainWindow.h"
+#include "app/QLedIndicator.h"
+#include "app/ToolBoxBuilder.h"
+#include "app/newLayoutDialog.h"
+#include "catalog/RevellTrack.h"
+#include "graphics/DiagramItem.h"
+#include "graphics/DiagramPathItem.h"
+#include "layout/AddTrackDialog.h"
+#include "layout/DiagramScene.h"
+#include "layout/LayoutRecord.h"
+#include "layout/LayoutScreen.h"
+#include "layout/TabScreen.h"
+
+#include "support/RecordingPrompter.h"
+#include "support/TestRuntime.h"
+#include "support/ViewMouse.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QtTest>
+
+#include <memory>
+
+namespace WindowRig {
+
+using D = DiagramTypeBase;
+
+// Longer than the scene's click delay, so that a single click has acted.
+inline constexpr int kAfterClickMs = 300;
+inline const QPointF kStart(1000, 1000);
+
+// Records prompts and notes which tab is in front whenever a question is asked.
+class TabWatchingPrompter : public RecordingPrompter
+{
+public:
+    bool question(const QString &aTitle, const QString &aText) override
+    {
+        mTabsAtQuestion << (mTabs ? mTabs->currentIndex() : -1);
+        return RecordingPrompter::question(aTitle, aText);
+    }
+    QTabWidget *mTabs = nullptr;
+    QList<int> mTabsAtQuestion;
+};
+
+// The add-track chooser answered as a user would: aButton clicked (none when
+// empty), then OK, or Cancel when aCancel. The modes it was opened with go to
+// *aModes.
+inline MainWindow::AddTrackRunner answer(const QString &aButton, QStringList *aModes = nullptr,
+                                         bool aCancel = false)
+{
+    return [=](AddTrackDialog &aChooser) {
+        if (aModes)
+            aModes->append(aChooser.mode());
+        if (!aButton.isEmpty())
+            aChooser.findChild<QToolButton *>(aButton)->click();
+        auto *box = aChooser.findChild<QDialogButtonBox *>("buttonBox");
+        box->button(aCancel ? QDialogButtonBox::Cancel : QDialogButtonBox::Ok)->click();
+        return aChooser.result();
+    };
+}
+
+// How the lane colour dialog is answered.
+struct ColorAnswer
+{
+    bool mAccept = true;
+    QStringList mChoose;          // lanes 1 to 4; empty keeps the dialog's start
+    int mDefaultBox = -1;         // -1 leaves the box as the dialog set it, else 0 or 1
+    bool mStartLayoutBox = false; // as the dialog opened
+};
+
+// The window in its own runtime. The runtime goes before the window and the
+// window is destroyed first, so its closing lines reach the runtime's logs.
+// aDefaultColors, when given, is written as the default lane colours file
+// before the window starts.
+struct Rig : ViewMouse
+{
+    explicit Rig(const char *aDefaultColors = nullptr)
+    {
+        if (aDefaultColors) {
+            QFile file(rt.path("data/defaultLaneColors.txt"));
+            if (file.open(QIODevice::WriteOnly))
+                file.write(aDefaultColors);
+        }
+        window = std::make_unique<MainWindow>();
+        rec.mTabs = w().tabWidget();
+        // New answers OK with the lanes and name set here, unless a test says otherwise.
+        w().setNewLayoutDialogRunner([this](newLayoutDialog &aDialog) {
+            ++newDialogRuns;
+            if (newLanes == 4)
+                aDialog.findChild<QRadioButton *>("FourLanesRadioButton")->click();
+            aDialog.findChild<QLineEdit *>("nameLineEdit")->setText(newName);
+            aDialog.on_nameLineEdit_editingFinished();
+            auto *box = aDialog.findChild<QDialogButtonBox *>("buttonBox");
+            box->button(newAccept ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)->click();
+            return aDialog.result();
+        });
+        w().setLaneColorDialogRunner(
+            [this](LaneColorDialog &aDialog) { return answerColors(aDialog); });
+        mWaitMs = kAfterClickMs;
+    }
+    ~Rig() { window.reset(); }
+
+    TabWatchingPrompter rec;
+    TestRuntime rt;
+    std::unique_ptr<MainWindow> window;
+    int newLanes = 2;
+    QString newName = QStringLiteral("fresh");
+    bool newAccept = true;
+    int newDialogRuns = 0;
+    ColorAnswer colors;
+    int debugMark = 0;
+    int buildMark = 0;
+    int runMark = 0;
+
+    MainWindow &w() { return *window; }
+    template <class T> T *find(const QString &aName) { return w().findChild<T *>(aName); }
+
+    // Makes tab aTab (0 Stats, 1 to 8 layouts) current, and its view the one the mouse uses.
+    void activate(int aTab)
+    {
+        w().tabWidget()->setCurrentIndex(aTab);
+        mView = w().activeView();
+    }
+    bool show()
+    {
+        window->show();
+        return QTest::qWaitForWindowExposed(window.get());
+    }
+
+    // The active layout's parts, or layout aTab's (1 to 8).
+    DiagramScene *scene() { return w().activeScene(); }
+    DiagramScene *scene(int aTab) { return w().tabScreen(aTab - 1).mScene; }
+    LayoutRecord &a() { return *w().activeRecordA(); }
+    LayoutRecord &a(int aTab) { return w().recordA(aTab - 1); }
+    LayoutRecord &b() { return *w().activeRecordB(); }
+    LayoutRecord &b(int aTab) { return w().recordB(aTab - 1); }
+    LayoutScreen &screen() { return *w().activeLayoutScreen(); }
+    LayoutScreen &screen(int aTab) { return w().layoutScreen(aTab - 1); }
+    QGraphicsView *view() { return w().activeView(); }
+
+    void trigger(const char *aAction) { w().findChild<QAction *>(aAction)->trigger(); }
+    void newLayout() { trigger("actionNew"); }
+    void open(const QString &aPath)
+    {
+        rec.mFileNames.enqueue(aPath);
+        trigger("actionOpen_Layout_File");
+    }
+    void saveAs(const QString &aPath)
+    {
+        rec.mFileNames.enqueue(aPath);
+        trigger("actionSave_Layout_As");
+    }
+    void save(const QString &aPath)
+    {
+        rec.mFileNames.enqueue(aPath);
+        trigger("actionSave_Layout");
+    }
+    void laneColors() { trigger("actionLane_Colors"); }
+    QString file(const QString &aName) const { return rt.path(aName); }
+
+    // Pieces laid on the active layout's record A, as clicks on open ground lay them.
+    DiagramItem *append(D::DiagramType aType, double aLevel = 0.25)
+    {
+        return scene()->appendTrackPiece(true, aType, kStart, aLevel, false);
+    }
+    void lay(const QList<D::DiagramType> &aTypes)
+    {
+        for (D::DiagramType type : aTypes)
+            append(type);
+    }
+    static QStringList parts(const LayoutRecord &aRecord)
+    {
+        QStringList names;
+        for (const PlacedPiece &entry : aRecord.mPieces)
+            names << entry.mPartNumber;
+        return names;
+    }
+
+    // The track piece item (not an attachment) of piece aIndex of the active
+    // layout, lanes 1 and 2 (aPair 0) or 3 and 4 (aPair 1); and a lane line of it.
+    DiagramItem *piece(int aIndex, int aPair = 0) { return scene()->pieceItem(aPair, aIndex); }
+    QGraphicsItem *laneLine(int aIndex, int aPair = 0)
+    {
+        for (QGraphicsItem *item : scene()->items()) {
+            if (item->type() == PieceKinds::laneItemKind(aPair) &&
+                static_cast<DiagramPathItem *>(item)->mIndex == aIndex)
+                return item;
+        }
+        return nullptr;
+    }
+    // An attachment drawn on host aIndex of record A by hand, as the
+    // attachments' own code would, and kept on the host's entry.
+    DiagramItem *attach(int aIndex, D::DiagramType aType)
+    {
+        DiagramItem *host = piece(aIndex);
+        auto *item = new DiagramItem(&w().buildLog(), &w().debugLog(), aType, w().itemMenu(),
+                                     &w().catalog(), aIndex, false, QString());
+        item->setPos(host->pos());
+        item->setRotation(host->rotation());
+        item->setZValue(host->zValue());
+        scene()->addItem(item);
+        // Attachments belong to their pair's chain, so a replay takes them down too.
+        scene()->addChainItem(item);
+        a().mPieces[aIndex].mAttachments.append(
+            AttachmentEntry{item->mPartNumber, item->mDbIndex, aIndex});
+        return item;
+    }
+    void select(const QList<QGraphicsItem *> &aItems)
+    {
+        scene()->clearSelection();
+        for (QGraphicsItem *item : aItems)
+            item->setSelected(true);
+    }
+    // Where the scene's range commands take their item from.
+    void pressOn(QGraphicsItem *aItem)
+    {
+        scene()->mPressPos = aItem->sceneBoundingRect().center();
+        QVERIFY(scene()->itemAt(scene()->mPressPos, QTransform()));
+    }
+
+    // The toolbox's buttons by id.
+    QAbstractButton *track(int aId) { return w().toolBox().mTrackGroup->button(aId); }
+    QAbstractButton *apron(int aId) { return w().toolBox().mApronGroup->button(aId); }
+    QAbstractButton *track4(int aId) { return w().toolBox().mTrack4Group->button(aId); }
+
+    // The logs from mark() on.
+    void mark()
+    {
+        debugMark = rt.read("logs/debug.log").size();
+        buildMark = rt.read("logs/build.log").size();
+        runMark = rt.read("logs/Lanewright.log").size();
+    }
+    QString newDebug() const { return QString::fromLatin1(rt.read("logs/debug.log").mid(debugMark)); }
+    QString newBuild() const { return QString::fromLatin1(rt.read("logs/build.log").mid(buildMark)); }
+    QString newRun() const
+    {
+        return QString::fromLatin1(rt.read("logs/Lanewright.log").mid(runMark));
+    }
+    // The replays since mark(), by the index each was started from.
+    QStringList replays() const
+    {
+        static const QRegularExpression line(
+            "^rebuildTrackGraphic\\(\\)\\n   aStartIndex (-?\\d+)$",
+            QRegularExpression::MultilineOption);
+        QStringList starts;
+        auto it = line.globalMatch(newBuild());
+        while (it.hasNext())
+            starts << it.next().captured(1);
+        return starts;
+    }
+    // The active tab's four lane length fields.
+    QStringList lanes()
+    {
+        QStringList texts;
+        for (QLineEdit *edit : screen().mLaneLineEdit)
+            texts << edit->text();
+        return texts;
+    }
+
+    // Runs the housekeeping timer through all eight layouts once.
+    void tickAllLamps()
+    {
+        for (int i = 0; i < 8; ++i)
+            w().housekeepingTick();
+    }
+    QColor lampCentre(int aTab) { return screen(aTab).mModifiedLed->onColor1(); }
+
+private:
+    int answerColors(LaneColorDialog &aDialog)
+    {
+        auto *layoutBox = aDialog.findChild<QCheckBox *>("layoutCheckBox");
+        auto *defaultBox = aDialog.findChild<QCheckBox *>("defaultCheckBox");
+        colors.mStartLayoutBox = layoutBox->isChecked();
+        for (int lane = 1; lane <= 4; ++lane) {
+            auto *combo =
+                aDialog.findChild<QComboBox *>(QStringLiteral("lane%1ColorComboBox").arg(lane));
+            if (!colors.mChoose.isEmpty())
+                combo->setCurrentText(colors.mChoose.at(lane - 1));
+        }
+        if (colors.mDefaultBox >= 0)
+            defaultBox->setChecked(colors.mDefaultBox == 1);
+        if (colors.mAccept)
+            aDialog.on_buttonBox_accepted();
+        else
+            aDialog.on_buttonBox_rejected();
+        return aDialog.result();
+    }
+};
+
+inline bool near(QPointF aA, QPointF aB)
+{
+    return QLineF(aA, aB).length() < 1e-6;
+}
+
+} // namespace WindowRig
