@@ -112,10 +112,9 @@ private slots:
             const char *mText; // the group box's title, label's or line edit's text
             int mReadOnly;     // -1: not a line edit
         } widgets[] = {
-            {"layout%1NameLineEdit", QRect(6, 10, 189, 25), "layout name", "unnamed%1", 0},
-            {"layout%1modifiedLEDWidget", QRect(208, 6, 30, 30), "layout save status", "", -1},
-            {"laneLength%1GroupBox", QRect(310, 32, 231, 59), "lane langths", "Lane Lengths (ft)",
-             -1},
+            {"layout%1NameLineEdit", QRect(), "layout name", "unnamed%1", 0},
+            {"layout%1modifiedLEDWidget", QRect(), "layout save status", "", -1},
+            {"laneLength%1GroupBox", QRect(), "lane langths", "Lane Lengths (ft)", -1},
             {"layout%1CurrentPosLabel", QRect(), "", "Current Positiion", -1},
         };
         for (int tab : {2, 8}) {

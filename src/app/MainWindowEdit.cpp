@@ -310,9 +310,8 @@ void MainWindow::uncheckActiveButton(QButtonGroup *aGroup)
     mActiveLayoutScreen->mActiveButton = 0;
 }
 
+// The tab's Mode field follows the scene (see createScenes).
 void MainWindow::setSceneMode(int aMode)
 {
-    static const char *const kModeTexts[] = {"Append", "Move", "", "Edit", "Attach", "Append4"};
     mActiveScene->setMode(DiagramScene::Mode(aMode));
-    mActiveLayoutScreen->mModeLineEdit->setText(QLatin1String(kModeTexts[aMode]));
 }
