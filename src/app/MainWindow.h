@@ -12,6 +12,7 @@
 #include "layout/LayoutRecord.h"
 
 #include <QBrush>
+#include <QHash>
 #include <QMainWindow>
 #include <QString>
 #include <QStringList>
@@ -23,13 +24,14 @@
 class AddTrackDialog;
 class DiagramScene;
 class LaneColorDialog;
-class ProportionalResizer;
 class QAbstractButton;
 class QButtonGroup;
 class QGraphicsItem;
 class QGraphicsView;
 class QAction;
 class QCloseEvent;
+class QEvent;
+class QRect;
 class QGroupBox;
 class QKeyEvent;
 class QLabel;
@@ -37,6 +39,7 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QRadioButton;
+class QLayout;
 class QResizeEvent;
 class QTabWidget;
 class QTableWidget;
@@ -161,7 +164,16 @@ public:
     bool elevInverted() const { return mElevInverted; }
     bool isTimerRunning() const { return mTimerId != -1; }
     int tickCount() const { return mTickCount; }
-    const ProportionalResizer &resizer() const { return *mResizer; }
+
+    // Sizes and places the window inside aArea, a screen's available area:
+    // at its designed 1614 x 861 where that fits, else as large as aArea,
+    // but never smaller than its controls need. Layouts place the controls
+    // at every size from there on.
+    void fitInto(const QRect &aArea);
+
+    // The active layout's whole drawing fitted to its view (the Fit buttons
+    // and Ctrl+0).
+    void fitActiveLayout();
 
     // The housekeeping timer's step: the clock and one layout's save lamp
     // (layout tick count mod 8), so each lamp is visited every eight ticks.
@@ -198,6 +210,8 @@ protected:
     void keyReleaseEvent(QKeyEvent *aEvent) override;
     void resizeEvent(QResizeEvent *aEvent) override;
     void timerEvent(QTimerEvent *aEvent) override;
+    // Ctrl + wheel over a layout view zooms it about the mouse; a plain wheel scrolls.
+    bool eventFilter(QObject *aWatched, QEvent *aEvent) override;
 
 private slots:
     void about();
@@ -241,9 +255,10 @@ private:
     // Start-up, in the order the constructor runs them (MainWindow.cpp).
     void openDebugLog();
     void buildWidgetTree();
-    void buildWindowWideWidgets();
+    QLayout *buildWindowWideWidgets();
     void buildOptionBoxes();
-    void createResizer();
+    void arrangeCentralWidget(QLayout *aTopRow);
+    void fitToScreen();
     void hideDebugButtons();
     void logPlatform();
     void openRunAndBuildLogs();
@@ -262,7 +277,6 @@ private:
     void createActions();
     void createMenus();
     // Layout tabs (MainWindowTabs.cpp).
-    void registerResizedWidgets();
     void buildLayoutScreens();
     void buildLayoutRecords();
     void createScenes();
@@ -274,14 +288,16 @@ private:
     void scaleSliderChanged(int aIndex, int aValue);
     void lockRotationToggled(int aIndex, bool aChecked);
     void layoutNameEditingFinished(int aIndex);
-    // Layout aIndex's size and lane lengths, shown in the chosen unit.
+    // Layout aIndex's size and lane lengths, shown in the chosen unit. Pieces
+    // the catalog does not know are reported unless aReportUnknown is false.
     void showLayoutSize(int aIndex);
-    void showLaneLengths(int aIndex);
+    void showLaneLengths(int aIndex, bool aReportUnknown = true);
+    void fitLayout(int aIndex);
     // Tells the user of layout entries whose part numbers the catalog does not know.
     void reportUnknownPieces(const QStringList &aPartNumbers);
     // Toolbox (MainWindowToolbox.cpp).
     void buildToolBox();
-    void pieceButtonClicked(QButtonGroup *aGroup, int aId, int aMode, const QString &aModeText);
+    void pieceButtonClicked(QButtonGroup *aGroup, int aId, int aMode);
     // Editing (MainWindowEdit.cpp).
     struct EditHost;
     struct RangeEnd
@@ -313,6 +329,8 @@ private:
     void clearActiveLayout();
     void showOpenedLayout(const QString &aFileName);
     bool offerToSaveChangedLayouts();
+    // A file command's note in the status bar, with aPath as its folder and name.
+    void showFileMessage(const QString &aVerb, const QString &aPath);
     // Lane colours (MainWindowColors.cpp).
     void readDefaultColors();
     void writeDefaultColors();
@@ -358,6 +376,8 @@ private:
     std::array<QTableWidget *, kLayoutTabCount> mTrackTables{};
     int mActiveIndex = 0;
     int mCurrentTab = 0;
+    // The tab each layout view's viewport belongs to, for the wheel filter.
+    QHash<const QObject *, int> mViewportTabs;
     QGraphicsView *mActiveView = nullptr;
     DiagramScene *mActiveScene = nullptr;
     TabScreen *mActiveTabScreen = nullptr;
@@ -400,10 +420,9 @@ private:
     QMenu *mHelpMenu = nullptr;
     std::array<QAction *, ItemActionCount> mItemActions{};
 
-    // Geometry.
-    int mInitialWidth = 0;
-    int mInitialHeight = 0;
-    std::unique_ptr<ProportionalResizer> mResizer;
+    // Fits the active layout to its view; window-wide, so Ctrl+0 works
+    // wherever the focus is.
+    QAction *mFitAction = nullptr;
 
     // The per-use dialogs' runners (see setNewLayoutDialogRunner).
     NewLayoutDialogRunner mRunNewLayoutDialog;

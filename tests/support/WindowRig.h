@@ -90,11 +90,14 @@ struct ColorAnswer
 // The window in its own runtime. The runtime goes before the window and the
 // window is destroyed first, so its closing lines reach the runtime's logs.
 // aDefaultColors, when given, is written as the default lane colours file
-// before the window starts.
+// before the window starts; the folders of the repository's data/ named in
+// aDataFolders (the pictures, say) are copied in before it starts too.
 struct Rig : ViewMouse
 {
-    explicit Rig(const char *aDefaultColors = nullptr)
+    explicit Rig(const char *aDefaultColors = nullptr, const QStringList &aDataFolders = {})
     {
+        for (const QString &folder : aDataFolders)
+            QVERIFY(rt.copyData(folder));
         if (aDefaultColors) {
             QFile file(rt.path("data/defaultLaneColors.txt"));
             if (file.open(QIODevice::WriteOnly))
