@@ -111,6 +111,13 @@ HelpViewer::HelpViewer(const QString &aTitle, const QString &aHeading, const QSt
     showPage(aFirstPage);
 }
 
+HelpViewer::~HelpViewer()
+{
+    // The web view stops a load in progress as it goes, and reports it: by
+    // then the buttons it would update are gone.
+    mWebView->disconnect(this);
+}
+
 void HelpViewer::showPage(const QString &aPage)
 {
     const QUrl url = HelpPages::pageUrl(mHtmlDirectory, aPage);

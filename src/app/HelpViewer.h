@@ -26,6 +26,8 @@ class HelpViewer : public QDialog
 {
     Q_OBJECT
 public:
+    ~HelpViewer() override;
+
     QWebView *webView() const { return mWebView; }
     // The folder the pages are read from, ending in "/".
     const QString &htmlDirectory() const { return mHtmlDirectory; }
