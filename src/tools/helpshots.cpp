@@ -16,6 +16,7 @@
 #include "graphics/DiagramItem.h"
 #include "graphics/PieceKinds.h"
 #include "layout/DiagramScene.h"
+#include "tools/ModalAnswerer.h"
 #include "tools/ReferencePages.h"
 
 #include <QAbstractButton>
@@ -37,9 +38,8 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScrollArea>
 #include <QTabWidget>
-#include <QTemporaryDir>
-#include <QTimer>
 #include <QToolBox>
 #include <QToolButton>
 #include <QWebView>
@@ -91,73 +91,6 @@ bool writeText(const QString &aPath, const QByteArray &aText)
     return file.open(QIODevice::WriteOnly) && file.write(aText) == aText.size() && file.commit();
 }
 
-// Answers the dialogs and menus a command opens. The commands run their
-// dialogs modally, so the answer comes from a timer inside the dialog's own
-// event loop: each dialog or popup that appears is handed to the current
-// handler, which takes its picture and closes it.
-class ModalAnswerer : public QObject
-{
-public:
-    // Returns true when it closed the widget.
-    using Handler = std::function<bool(QWidget *)>;
-
-    ModalAnswerer()
-    {
-        mTimer.setInterval(30);
-        connect(&mTimer, &QTimer::timeout, this, &ModalAnswerer::poll);
-        mTimer.start();
-    }
-
-    // Runs aCommand with aHandler answering what it opens; the number of
-    // widgets the handler was given.
-    int run(const std::function<void()> &aCommand, const Handler &aHandler)
-    {
-        mHandler = aHandler;
-        mHandled = 0;
-        aCommand();
-        mHandler = nullptr;
-        return mHandled;
-    }
-
-    QStringList mUnexpected;
-
-private:
-    void poll()
-    {
-        QWidget *widget = QApplication::activePopupWidget();
-        if (!widget)
-            widget = QApplication::activeModalWidget();
-        if (!widget || !widget->isVisible() || mBusy)
-            return;
-        mBusy = true;
-        mTimer.stop();
-        // Let it lay itself out and load its pictures before it is taken.
-        QTest::qWait(250);
-        bool closed = false;
-        if (mHandler) {
-            ++mHandled;
-            closed = mHandler(widget);
-        }
-        if (!closed && widget->isVisible()) {
-            // Nothing was meant to open here: note it and close it, rather
-            // than wait for ever.
-            const auto *box = qobject_cast<QMessageBox *>(widget);
-            mUnexpected << (box ? box->text() : widget->windowTitle());
-            if (auto *dialog = qobject_cast<QDialog *>(widget))
-                dialog->reject();
-            else
-                widget->close();
-        }
-        mBusy = false;
-        mTimer.start();
-    }
-
-    QTimer mTimer;
-    Handler mHandler;
-    int mHandled = 0;
-    bool mBusy = false;
-};
-
 class HelpShots
 {
 public:
@@ -186,7 +119,7 @@ public:
 
     QStringList mTaken;
     QStringList mMissing;
-    QStringList unexpected() const { return mAnswerer.mUnexpected; }
+    QStringList unexpected() const { return mAnswerer.unexpected(); }
 
 private:
     // --- taking pictures ---------------------------------------------------
@@ -665,13 +598,18 @@ private:
                      QStringLiteral("images/shots/") + QLatin1String(entry.second));
         }
 
+        // Each page's buttons whole, as if the page were tall enough to show
+        // them all without scrolling.
         QToolBox *toolBox = mWindow.toolBox().mToolBox;
         const char *const pages[] = {"toolbox-track.png", "toolbox-attachments.png",
                                      "toolbox-fourlane.png", "toolbox-backgrounds.png"};
         for (int page = 0; page < toolBox->count() && page < 4; ++page) {
             toolBox->setCurrentIndex(page);
             QApplication::processEvents();
-            save(toolBox->grab().toImage(),
+            auto *area = qobject_cast<QScrollArea *>(toolBox->currentWidget());
+            QWidget *buttons = area && area->widget() ? area->widget() : toolBox->currentWidget();
+            const QRect used = buttons->childrenRect().adjusted(-6, -6, 6, 6) & buttons->rect();
+            save(buttons->grab(used).toImage(),
                  QStringLiteral("images/shots/") + QLatin1String(pages[page]));
         }
         resetToolbox();
@@ -773,10 +711,18 @@ int main(int argc, char *argv[])
     const QDir root(QFileInfo(args.at(1)).absoluteFilePath());
 
     // A runtime of its own beside nothing real: the samples, the piece
-    // pictures and a small inventory; the layouts the tutorial saves stay there.
-    QTemporaryDir scratch;
-    const QString runtime = scratch.path() + QStringLiteral("/Lanewright");
-    if (!scratch.isValid() || !QDir().mkpath(runtime + QStringLiteral("/bin")) ||
+    // pictures and a small inventory; the layouts the tutorial saves stay
+    // there. Its path shows in the pictures (File Path), so it is the same
+    // at every run; the folder is the tool's own and goes when it ends.
+    const QString scratch = QDir::temp().filePath(QStringLiteral("lanewright-help-pictures"));
+    struct Remove
+    {
+        QString mPath;
+        ~Remove() { QDir(mPath).removeRecursively(); }
+    } removeScratch{scratch};
+    QDir(scratch).removeRecursively();
+    const QString runtime = scratch + QStringLiteral("/Lanewright");
+    if (!QDir().mkpath(runtime + QStringLiteral("/bin")) ||
         !copyTree(root.filePath(QStringLiteral("data/track_pieces")),
                   runtime + QStringLiteral("/data/track_pieces")) ||
         !copyTree(root.filePath(QStringLiteral("trackplans")),
@@ -784,7 +730,7 @@ int main(int argc, char *argv[])
         !copyTree(root.filePath(QStringLiteral("data/html")),
                   runtime + QStringLiteral("/data/html")) ||
         !writeText(runtime + QStringLiteral("/data/Inventory/RevellInventory.txt"), kInventory)) {
-        std::fprintf(stderr, "cannot make a runtime folder under %s\n", qPrintable(scratch.path()));
+        std::fprintf(stderr, "cannot make a runtime folder in %s\n", qPrintable(scratch));
         return 1;
     }
     QDir::setCurrent(runtime + QStringLiteral("/bin"));
