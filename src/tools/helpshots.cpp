@@ -38,6 +38,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScrollBar>
 #include <QScrollArea>
 #include <QTabWidget>
 #include <QToolBox>
@@ -412,18 +413,21 @@ private:
             leftClick(on(index), index == aIndexes.first() ? Qt::NoModifier : Qt::ControlModifier);
     }
 
-    // Fits the layout into its view as the user would: with the fit command
-    // where the window has one, else by scrolling the layout into the middle.
+    // Fits the layout into its view as the user would: Ctrl+0 where the
+    // window fits a layout to its view, else by scrolling the layout into the
+    // middle.
     void fitView()
     {
-        for (QAction *candidate : mWindow.findChildren<QAction *>()) {
-            if (candidate->shortcut() == QKeySequence(QStringLiteral("Ctrl+0")) &&
-                candidate->isEnabled()) {
-                candidate->trigger();
-                return;
-            }
-        }
-        view()->centerOn(scene()->itemsBoundingRect().center());
+        const QTransform before = view()->transform();
+        const QPoint scrolled(view()->horizontalScrollBar()->value(),
+                              view()->verticalScrollBar()->value());
+        mWindow.activateWindow();
+        QTest::keyClick(view(), Qt::Key_0, Qt::ControlModifier);
+        QApplication::processEvents();
+        const QPoint now(view()->horizontalScrollBar()->value(),
+                         view()->verticalScrollBar()->value());
+        if (view()->transform() == before && now == scrolled)
+            view()->centerOn(scene()->itemsBoundingRect().center());
     }
 
     // --- the pictures ------------------------------------------------------
@@ -740,6 +744,7 @@ int main(int argc, char *argv[])
         MainWindow window;
         window.resize(kWindowSize);
         window.show();
+        window.activateWindow();
         if (!QTest::qWaitForWindowExposed(&window)) {
             std::fprintf(stderr, "the window did not show\n");
             return 1;
