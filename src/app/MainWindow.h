@@ -46,7 +46,11 @@ class QTableWidget;
 class QTimerEvent;
 class QtPrompter;
 class RevellTrack;
+class helpDialog;
 class newLayoutDialog;
+class partsDialog;
+class setsDialog;
+class tutorialDialog;
 
 // The program's single top-level window. It owns the shell's three logs, the
 // catalog and everything the layout tabs share, builds them in a fixed order
@@ -63,7 +67,8 @@ class newLayoutDialog;
 // MainWindowMenus.cpp (actions and menus), MainWindowEdit.cpp (the Item
 // menu's editing commands and the answers to the scenes' edits), MainWindowFile.cpp
 // (the layout file commands, the save-status lamps and the prompts to save at
-// close) and MainWindowColors.cpp (lane colours).
+// close), MainWindowColors.cpp (lane colours) and MainWindowHelp.cpp (the help
+// viewers).
 //
 // Every editing, file and display command acts on the active layout, chosen
 // by the tab widget: the accessors active*() return its parts.
@@ -227,6 +232,12 @@ private slots:
 
     // Lane colours (MainWindowColors.cpp).
     void on_actionLane_Colors_triggered();
+
+    // The help viewers (MainWindowHelp.cpp).
+    void on_actionHelp_triggered();
+    void on_actionTutorial_triggered();
+    void on_actionParts_triggered();
+    void on_actionSets_triggered();
 
     // Tabs, units and appearance (MainWindowTabs.cpp).
     void on_tabWidget_currentChanged(int aIndex);
@@ -423,6 +434,13 @@ private:
     // Fits the active layout to its view; window-wide, so Ctrl+0 works
     // wherever the focus is.
     QAction *mFitAction = nullptr;
+
+    // The help viewers, made on first use and kept, so that each reopens
+    // where it was left (owned by the widget tree).
+    helpDialog *mHelpDialog = nullptr;
+    tutorialDialog *mTutorialDialog = nullptr;
+    partsDialog *mPartsDialog = nullptr;
+    setsDialog *mSetsDialog = nullptr;
 
     // The per-use dialogs' runners (see setNewLayoutDialogRunner).
     NewLayoutDialogRunner mRunNewLayoutDialog;
