@@ -15,6 +15,7 @@
 #include "graphics/DiagramItem.h"
 #include "graphics/DiagramPathItem.h"
 #include "layout/AddTrackDialog.h"
+#include "layout/BankedDialog.h"
 #include "layout/DiagramScene.h"
 #include "layout/LayoutRecord.h"
 #include "layout/LayoutScreen.h"
@@ -30,6 +31,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -75,6 +77,40 @@ inline MainWindow::AddTrackRunner answer(const QString &aButton, QStringList *aM
         auto *box = aChooser.findChild<QDialogButtonBox *>("buttonBox");
         box->button(aCancel ? QDialogButtonBox::Cancel : QDialogButtonBox::Ok)->click();
         return aChooser.result();
+    };
+}
+
+// What the banked command's dialog showed when it opened.
+struct BankedShown
+{
+    int mRuns = 0;
+    QString mTitle;
+    int mChecked = 0; // curve buttons checked
+    QString mTotal;
+    QString mNote;
+    bool mFences = false;
+};
+
+// The banked command's dialog answered as a user would: the buttons named in
+// aClicks (object names) clicked in order, then OK, or Cancel when aCancel.
+inline MainWindow::BankedDialogRunner answerBanked(const QStringList &aClicks, BankedShown *aShown,
+                                                   bool aCancel = false)
+{
+    return [=](BankedDialog &aDialog) {
+        ++aShown->mRuns;
+        aShown->mTitle = aDialog.windowTitle();
+        aShown->mChecked = 0;
+        for (QToolButton *button :
+             aDialog.findChildren<QToolButton *>(QRegularExpression("^F8517[a-h]_ToolButton$")))
+            aShown->mChecked += button->isChecked() ? 1 : 0;
+        aShown->mTotal = aDialog.findChild<QLineEdit *>("totalAngleLineEdit")->text();
+        aShown->mNote = aDialog.findChild<QLabel *>("noteLabel")->text();
+        aShown->mFences = aDialog.findChild<QToolButton *>("R3628o_ToolButton")->isChecked();
+        for (const QString &name : aClicks)
+            aDialog.findChild<QToolButton *>(name)->click();
+        auto *box = aDialog.findChild<QDialogButtonBox *>("buttonBox");
+        box->button(aCancel ? QDialogButtonBox::Cancel : QDialogButtonBox::Ok)->click();
+        return aDialog.result();
     };
 }
 
