@@ -1,5 +1,7 @@
 #include "support/WindowRig.h"
 
+#include "layout/BankedTurn.h"
+
 #include <QAction>
 #include <QFile>
 #include <QRadioButton>
@@ -227,6 +229,27 @@ private slots:
         rig.find<QRadioButton>("normalRadioButton")->click();
         QCOMPARE(topPieceAt(rig.scene(), crossing), rig.piece(0));
         QCOMPARE(rig.a().mPieces.at(6).mLevel, 0.25);
+    }
+
+    // The sample's second leg crosses the first on a bridge, and its banked
+    // turn carries a fence on every curve and on both transitions.
+    void bankedSampleOpensWithItsFencesAndItsBridge()
+    {
+        Rig rig;
+        rig.activate(2);
+        rig.open(QStringLiteral(LANEWRIGHT_SOURCE_DIR "/trackplans/banked-bridge.txt"));
+        const BankedTurn::Turn turn = BankedTurn::findTurn(rig.a(), 4);
+        QCOMPARE(turn.mCurves, 8);
+        QVERIFY(BankedTurn::curvesFenced(rig.a(), turn));
+        QCOMPARE(fenceNames(rig.a()).filter("R3628o_Rb").size(), 10);
+
+        const QPointF crossing = onLane(rig.laneLine(15));
+        QCOMPARE(topPieceAt(rig.scene(), crossing), rig.piece(15));
+        QCOMPARE(rig.piece(15)->zValue(), 0.75);
+        bool overLowerTrack = false;
+        for (QGraphicsItem *item : rig.scene()->items(crossing))
+            overLowerTrack |= PieceKinds::isPieceItemKind(item->type()) && item->zValue() == 0.25;
+        QVERIFY(overLowerTrack);
     }
 
     // Piece t of lanes 1 and 2 and piece t of lanes 3 and 4 are two pieces.
