@@ -73,15 +73,6 @@ private slots:
         QApplication::setQuitOnLastWindowClosed(false);
     }
 
-    void commandsAreOffered()
-    {
-        Rig rig;
-        for (MainWindow::ItemAction action :
-             {MainWindow::BankedAction, MainWindow::Elev0Action, MainWindow::Elev1Action,
-              MainWindow::Elev2Action, MainWindow::Elev3Action, MainWindow::Elev4Action})
-            QVERIFY(rig.w().itemAction(action)->isEnabled());
-    }
-
     void bankedCommandEditsTheTurnOfTheSelectedPiece_data()
     {
         QTest::addColumn<int>("tab");
