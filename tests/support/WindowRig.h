@@ -80,36 +80,24 @@ inline MainWindow::AddTrackRunner answer(const QString &aButton, QStringList *aM
     };
 }
 
-// What the banked command's dialog showed when it opened.
-struct BankedShown
-{
-    int mRuns = 0;
-    QString mTitle;
-    int mChecked = 0; // curve buttons checked
-    QString mTotal;
-    QString mNote;
-    bool mFences = false;
-};
-
 // The banked command's dialog answered as a user would: the buttons named in
-// aClicks (object names) clicked in order, then OK, or Cancel when aCancel.
-inline MainWindow::BankedDialogRunner answerBanked(const QStringList &aClicks, BankedShown *aShown,
-                                                   bool aCancel = false)
+// aClicks clicked in order, then OK; a last name "Cancel" closes it with
+// Cancel instead. *aShown gets what it showed on opening: "<title> <total
+// angle> <curve fences checked>", and " noted" when it carried a note.
+inline MainWindow::BankedDialogRunner answerBanked(const QStringList &aClicks, QString *aShown)
 {
     return [=](BankedDialog &aDialog) {
-        ++aShown->mRuns;
-        aShown->mTitle = aDialog.windowTitle();
-        aShown->mChecked = 0;
-        for (QToolButton *button :
-             aDialog.findChildren<QToolButton *>(QRegularExpression("^F8517[a-h]_ToolButton$")))
-            aShown->mChecked += button->isChecked() ? 1 : 0;
-        aShown->mTotal = aDialog.findChild<QLineEdit *>("totalAngleLineEdit")->text();
-        aShown->mNote = aDialog.findChild<QLabel *>("noteLabel")->text();
-        aShown->mFences = aDialog.findChild<QToolButton *>("R3628o_ToolButton")->isChecked();
-        for (const QString &name : aClicks)
+        *aShown = QStringLiteral("%1 %2 %3")
+                      .arg(aDialog.windowTitle())
+                      .arg(aDialog.findChild<QLineEdit *>("totalAngleLineEdit")->text())
+                      .arg(aDialog.findChild<QToolButton *>("R3628o_ToolButton")->isChecked());
+        if (!aDialog.findChild<QLabel *>("noteLabel")->text().isEmpty())
+            *aShown += QStringLiteral(" noted");
+        const bool cancel = !aClicks.isEmpty() && aClicks.last() == QLatin1String("Cancel");
+        for (const QString &name : aClicks.mid(0, aClicks.size() - (cancel ? 1 : 0)))
             aDialog.findChild<QToolButton *>(name)->click();
         auto *box = aDialog.findChild<QDialogButtonBox *>("buttonBox");
-        box->button(aCancel ? QDialogButtonBox::Cancel : QDialogButtonBox::Ok)->click();
+        box->button(cancel ? QDialogButtonBox::Cancel : QDialogButtonBox::Ok)->click();
         return aDialog.result();
     };
 }
