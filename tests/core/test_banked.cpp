@@ -16,7 +16,7 @@ const QStringList kParts{"F8514L_R", "F8517_R",  "F8519R_R", "F8519R_L",
 
 // The chain in letters, then every attachment as "<place in the list>:<host
 // index>:<name>", so a host index that lags behind its piece shows.
-QString described(const LayoutRecord &aRecord)
+QString shorthand(const LayoutRecord &aRecord)
 {
     QString text;
     for (const PlacedPiece &piece : aRecord.mPieces)
@@ -102,7 +102,7 @@ private slots:
         LayoutRecord record = chain(before.section(' ', 0, 0), before.section(' ', 1));
         const BankedTurn::Turn turn = BankedTurn::findTurn(record, host);
         QVERIFY(BankedTurn::applyChange(record, mCatalog, turn, {curves, fences, trans}));
-        QCOMPARE(described(record), after);
+        QCOMPARE(shorthand(record), after);
         for (const PlacedPiece &piece : record.mPieces)
             QCOMPARE(piece.mItemType, diagramTypeOf(piece.mPartNumber));
         const BankedTurn::Turn again = BankedTurn::findTurn(record, host);
