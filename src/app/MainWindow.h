@@ -22,6 +22,7 @@
 #include <memory>
 
 class AddTrackDialog;
+class BankedDialog;
 class DiagramScene;
 class LaneColorDialog;
 class QAbstractButton;
@@ -65,7 +66,8 @@ class tutorialDialog;
 // edit, and the appearance and elevation views that replay it),
 // MainWindowToolbox.cpp (the toolbox and its button groups),
 // MainWindowMenus.cpp (actions and menus), MainWindowEdit.cpp (the Item
-// menu's editing commands and the answers to the scenes' edits), MainWindowFile.cpp
+// menu's editing commands and the answers to the scenes' edits),
+// MainWindowBanked.cpp (banked turns and elevation levels), MainWindowFile.cpp
 // (the layout file commands, the save-status lamps and the prompts to save at
 // close), MainWindowColors.cpp (lane colours) and MainWindowHelp.cpp (the help
 // viewers).
@@ -164,6 +166,9 @@ public:
     // it by clicking its buttons instead.
     using AddTrackRunner = std::function<int(AddTrackDialog &aChooser)>;
     void setAddTrackRunner(AddTrackRunner aRunner) { mAddTrackRunner = std::move(aRunner); }
+    // The same for the banked command's dialog.
+    using BankedDialogRunner = std::function<int(BankedDialog &aDialog)>;
+    void setBankedDialogRunner(BankedDialogRunner aRunner);
 
     bool shiftKey() const { return mShiftKey; }
     bool elevInverted() const { return mElevInverted; }
@@ -208,6 +213,17 @@ public slots:
     void deleteItem();
     void startMultiSelect();
     void endMultiSelect();
+
+    // The banked turn of the selected piece and the levels of the selected
+    // pieces (MainWindowBanked.cpp). elevLevel0() to elevLevel4() set the
+    // levels 0.0, 0.25, 0.5, 0.75 and 1.0.
+    void bankedItem();
+    void setElevLevel(double aElev);
+    void elevLevel0();
+    void elevLevel1();
+    void elevLevel2();
+    void elevLevel3();
+    void elevLevel4();
 
 protected:
     void closeEvent(QCloseEvent *aEvent) override;
@@ -375,6 +391,7 @@ private:
     RangeEnd mMultiSelectStart;
     RangeEnd mMultiSelectEnd;
     AddTrackRunner mAddTrackRunner;
+    BankedDialogRunner mRunBankedDialog;
 
     // The layout tabs. The records are referenced by pointer from the scenes
     // and the TabScreen records, so they live in fixed arrays for the
