@@ -227,7 +227,7 @@ void RevellTrack::buildEntries()
         {"R3628o_R21", "R3628o",   "fence",               "right",       377, W,  30,  21, 0,  0,  Fe, false, 0,      0,      "orange curve crash fence, to right"},
         {"R3628o_L21", "R3628o",   "fence",               "left",        377, W,  30,  21, 0,  0,  Fe, false, 0,      0,      "orange curve crash fence, to left"},
         {"R3628o_Rb",  "R3628o",   "banked fence",        "right",       377, WB, 30,  RB, 0,  0,  Fe, false, 0,      0,      "orange banked curve crash fence, to right"},
-        {"R3628o_Lb",  "R3628o",   "banked fence",        "left",        377, WB, 30,  RB, 0,  0,  Ap, false, 0,      0,      "orange banked curve crash fence, to left"},
+        {"R3628o_Lb",  "R3628o",   "banked fence",        "left",        377, WB, 30,  RB, 0,  0,  Fe, false, 0,      0,      "orange banked curve crash fence, to left"},
         {"R3628o_Ls",  "R3628o",   "straight fence",      "lower",       L,   W,  0,   0,  0,  0,  Fe, false, 0,      0,      "orange straight crash fence, straight lower"},
         {"R3628o_Us",  "R3628o",   "straight fence",      "upper",       L,   W,  0,   0,  0,  0,  Fe, false, 0,      0,      "orange straight crash fence, straight upper"},
         {"R3628o_Rbe", "R3628o",   "banked trans fence",  "right entry", L,   W,  0,   0,  0,  0,  Fe, false, 0,      0,      "orange banked transition crash fence, right turn entry"},
@@ -251,6 +251,10 @@ void RevellTrack::buildEntries()
         piece.mLane2Length = row.lane2Length;
         mTrackDB.append(piece);
     }
+    // The two banked-curve fences lie alike beyond the bank, one on each side
+    // of the track.
+    mTrackDB[findIndex(QStringLiteral("R3628o_Lb"))].mirrorOutline(
+        mTrackDB.at(findIndex(QStringLiteral("R3628o_Rb"))), -width / 2.0);
 }
 
 int RevellTrack::findIndex(const QString &aPartNumber) const

@@ -176,16 +176,23 @@ void TrackPiece::outlineFence()
         else if (dir == QLatin1String("left exit"))
             setCorners(QPointF(0.0, 44.1), QPointF(0.0, 44.1 + Wa), QPointF(L, 38.1),
                        QPointF(L, 38.1 + Wa));
-    } else if (mType == QLatin1String("banked fence") && left) {
-        const double R = mRadius;
-        const double s = std::sin(mCurveRad);
-        const double c = std::cos(mCurveRad);
-        setCorners(QPointF(0.0, Wa), QPointF(0.0, 1.5 * Wa), QPointF(R * s, R * c - R),
-                   QPointF((R + Wa) * s, (R + Wa) * c - R));
     } else if (right || left) {
-        // Curved crash fences, and the right banked fence, lie like an outer apron.
+        // Curved crash fences, and the right banked fence, lie like an outer
+        // apron. The left banked fence is made the right one's mirror image by
+        // the catalog, which knows the track between them.
         setOuterRing(right);
     }
+}
+
+void TrackPiece::mirrorOutline(const TrackPiece &aOther, double aAxisY)
+{
+    const auto mirrored = [aAxisY](const QPointF &aPoint) {
+        return QPointF(aPoint.x(), 2.0 * aAxisY - aPoint.y());
+    };
+    setCorners(mirrored(aOther.mLowerLeft), mirrored(aOther.mUpperLeft),
+               mirrored(aOther.mLowerRight), mirrored(aOther.mUpperRight));
+    mCenter = QPointF((mUpperLeft.x() + mLowerLeft.x() + mLowerRight.x() + mUpperRight.x()) * 0.25,
+                      (mUpperLeft.y() + mLowerLeft.y() + mLowerRight.y() + mUpperRight.y()) * 0.25);
 }
 
 void TrackPiece::setCorners(const QPointF &aUpperLeft, const QPointF &aLowerLeft,

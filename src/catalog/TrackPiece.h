@@ -27,6 +27,10 @@ public:
     void addConnection(const QString &aPartNumber, const QString &aCode);
     // Appends the 19 ordinary track part numbers to the 0a and then the 0b list.
     void addStandardConnections();
+    // Takes as this piece's corners and centre the mirror image of aOther's
+    // across the line y = aAxisY, upper and lower sides changing places: a
+    // right-hand attachment's left-hand twin across the track's centre line.
+    void mirrorOutline(const TrackPiece &aOther, double aAxisY);
     // The list for a code, or an empty list for an unknown code.
     const QStringList &connections(const QString &aCode) const;
     // Position of a code in mConnections, -1 when it names none.
