@@ -231,7 +231,7 @@ private slots:
                               "Print to PDF [off]", "-", "Exit"}));
         QCOMPARE(
             menuEntries(window.itemMenu()),
-            QStringList({"&Append", "&Insert", "&Replace", "A&Ttach [off]", "&Banked [off]", "-",
+            QStringList({"&Append", "&Insert", "&Replace", "A&Ttach", "&Banked [off]", "-",
                          "Multi-Select Start", "Multi-Select End", "-", "Set Elev 0 (lowest) [off]",
                          "Set Elev 1 (25%) [off]", "Set Elev 2 (50%) [off]",
                          "Set Elev 3 (75%) [off]", "Set Elev 4 (highest) [off]", "-", "&Delete"}));

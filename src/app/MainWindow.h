@@ -21,12 +21,14 @@
 #include <memory>
 
 class AddTrackDialog;
+class AttachmentChooser;
 class DiagramScene;
 class LaneColorDialog;
 class ProportionalResizer;
 class QAbstractButton;
 class QButtonGroup;
 class QGraphicsItem;
+class QGraphicsScene;
 class QGraphicsView;
 class QAction;
 class QCloseEvent;
@@ -54,8 +56,9 @@ class newLayoutDialog;
 // The implementation is split by concern: MainWindow.cpp (start-up, logs,
 // timer, window events, exit, about, the scene dump), MainWindowTabs.cpp (the
 // layout tabs, their records and scenes, tab activation, the view controls,
-// units), MainWindowReplay.cpp (the replay of a layout, the refresh after an
-// edit, and the appearance and elevation views that replay it),
+// units), MainWindowAttach.cpp (attachments and their choosers),
+// MainWindowReplay.cpp (the replay of a layout, the refresh after an edit,
+// and the appearance and elevation views that replay it),
 // MainWindowToolbox.cpp (the toolbox and its button groups),
 // MainWindowMenus.cpp (actions and menus), MainWindowEdit.cpp (the Item
 // menu's editing commands and the answers to the scenes' edits), MainWindowFile.cpp
@@ -156,6 +159,12 @@ public:
     // it by clicking its buttons instead.
     using AddTrackRunner = std::function<int(AddTrackDialog &aChooser)>;
     void setAddTrackRunner(AddTrackRunner aRunner) { mAddTrackRunner = std::move(aRunner); }
+    // The same for the attachment choosers of the attach command.
+    using AttachChooserRunner = std::function<int(AttachmentChooser &aChooser)>;
+    void setAttachChooserRunner(AttachChooserRunner aRunner)
+    {
+        mAttachChooserRunner = std::move(aRunner);
+    }
 
     bool shiftKey() const { return mShiftKey; }
     bool elevInverted() const { return mElevInverted; }
@@ -189,6 +198,9 @@ public slots:
     void insertItem();
     void replaceItem();
     void deleteItem();
+    // The attachments of the selected piece, chosen in one go
+    // (MainWindowAttach.cpp).
+    void attachItem();
     void startMultiSelect();
     void endMultiSelect();
 
@@ -229,6 +241,8 @@ private slots:
     void itemReplaced(DiagramItem *aItem);
     void itemMoved(DiagramItem *aItem);
     void on_normalRadioButton_toggled(bool aChecked);
+    // An attachment drawn by a scene is kept on its host (MainWindowAttach.cpp).
+    void itemAttached(DiagramItem *aItem);
 
     // Toolbox (MainWindowToolbox.cpp).
     void trackButtonGroupClicked(int aId);
@@ -304,6 +318,11 @@ private:
     bool commandHost(const char *aCommand, bool aExitTransitions, EditHost *aHost);
     bool chooseTrack(const QString &aMode, QString *aPartNumber, QString *aAngle);
     void addChosenPieces(bool aAfter);
+    // Attachments around a replay (MainWindowAttach.cpp): their items go
+    // with the chain's, and are drawn again from the records once it is laid.
+    void deleteAttachments(int aPieceKind);
+    void restoreAttachments(DiagramScene *aScene, LayoutRecord *aRecord);
+    int layoutOfScene(const QGraphicsScene *aScene) const;
     // Layout file commands (MainWindowFile.cpp).
     bool layoutTabShowing();
     bool layoutHasPieces();
@@ -346,6 +365,7 @@ private:
     RangeEnd mMultiSelectStart;
     RangeEnd mMultiSelectEnd;
     AddTrackRunner mAddTrackRunner;
+    AttachChooserRunner mAttachChooserRunner;
 
     // The layout tabs. The records are referenced by pointer from the scenes
     // and the TabScreen records, so they live in fixed arrays for the

@@ -80,7 +80,11 @@ void MainWindow::createScenes()
         connect(scene, &DiagramScene::itemInserted, this, &MainWindow::itemInserted);
         connect(scene, &DiagramScene::itemReplaced, this, &MainWindow::itemReplaced);
         connect(scene, &DiagramScene::itemMoved, this, &MainWindow::itemMoved);
-        // Here: itemAttached, with the attachments.
+        connect(scene, &DiagramScene::itemAttached, this, &MainWindow::itemAttached);
+        scene->mDeleteAttachments = [this](int aPieceKind) { deleteAttachments(aPieceKind); };
+        scene->mRestoreAttachments = [this, scene](LayoutRecord *aRecord) {
+            restoreAttachments(scene, aRecord);
+        };
         // Scenes never report a selection yet; layout 1's is wired for when they do.
         if (tab == 1)
             connect(scene, &DiagramScene::itemSelected, this, &MainWindow::itemSelected);
