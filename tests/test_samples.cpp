@@ -27,6 +27,10 @@ constexpr double k14Outer = 325.84; // R3601, outside lane
 constexpr double k21Inner = 208.75; // R3610, inside lane
 constexpr double k21Outer = 255.32; // R3610, outside lane
 
+// The half curve R3621, half a 14 inch curve.
+constexpr double kHalfCurveInner = 115.54;
+constexpr double kHalfCurveOuter = 162.92;
+
 // Two decimals as the layout file writes them: the C library's "%.2lf",
 // which rounds an exact half to even (2528.125 to 2528.12) where Qt's own
 // formatting rounds it up.
@@ -91,6 +95,13 @@ private slots:
             << "Grand circuit" << 2 << 24 << 0
             << 6 * kStraight + 6 * kHalf + 6 * k21Inner + 4 * k14Inner + 2 * k21Outer
             << 6 * kStraight + 6 * kHalf + 6 * k21Outer + 4 * k14Outer + 2 * k21Inner << 0.0 << 0.0;
+        // The terminal oval with two half straights for one straight and two
+        // half curves for one 14 inch curve; its attachments take no lane.
+        QTest::newRow("aprons-and-fences")
+            << "aprons-and-fences.txt"
+            << "Oval with aprons and fences" << 2 << 14 << 0
+            << 6 * kStraight + 5 * k14Inner + 2 * kHalfCurveInner
+            << 6 * kStraight + 5 * k14Outer + 2 * kHalfCurveOuter << 0.0 << 0.0;
         // Record A: eight straights and six 14 inch curves; record B: eight
         // straights and twelve 21 inch curves outside them.
         QTest::newRow("four-lane-oval")
@@ -143,10 +154,10 @@ private slots:
         for (const SampleEntry &entry : sampleList())
             generated << entry.mFileName;
         generated.sort();
-        // Every file on disk is a generated sample, and all four are checked above.
+        // Every file on disk is a generated sample, and all five are checked above.
         QCOMPARE(QDir(kSampleDir).entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name),
                  generated);
-        QCOMPARE(generated.size(), 4);
+        QCOMPARE(generated.size(), 5);
         for (const SampleEntry &entry : sampleList()) {
             QString error;
             QVERIFY2(writeSample(entry, catalog, out.path(), &error), qPrintable(error));

@@ -3,6 +3,7 @@
 #include "catalog/LaneLength.h"
 #include "catalog/RevellTrack.h"
 #include "graphics/DiagramTypes.h"
+#include "layout/AttachmentRules.h"
 #include "layout/DiagramScene.h"
 #include "layout/LayoutRecord.h"
 #include "layout/TrackPlanFile.h"
@@ -43,11 +44,14 @@ QList<SampleEntry> makeSampleList()
 
     // The first circuit of a starter set: a terminal in the top straight, a
     // plain straight run back and a 14 inch half circle at each end.
-    samples << SampleEntry{QStringLiteral("Oval with terminal"), QStringLiteral("oval-terminal.txt"),
-                          QPointF(2404, 2463), 2,
-                          QList<int>{D::R3602_L, D::R3600, D::R3600} << repeated(D::R3601_R, 3)
-                                                                     << repeated(D::R3600, 3)
-                                                                     << repeated(D::R3601_R, 3)};
+    samples << SampleEntry{QStringLiteral("Oval with terminal"),
+                           QStringLiteral("oval-terminal.txt"),
+                           QPointF(2404, 2463),
+                           2,
+                           QList<int>{D::R3602_L, D::R3600, D::R3600} << repeated(D::R3601_R, 3)
+                                                                      << repeated(D::R3600, 3)
+                                                                      << repeated(D::R3601_R, 3),
+                           {}};
 
     // Two 240 degree loops, one to the right and one to the left, joined by
     // two runs of three straights that cross in the middle of the eight:
@@ -55,21 +59,53 @@ QList<SampleEntry> makeSampleList()
     // a millimetre). The lane swap opens the first run, before both loops,
     // so each lane runs the inside of one loop and the outside of the other.
     samples << SampleEntry{QStringLiteral("Figure eight with lane swap"),
-                          QStringLiteral("figure-eight.txt"), QPointF(2404, 2519), 2,
-                          QList<int>{D::R3609, D::R3600, D::R3600} << repeated(D::R3601_R, 4)
-                                                                   << repeated(D::R3600, 3)
-                                                                   << repeated(D::R3601_L, 4)};
+                           QStringLiteral("figure-eight.txt"),
+                           QPointF(2404, 2519),
+                           2,
+                           QList<int>{D::R3609, D::R3600, D::R3600} << repeated(D::R3601_R, 4)
+                                                                    << repeated(D::R3600, 3)
+                                                                    << repeated(D::R3601_L, 4),
+                           {}};
 
-    samples << SampleEntry{QStringLiteral("Grand circuit"), QStringLiteral("grand-circuit.txt"),
-                          QPointF(2470, 2422), 2, grandCircuitHalf() << grandCircuitHalf()};
+    samples << SampleEntry{QStringLiteral("Grand circuit"),
+                           QStringLiteral("grand-circuit.txt"),
+                           QPointF(2470, 2422),
+                           2,
+                           grandCircuitHalf() << grandCircuitHalf(),
+                           {}};
 
     // Record A takes the 14 inch curves inside, record B the 21 inch ones
     // outside, two for each of A's.
-    samples << SampleEntry{QStringLiteral("Four-lane oval"), QStringLiteral("four-lane-oval.txt"),
-                          QPointF(2372, 2463), 4,
-                          repeated(D::R3600R3600, 4)
-                              << repeated(D::R3601R3610_R, 3) << repeated(D::R3600R3600, 4)
-                              << repeated(D::R3601R3610_R, 3)};
+    samples << SampleEntry{QStringLiteral("Four-lane oval"),
+                           QStringLiteral("four-lane-oval.txt"),
+                           QPointF(2372, 2463),
+                           4,
+                           repeated(D::R3600R3600, 4)
+                               << repeated(D::R3601R3610_R, 3) << repeated(D::R3600R3600, 4)
+                               << repeated(D::R3601R3610_R, 3),
+                           {}};
+
+    // The terminal oval dressed for a race day: straight aprons outside the
+    // straights, spin-out aprons and fences round the outside of the turns,
+    // spin-in and transition aprons inside them. One end turns in two half
+    // curves, the terminal's straight ends in two half straights.
+    SampleEntry dressed{QStringLiteral("Oval with aprons and fences"),
+                        QStringLiteral("aprons-and-fences.txt"),
+                        QPointF(2404, 2463),
+                        2,
+                        QList<int>{D::R3602_L, D::R3600, D::R3620, D::R3620, D::R3601_R, D::R3621_R,
+                                   D::R3621_R, D::R3601_R}
+                            << repeated(D::R3600, 3) << repeated(D::R3601_R, 3),
+                        {}};
+    // The kinds the toolbox offers: curve attachments without their hand,
+    // which each takes from its curve.
+    dressed.mAttachments = {
+        {0, D::R3603L_FL}, {0, D::R3603R_BL}, {1, D::R3614_U},  {1, D::R3614_L},
+        {2, D::R3620a_U},  {3, D::R3620a_U},  {4, D::R3605},    {4, D::R3615R_R},
+        {5, D::R3621o},    {6, D::R3621o},    {7, D::R3617g},   {7, D::R3615L_R},
+        {8, D::R3614_U},   {9, D::R3628o_Us}, {10, D::R3614_L}, {10, D::R3628o_Us},
+        {11, D::R3612},    {12, D::R3628o14}, {13, D::R3617w}};
+    samples << dressed;
     return samples;
 }
 
@@ -98,6 +134,30 @@ bool checkClosed(const LayoutRecord &aRecord, const QString &aWhich, QString *aE
                       .arg(aWhich)
                       .arg(aRecord.mForwardAngle, 0, 'f', 2);
         return false;
+    }
+    return true;
+}
+
+// Puts the sample's attachments on record A as a click in attach mode would,
+// refusing one that does not fit its piece or that the piece already carries.
+bool attachAll(const SampleEntry &aSpec, const RevellTrack &aCatalog, DiagramScene &aScene,
+               LayoutRecord &aA, QString *aError)
+{
+    for (const QPair<int, int> &attachment : aSpec.mAttachments) {
+        const AttachmentRules::ClickOutcome outcome =
+            AttachmentRules::decideClick(aA, aCatalog, attachment.second, attachment.first);
+        const DiagramItem *item =
+            (outcome.mResult == AttachmentRules::ClickOutcome::Attach && !outcome.mSubstituted)
+                ? aScene.attachPiece(attachment.second, attachment.first, false)
+                : nullptr;
+        if (!item) {
+            *aError = QStringLiteral("attachment type %1 does not go on piece %2")
+                          .arg(attachment.second)
+                          .arg(attachment.first);
+            return false;
+        }
+        AttachmentRules::recordAttachment(aA, item->mIndex, item->mPartNumber, item->mDbIndex,
+                                          item->mDiagramType);
     }
     return true;
 }
@@ -138,7 +198,7 @@ bool buildSample(const SampleEntry &aSpec, const RevellTrack &aCatalog, LayoutRe
     {
         // The scene only lays the chain; its items go with it.
         DiagramScene scene(nullptr, &aCatalog, &aA, &aB, nullptr, nullptr, nullptr);
-        if (!layPieces(aSpec, scene, aError))
+        if (!layPieces(aSpec, scene, aError) || !attachAll(aSpec, aCatalog, scene, aA, aError))
             return false;
     }
     if (!checkClosed(aA, QStringLiteral("record A"), aError))

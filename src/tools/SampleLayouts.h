@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QPair>
 #include <QPointF>
 #include <QString>
 
@@ -19,6 +20,9 @@ struct SampleEntry
     // Two lanes: diagram types of two-lane pieces. Four lanes: four-lane pair
     // types (93 to 104), each laid on both records.
     QList<int> mTypes;
+    // Aprons, transition aprons and fences of record A, each a piece index
+    // and an attachment kind that fits that piece as it is.
+    QList<QPair<int, int>> mAttachments;
 };
 
 // The samples, in the order they are written.
@@ -34,9 +38,10 @@ double closureGap(const LayoutRecord &aRecord);
 constexpr double kClosureTolerance = 0.5;
 
 // Lays a sample on fresh records A and B, computes its lane lengths and
-// checks that every chain closes. Record B is only laid for four lanes; its
-// "track lengths" are the second strip's lanes 3 and 4. False with aError set
-// when a piece could not be laid or a chain does not close.
+// checks that every chain closes, then puts its attachments on. Record B is
+// only laid for four lanes; its "track lengths" are the second strip's lanes
+// 3 and 4. False with aError set when a piece could not be laid, a chain does
+// not close or an attachment does not fit its piece.
 bool buildSample(const SampleEntry &aSpec, const RevellTrack &aCatalog, LayoutRecord &aA,
                  LayoutRecord &aB, QString *aError);
 
