@@ -65,6 +65,10 @@ QToolButton *AttachmentChooser::makeButton(const QString &aObjectName)
     button->setObjectName(aObjectName);
     button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     button->setCheckable(true);
+    // On the grey dialog a checked button must stand out at a glance.
+    button->setStyleSheet(QStringLiteral(
+        "QToolButton:checked { background-color: lightsteelblue; border: 2px solid steelblue; "
+        "border-radius: 3px }"));
     return button;
 }
 

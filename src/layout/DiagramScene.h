@@ -163,20 +163,21 @@ public:
     QStringList mDiagramTypeList;
 
     // Puts aItem on the list of items that a replay of its lane pair takes
-    // down with the chain (every piece and lane line the scene lays is on it
-    // already). Attachment graphics belong there too, or in the hook below.
+    // down with the chain (every piece, lane line and attachment the scene
+    // draws is on it already).
     void addChainItem(DiagramItem *aItem);
 
     // Hooks of the attachment graphics around a replay: the first runs once
     // the chain's own items are gone (with the piece kind of the record's
     // pair, 65551 or 65552), the second once the chain is drawn again. While
-    // unset, a replay draws no attachments.
+    // unset, a replay draws no attachments; the window's second hook draws
+    // them with restoreAttachments().
     std::function<void(int aPieceKind)> mDeleteAttachments;
     std::function<void(LayoutRecord *aRecord)> mRestoreAttachments;
 
 private:
-    // The click actions of the two append modes, run when the press timer
-    // fires.
+    // The click actions of the append modes and of attach mode, run when
+    // the press timer fires.
     void appendClick();
     void appendFourLaneClick();
     void attachClick();
