@@ -17,7 +17,7 @@ constexpr int bit(int aLocation)
 // One button: its object name stem, the place it stands for, its picture in
 // catalog150 and its text, and where it sits around the host's picture
 // (front at the left, the upper side above).
-struct ButtonSpec
+struct ButtonPlace
 {
     const char *mStem;
     L::Location mLocation;
@@ -30,7 +30,7 @@ struct ButtonSpec
 // The straight aprons (rows 1 and 3 of the middle column) take the host's
 // own length; see apronName().
 // clang-format off
-const ButtonSpec kButtons[] = {
+const ButtonPlace kButtons[] = {
     {"R3603R_FU", L::R3603R_FU,  "R3603R_FUh.jpg", "R3603R", 1, 0},
     {"R3603L_BU", L::R3603L_BU,  "R3603L_BUh.jpg", "R3603L", 1, 2},
     {"R3603L_FL", L::R3603L_FL,  "R3603L_FLh.jpg", "R3603L", 3, 0},
@@ -73,7 +73,7 @@ const int kConflicts[L::LocationCount] = {
 
 // What each host shows: its picture in catalog, its title and the places it
 // has no room for.
-struct HostSpec
+struct HostSetUp
 {
     const char *mHost;
     const char *mPicture;
@@ -85,7 +85,7 @@ constexpr int kAllButAprons =
     ((1 << L::LocationCount) - 1) & ~bit(L::UpperApron) & ~bit(L::LowerApron);
 
 // clang-format off
-const HostSpec kHosts[] = {
+const HostSetUp kHosts[] = {
     {"R3600",   "R3600.jpg",   "R3600 Straight Track Attachments", 0},
     {"R3620",   "R3620.jpg",   "R3620 Half Straight Track Attachments", kAllButAprons},
     {"R3620dc", "R3620dc.jpg", "R3620dc custom 1/3 Straight Track Attachments", kAllButAprons},
@@ -107,24 +107,24 @@ const QSize kIconSize(150, 100);
 
 // The straight aprons of the host's length, with their pictures: the half
 // and the third straight have aprons of their own.
-struct ApronSpec
+struct ApronSetUp
 {
     const char *mHost; // nullptr: every other straight
     const char *mFamily;
     const char *mUpperIcon;
     const char *mLowerIcon;
 };
-const ApronSpec kAprons[] = {
+const ApronSetUp kAprons[] = {
     {"R3620", "R3620a", "R3620a_U.jpg", "R3620a_L.jpg"},
     {"R3620dc", "R3620dca", "R3620dca_U.jpg", "R3620dca_L.jpg"},
     {nullptr, "R3614", "R3614_Uh.jpg", "R3614_Lh.jpg"},
 };
 
-const ApronSpec &apronSpec(const QString &aHost)
+const ApronSetUp &apronSetUp(const QString &aHost)
 {
-    for (const ApronSpec &spec : kAprons) {
-        if (!spec.mHost || aHost == QLatin1String(spec.mHost))
-            return spec;
+    for (const ApronSetUp &row : kAprons) {
+        if (!row.mHost || aHost == QLatin1String(row.mHost))
+            return row;
     }
     return kAprons[2];
 }
@@ -143,16 +143,16 @@ R3600Dialog::R3600Dialog(const QString &aHost, QStringList *aNames, QWidget *aPa
 
 QString R3600Dialog::apronName(bool aUpper) const
 {
-    return QLatin1String(apronSpec(mHost).mFamily) +
+    return QLatin1String(apronSetUp(mHost).mFamily) +
            (aUpper ? QStringLiteral("_U") : QStringLiteral("_L"));
 }
 
 void R3600Dialog::buildTree()
 {
-    const HostSpec *host = nullptr;
-    for (const HostSpec &spec : kHosts) {
-        if (mHost == QLatin1String(spec.mHost))
-            host = &spec;
+    const HostSetUp *host = nullptr;
+    for (const HostSetUp &row : kHosts) {
+        if (mHost == QLatin1String(row.mHost))
+            host = &row;
     }
     auto *grid = new QGridLayout;
     // An unlisted host gets no picture.
@@ -162,10 +162,10 @@ void R3600Dialog::buildTree()
     grid->addWidget(
         hostPicture(QStringLiteral("R3600Label"), picture, mHost.section(QLatin1Char('_'), 0, 0)),
         2, 0, 1, 3, Qt::AlignCenter);
-    for (const ButtonSpec &spec : kButtons) {
-        QToolButton *button = makeButton(QLatin1String(spec.mStem) + QStringLiteral("_ToolButton"));
-        mButtons[spec.mLocation] = button;
-        grid->addWidget(button, spec.mRow, spec.mColumn, Qt::AlignCenter);
+    for (const ButtonPlace &row : kButtons) {
+        QToolButton *button = makeButton(QLatin1String(row.mStem) + QStringLiteral("_ToolButton"));
+        mButtons[row.mLocation] = button;
+        grid->addWidget(button, row.mRow, row.mColumn, Qt::AlignCenter);
     }
     buildFrame(grid);
 }
@@ -173,24 +173,24 @@ void R3600Dialog::buildTree()
 void R3600Dialog::setUpHost()
 {
     int hidden = 0;
-    for (const HostSpec &spec : kHosts) {
-        if (mHost == QLatin1String(spec.mHost)) {
-            setWindowTitle(QLatin1String(spec.mTitle));
-            hidden = spec.mHidden;
+    for (const HostSetUp &row : kHosts) {
+        if (mHost == QLatin1String(row.mHost)) {
+            setWindowTitle(QLatin1String(row.mTitle));
+            hidden = row.mHidden;
         }
     }
-    const ApronSpec &apron = apronSpec(mHost);
-    for (const ButtonSpec &spec : kButtons) {
-        QToolButton *button = mButtons[spec.mLocation];
-        if (spec.mIcon) {
-            dressButton(button, kIconDir + QLatin1String(spec.mIcon), QLatin1String(spec.mText),
+    const ApronSetUp &apron = apronSetUp(mHost);
+    for (const ButtonPlace &row : kButtons) {
+        QToolButton *button = mButtons[row.mLocation];
+        if (row.mIcon) {
+            dressButton(button, kIconDir + QLatin1String(row.mIcon), QLatin1String(row.mText),
                         kIconSize);
         } else {
-            const char *icon = spec.mLocation == UpperApron ? apron.mUpperIcon : apron.mLowerIcon;
+            const char *icon = row.mLocation == UpperApron ? apron.mUpperIcon : apron.mLowerIcon;
             dressButton(button, kIconDir + QLatin1String(icon), QLatin1String(apron.mFamily),
                         kIconSize);
         }
-        button->setVisible(!(hidden & bit(spec.mLocation)));
+        button->setVisible(!(hidden & bit(row.mLocation)));
     }
     mFlags.fill(false);
 }

@@ -39,7 +39,7 @@ const int kConflicts[L::LocationCount] = {
 
 // What each host shows: picture, title, the places shown, and the text and
 // icon file of each place's button.
-struct HostSpec
+struct HostSetUp
 {
     const char *mHost;
     const char *mPicture;
@@ -53,7 +53,7 @@ struct HostSpec
 #define FOURTEEN_INCH_PARTS                                                                        \
     {"R3605", "R3612", "R3615R", "R3615L", "R3617g", "R3617w", "R3628o"},                          \
     {"R3605.jpg", "R3612.jpg", "R3615R.jpg", "R3615L.jpg", "R3617.png", "R3617.png", "R3628.png"}
-const HostSpec kHosts[] = {
+const HostSetUp kHosts[] = {
     {"R3601", "catalog/R3601.jpg", "R3601 14 Inch Radius Curve Track Attachments", kAll,
      FOURTEEN_INCH_PARTS},
     {"R3604", "catalog/R3604.jpg", "R3604 14 Inch Radius Curved Terminal Attachments",
@@ -72,7 +72,7 @@ const HostSpec kHosts[] = {
 // clang-format on
 
 // An unlisted host shows every place, without a picture.
-const HostSpec kUnlisted = {
+const HostSetUp kUnlisted = {
     "",
     "",
     "Curved Track Attachments",
@@ -80,11 +80,11 @@ const HostSpec kUnlisted = {
     {"R3605", "R3612", "R3615R", "R3615L", "R3617g", "R3617w", "R3628o"},
     {"R3605.jpg", "R3612.jpg", "R3615R.jpg", "R3615L.jpg", "R3617.png", "R3617.png", "R3628.png"}};
 
-const HostSpec &hostSpec(const QString &aHost)
+const HostSetUp &hostSetUp(const QString &aHost)
 {
-    for (const HostSpec &spec : kHosts) {
-        if (aHost == QLatin1String(spec.mHost))
-            return spec;
+    for (const HostSetUp &row : kHosts) {
+        if (aHost == QLatin1String(row.mHost))
+            return row;
     }
     return kUnlisted;
 }
@@ -122,7 +122,7 @@ R3601Dialog::R3601Dialog(const QString &aHost, QStringList *aNames, QWidget *aPa
 
 void R3601Dialog::buildTree()
 {
-    const HostSpec &host = hostSpec(mHost);
+    const HostSetUp &host = hostSetUp(mHost);
     setWindowTitle(QLatin1String(host.mTitle));
 
     auto *grid = new QGridLayout;
@@ -154,7 +154,7 @@ void R3601Dialog::buildTree()
 
 void R3601Dialog::setUpHost()
 {
-    const HostSpec &host = hostSpec(mHost);
+    const HostSetUp &host = hostSetUp(mHost);
     const QStringList entries = AttachmentRules::curveChooserEntries(mHost);
     for (int location = 0; location < LocationCount; ++location) {
         const bool shown = host.mShown & bit(location);
