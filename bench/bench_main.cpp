@@ -1,6 +1,7 @@
 // Measures how long appending a piece to a layout and replaying a whole
-// layout take as the layout grows, beside the bare cost of putting the same
-// graphic items into a scene (and, for the replay, of taking them out first).
+// layout (bare, and with an attachment on every piece) take as the layout
+// grows, beside the bare cost of putting the same graphic items into a scene
+// (and, for the replay, of taking them out first).
 
 #include "BenchAnalysis.h"
 
@@ -8,6 +9,7 @@
 #include "common/LogFile.h"
 #include "graphics/PieceShapes.h"
 #include "graphics/DiagramItem.h"
+#include "layout/AttachmentRules.h"
 #include "layout/DiagramScene.h"
 #include "layout/LayoutRecord.h"
 
@@ -108,18 +110,46 @@ double appendCost(const RevellTrack &aCatalog, const QVector<D::DiagramType> &aT
     return result;
 }
 
+// The attachment each piece carries in the attached replay: an outer apron
+// on curves, the upper straight apron of its length on straights.
+D::DiagramType attachmentFor(D::DiagramType aPiece)
+{
+    switch (aPiece) {
+    case D::R3620:
+        return D::R3620a_U;
+    case D::R3620dc:
+        return D::R3620dca_U;
+    case D::R3601_R:
+        return D::R3605_R;
+    case D::R3601_L:
+        return D::R3605_L;
+    case D::R3621_R:
+        return D::R3621o_R;
+    case D::R3621_L:
+        return D::R3621o_L;
+    case D::R3610_R:
+        return D::R3611_R;
+    case D::R3610_L:
+        return D::R3611_L;
+    default:
+        return D::R3614_U;
+    }
+}
+
 struct Shapes
 {
     QPolygonF mOutline;
     QPainterPath mLane1;
     QPainterPath mLane2;
+    QPolygonF mAttachment; // the outline of attachmentFor() the piece
 };
 
 // Creates the items of aTypes with ready-made shapes and adds them to aScene,
-// spread and turned like a chain without chaining; aAdded (when given)
-// collects them.
+// spread and turned like a chain without chaining, with one attachment
+// polygon per piece when aAttached; aAdded (when given) collects them.
 void addBareItems(QGraphicsScene &aScene, const QHash<int, Shapes> &aShapes,
-                  const QVector<D::DiagramType> &aTypes, QList<QGraphicsItem *> *aAdded = nullptr)
+                  const QVector<D::DiagramType> &aTypes, QList<QGraphicsItem *> *aAdded = nullptr,
+                  bool aAttached = false)
 {
     for (int i = 0; i < aTypes.size(); ++i) {
         const Shapes &shapes = aShapes[aTypes.at(i)];
@@ -139,6 +169,14 @@ void addBareItems(QGraphicsScene &aScene, const QHash<int, Shapes> &aShapes,
             if (aAdded)
                 *aAdded << line;
         }
+        if (!aAttached)
+            continue;
+        auto *attachment = new QGraphicsPolygonItem(shapes.mAttachment);
+        attachment->setRotation(angle);
+        attachment->setPos(pos);
+        aScene.addItem(attachment);
+        if (aAdded)
+            *aAdded << attachment;
     }
 }
 
@@ -159,10 +197,11 @@ double floorCost(const QHash<int, Shapes> &aShapes, const QVector<D::DiagramType
 }
 
 // Microseconds per piece for replaying a layout of aTypes from its first
-// point. The scene has settled before, as it has when a user edits; settling
-// after the replay is part of the measured time.
+// point, with one attachment on every piece when aAttached. The scene has
+// settled before, as it has when a user edits; settling after the replay is
+// part of the measured time.
 double replayCost(const RevellTrack &aCatalog, const QVector<D::DiagramType> &aTypes,
-                  int aRepetitions)
+                  int aRepetitions, bool aAttached = false)
 {
     LayoutRecord recordA = emptyRecord();
     LayoutRecord recordB = recordA;
@@ -174,6 +213,19 @@ double replayCost(const RevellTrack &aCatalog, const QVector<D::DiagramType> &aT
     scene.setSceneRect(0, 0, 5000, 5000);
     for (D::DiagramType type : aTypes)
         scene.appendTrackPiece(true, type, kStart, scene.mElev, false);
+    if (aAttached) {
+        // As the window does after every replay: the kept attachments are drawn again.
+        scene.mRestoreAttachments = [&scene](LayoutRecord *aRecord) {
+            scene.restoreAttachments(*aRecord);
+        };
+        for (int i = 0; i < aTypes.size(); ++i) {
+            const DiagramItem *item = scene.attachPiece(attachmentFor(aTypes.at(i)), i, false);
+            if (!item)
+                return -1.0;
+            AttachmentRules::recordAttachment(recordA, i, item->mPartNumber, item->mDbIndex,
+                                              item->mDiagramType);
+        }
+    }
     settle(scene);
 
     double result = std::numeric_limits<double>::max();
@@ -191,13 +243,13 @@ double replayCost(const RevellTrack &aCatalog, const QVector<D::DiagramType> &aT
 // pointers are at hand, and adding fresh ones, settling afterwards as the
 // replay does.
 double replayFloorCost(const QHash<int, Shapes> &aShapes, const QVector<D::DiagramType> &aTypes,
-                       int aRepetitions)
+                       int aRepetitions, bool aAttached = false)
 {
     QGraphicsScene scene;
     scene.setSceneRect(0, 0, 5000, 5000);
     QList<QGraphicsItem *> items;
-    items.reserve(3 * aTypes.size());
-    addBareItems(scene, aShapes, aTypes, &items);
+    items.reserve(4 * aTypes.size());
+    addBareItems(scene, aShapes, aTypes, &items, aAttached);
     settle(scene);
 
     double result = std::numeric_limits<double>::max();
@@ -206,7 +258,7 @@ double replayFloorCost(const QHash<int, Shapes> &aShapes, const QVector<D::Diagr
         timer.start();
         qDeleteAll(items);
         items.clear();
-        addBareItems(scene, aShapes, aTypes, &items);
+        addBareItems(scene, aShapes, aTypes, &items, aAttached);
         settle(scene);
         result = std::min(result, timer.nsecsElapsed() / 1000.0 / aTypes.size());
     }
@@ -270,11 +322,12 @@ int main(int argc, char *argv[])
     for (D::DiagramType type : pieceMix(1000)) {
         if (!shapes.contains(type))
             shapes.insert(type, {pieceOutline(type, &catalog, QString()).mPolygon,
-                                 lanePath(type, 1, &catalog), lanePath(type, 2, &catalog)});
+                                 lanePath(type, 1, &catalog), lanePath(type, 2, &catalog),
+                                 pieceOutline(attachmentFor(type), &catalog, QString()).mPolygon});
     }
 
     // One measurement may be named, to profile it alone: "append", "replay",
-    // "overlap" or "append_at_end".
+    // "replay_attached", "overlap" or "append_at_end".
     const QString only = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     const auto wanted = [&only](const char *aName) {
         return only.isEmpty() || only == QLatin1String(aName);
@@ -299,6 +352,21 @@ int main(int argc, char *argv[])
         const double floor = replayFloorCost(shapes, types, kRepetitions);
         std::printf("replay n=%d us_per_piece=%.3f floor_us_per_piece=%.3f ratio=%.2f\n", n, replay,
                     floor, replay / floor);
+        std::fflush(stdout);
+    }
+
+    for (int n : {1000, 4000, 16000}) {
+        if (!wanted("replay_attached"))
+            break;
+        const QVector<D::DiagramType> types = pieceMix(n);
+        const double replay = replayCost(catalog, types, kRepetitions, true);
+        if (replay < 0) {
+            std::printf("replay_attached n=%d failed: an attachment could not be drawn\n", n);
+            return 1;
+        }
+        const double floor = replayFloorCost(shapes, types, kRepetitions, true);
+        std::printf("replay_attached n=%d us_per_piece=%.3f floor_us_per_piece=%.3f ratio=%.2f\n",
+                    n, replay, floor, replay / floor);
         std::fflush(stdout);
     }
 

@@ -120,7 +120,7 @@ private slots:
                               "Print to PDF [off]", "-", "Exit"}));
         QCOMPARE(
             menuEntries(window.itemMenu()),
-            QStringList({"&Append", "&Insert", "&Replace", "A&Ttach [off]", "&Banked", "-",
+            QStringList({"&Append", "&Insert", "&Replace", "A&Ttach", "&Banked", "-",
                          "Multi-Select Start", "Multi-Select End", "-", "Set Elev 0 (lowest)",
                          "Set Elev 1 (25%)", "Set Elev 2 (50%)",
                          "Set Elev 3 (75%)", "Set Elev 4 (highest)", "-", "&Delete"}));

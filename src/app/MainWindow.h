@@ -23,11 +23,13 @@
 
 class AddTrackDialog;
 class BankedDialog;
+class AttachmentChooser;
 class DiagramScene;
 class LaneColorDialog;
 class QAbstractButton;
 class QButtonGroup;
 class QGraphicsItem;
+class QGraphicsScene;
 class QGraphicsView;
 class QAction;
 class QCloseEvent;
@@ -62,8 +64,9 @@ class tutorialDialog;
 // The implementation is split by concern: MainWindow.cpp (start-up, logs,
 // timer, window events, exit, about, the scene dump), MainWindowTabs.cpp (the
 // layout tabs, their records and scenes, tab activation, the view controls,
-// units), MainWindowReplay.cpp (the replay of a layout, the refresh after an
-// edit, and the appearance and elevation views that replay it),
+// units), MainWindowAttach.cpp (attachments and their choosers),
+// MainWindowReplay.cpp (the replay of a layout, the refresh after an edit,
+// and the appearance and elevation views that replay it),
 // MainWindowToolbox.cpp (the toolbox and its button groups),
 // MainWindowMenus.cpp (actions and menus), MainWindowEdit.cpp (the Item
 // menu's editing commands and the answers to the scenes' edits),
@@ -169,6 +172,12 @@ public:
     // The same for the banked command's dialog.
     using BankedDialogRunner = std::function<int(BankedDialog &aDialog)>;
     void setBankedDialogRunner(BankedDialogRunner aRunner);
+    // The same for the attachment choosers of the attach command.
+    using AttachChooserRunner = std::function<int(AttachmentChooser &aChooser)>;
+    void setAttachChooserRunner(AttachChooserRunner aRunner)
+    {
+        mAttachChooserRunner = std::move(aRunner);
+    }
 
     bool shiftKey() const { return mShiftKey; }
     bool elevInverted() const { return mElevInverted; }
@@ -211,6 +220,9 @@ public slots:
     void insertItem();
     void replaceItem();
     void deleteItem();
+    // The attachments of the selected piece, chosen in one go
+    // (MainWindowAttach.cpp).
+    void attachItem();
     void startMultiSelect();
     void endMultiSelect();
 
@@ -270,6 +282,8 @@ private slots:
     void itemReplaced(DiagramItem *aItem);
     void itemMoved(DiagramItem *aItem);
     void on_normalRadioButton_toggled(bool aChecked);
+    // An attachment drawn by a scene is kept on its host (MainWindowAttach.cpp).
+    void itemAttached(DiagramItem *aItem);
 
     // Toolbox (MainWindowToolbox.cpp).
     void trackButtonGroupClicked(int aId);
@@ -347,6 +361,11 @@ private:
     bool commandHost(const char *aCommand, bool aExitTransitions, EditHost *aHost);
     bool chooseTrack(const QString &aMode, QString *aPartNumber, QString *aAngle);
     void addChosenPieces(bool aAfter);
+    // Attachments around a replay (MainWindowAttach.cpp): their items go
+    // with the chain's, and are drawn again from the records once it is laid.
+    void deleteAttachments(int aPieceKind);
+    void restoreAttachments(DiagramScene *aScene, LayoutRecord *aRecord);
+    int layoutOfScene(const QGraphicsScene *aScene) const;
     // Layout file commands (MainWindowFile.cpp).
     bool layoutTabShowing();
     bool layoutHasPieces();
@@ -392,6 +411,7 @@ private:
     RangeEnd mMultiSelectEnd;
     AddTrackRunner mAddTrackRunner;
     BankedDialogRunner mRunBankedDialog;
+    AttachChooserRunner mAttachChooserRunner;
 
     // The layout tabs. The records are referenced by pointer from the scenes
     // and the TabScreen records, so they live in fixed arrays for the

@@ -94,7 +94,11 @@ void MainWindow::createScenes()
                 [modeField](DiagramScene::Mode aMode) {
                     modeField->setText(DiagramScene::modeText(aMode));
                 });
-        // Here: itemAttached, with the attachments.
+        connect(scene, &DiagramScene::itemAttached, this, &MainWindow::itemAttached);
+        scene->mDeleteAttachments = [this](int aPieceKind) { deleteAttachments(aPieceKind); };
+        scene->mRestoreAttachments = [this, scene](LayoutRecord *aRecord) {
+            restoreAttachments(scene, aRecord);
+        };
         // Scenes never report a selection yet; layout 1's is wired for when they do.
         if (tab == 1)
             connect(scene, &DiagramScene::itemSelected, this, &MainWindow::itemSelected);

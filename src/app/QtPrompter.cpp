@@ -1,7 +1,9 @@
 #include "QtPrompter.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QTimer>
 
 void QtPrompter::message(const QString &aText)
 {
@@ -11,10 +13,33 @@ void QtPrompter::message(const QString &aText)
     box.exec();
 }
 
+void QtPrompter::titledMessage(const QString &aTitle, const QString &aText)
+{
+    QMessageBox box(mParent);
+    box.setWindowTitle(aTitle);
+    box.setText(aText);
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+}
+
+void QtPrompter::timedMessage(const QString &aTitle, const QString &aText, int aMs)
+{
+    QWidget *parent = QApplication::activeModalWidget();
+    auto *box = new QMessageBox(parent ? parent : mParent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowTitle(aTitle);
+    box->setText(aText);
+    box->setStandardButtons(QMessageBox::Ok);
+    box->setModal(false);
+    box->show();
+    // Closed by the user first, the box is gone and takes its timer with it.
+    QTimer::singleShot(aMs, box, &QWidget::close);
+}
+
 bool QtPrompter::question(const QString &aTitle, const QString &aText)
 {
-    return QMessageBox::question(mParent, aTitle, aText, QMessageBox::Yes | QMessageBox::No)
-           == QMessageBox::Yes;
+    return QMessageBox::question(mParent, aTitle, aText, QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
 }
 
 QString QtPrompter::openFileName(const QString &aCaption, const QString &aDir,

@@ -1,5 +1,14 @@
 #include "Prompter.h"
 
+void Prompter::titledMessage(const QString &, const QString &aText)
+{
+    message(aText);
+}
+
+void Prompter::timedMessage(const QString &, const QString &, int)
+{
+}
+
 namespace {
 
 class SilentPrompter : public Prompter

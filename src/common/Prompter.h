@@ -12,6 +12,13 @@ public:
 
     // A plain message box without a title holding one sentence and an OK button.
     virtual void message(const QString &aText) = 0;
+    // A message box titled aTitle holding aText and an OK button. A prompter
+    // that cannot show a title shows the plain message.
+    virtual void titledMessage(const QString &aTitle, const QString &aText);
+    // A box titled aTitle holding aText that closes itself after aMs
+    // milliseconds; it does not wait for the user. A prompter that cannot
+    // time a box shows nothing.
+    virtual void timedMessage(const QString &aTitle, const QString &aText, int aMs);
     // A question box with Yes and No; true when the answer is Yes.
     virtual bool question(const QString &aTitle, const QString &aText) = 0;
     // File dialogs; an empty text means the user cancelled.

@@ -412,6 +412,16 @@ PieceOutline pieceOutline(DiagramTypeBase::DiagramType aType, const RevellTrack 
         return result;
     }
     result.mDbIndex = index;
+    if (result.mDiagramType == D::R3628o_Lb) {
+        // The catalog's corners and width for the left banked fence would draw
+        // a ring 6 mm too far in that runs past the end of the curve; it lies
+        // as its right-hand twin does, mirrored across the track's centre line.
+        result.mPolygon = pieceOutline(D::R3628o_Rb, aCatalog, QString(), aScale).mPolygon;
+        const double axis = -aCatalog->width / 2.0 * aScale;
+        for (QPointF &point : result.mPolygon)
+            point.setY(2.0 * axis - point.y());
+        return result;
+    }
     result.mPolygon =
         outlineFor(ruleFor(result.mDiagramType), Entry(aCatalog->piece(index)), aScale);
     return result;

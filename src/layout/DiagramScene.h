@@ -84,6 +84,23 @@ public:
     // replayed pieces: the caller refreshes once, after the replay.
     void rebuildRecord(LayoutRecord *aRecord, int aStartIndex, bool aElevInverted);
 
+    // Draws one attachment of kind aType (23 to 90; an undirected curve kind
+    // takes the host's hand) on piece aHostIndex of the lanes 1 and 2 record,
+    // or of the lanes 3 and 4 record when aLanes34 is set, at the host's
+    // origin, angle and elevation, and emits itemAttached. Null, with nothing
+    // drawn or emitted, when the host is not a drawn piece of the record or
+    // the kind cannot be drawn beside it.
+    DiagramItem *attachPiece(int aType, int aHostIndex, bool aLanes34);
+    // Draws every attachment kept on aRecord's pieces, each on its host;
+    // names that are no attachment kind are skipped. Emits nothing: a replay
+    // restores them all and the caller measures the layout once afterwards.
+    void restoreAttachments(const LayoutRecord &aRecord);
+    // The same for the attachments of piece aHostIndex alone.
+    void restoreHostAttachments(const LayoutRecord &aRecord, int aHostIndex);
+    // Takes the attachment items of piece aHostIndex of lane pair aPair off
+    // the scene; the records keep their entries.
+    void removeAttachmentItems(int aPair, int aHostIndex);
+
     // The track piece item that draws piece aIndex of lane pair aPair (0:
     // lanes 1 and 2, 1: lanes 3 and 4), or null.
     DiagramItem *pieceItem(int aPair, int aIndex) const;
@@ -154,26 +171,28 @@ public:
     QStringList mDiagramTypeList;
 
     // Puts aItem on the list of items that a replay of its lane pair takes
-    // down with the chain (every piece and lane line the scene lays is on it
-    // already). Attachment graphics belong there too, or in the hook below.
+    // down with the chain (every piece, lane line and attachment the scene
+    // draws is on it already).
     void addChainItem(DiagramItem *aItem);
 
     // Hooks of the attachment graphics around a replay: the first runs once
     // the chain's own items are gone (with the piece kind of the record's
     // pair, 65551 or 65552), the second once the chain is drawn again. While
-    // unset, a replay draws no attachments.
+    // unset, a replay draws no attachments; the window's second hook draws
+    // them with restoreAttachments().
     std::function<void(int aPieceKind)> mDeleteAttachments;
     std::function<void(LayoutRecord *aRecord)> mRestoreAttachments;
 
 private:
-    // The click actions of the two append modes, run when the press timer
-    // fires.
+    // The click actions of the append modes and of attach mode, run when
+    // the press timer fires.
     void appendClick();
     void appendFourLaneClick();
     // A press on a lane line selects the piece the line belongs to, as a
     // press on the piece itself would; Ctrl adds it to or takes it from the
     // selection.
     void selectPieceOfLaneLine(QGraphicsItem *aItem, Qt::KeyboardModifiers aModifiers);
+    void attachClick();
     // The first piece of record A when aItem is it, else null.
     static DiagramItem *asFirstPieceOfA(QGraphicsItem *aItem);
 
@@ -183,6 +202,13 @@ private:
     // The piece item and two lane lines of the entry aStep laid on aRecord.
     DiagramItem *drawPiece(const LayoutRecord &aRecord, const Chaining::Step &aStep, double aElev,
                            bool aLanes34);
+    // The item of one attachment of aType on piece aHostIndex of aRecord,
+    // drawn and listed with its pair's chain; null when it cannot be drawn.
+    DiagramItem *drawAttachment(const LayoutRecord &aRecord, int aHostIndex, int aType,
+                                bool aLanes34);
+    // An attachment's fill, told by its part number: gray, white and orange
+    // fences, and light gray aprons.
+    const QBrush &attachmentBrush(const QString &aPartNumber);
     void passUnknownPiece(const LayoutRecord &aRecord, const Chaining::Step &aStep);
     void writeChainState(const LayoutRecord &aRecord) const;
     void writeReplayState(const LayoutRecord &aRecord, const char *aHeading) const;

@@ -62,10 +62,11 @@ void DiagramScene::MousePressDelayed()
     case Append4:
         appendFourLaneClick();
         break;
+    case Attach:
+        attachClick();
+        break;
     default:
-        // Move and Edit give a single click no action. Attach mode places an
-        // attachment through the attachment rules, which are not part of this
-        // scene yet: a click in it does nothing.
+        // Move and Edit give a single click no action.
         break;
     }
 }

@@ -4,6 +4,7 @@
 #include "catalog/RevellTrack.h"
 #include "graphics/DiagramTypes.h"
 #include "layout/BankedTurn.h"
+#include "layout/AttachmentRules.h"
 #include "layout/DiagramScene.h"
 #include "layout/Elevation.h"
 #include "layout/LayoutRecord.h"
@@ -53,6 +54,7 @@ QList<SampleEntry> makeSampleList()
                                                                       << repeated(D::R3600, 3)
                                                                       << repeated(D::R3601_R, 3),
                            {},
+                           {},
                            {}};
 
     // Two 240 degree loops, one to the right and one to the left, joined by
@@ -68,6 +70,7 @@ QList<SampleEntry> makeSampleList()
                                                                     << repeated(D::R3600, 3)
                                                                     << repeated(D::R3601_L, 4),
                            {},
+                           {},
                            {}};
 
     samples << SampleEntry{QStringLiteral("Grand circuit"),
@@ -75,6 +78,7 @@ QList<SampleEntry> makeSampleList()
                            QPointF(2470, 2422),
                            2,
                            grandCircuitHalf() << grandCircuitHalf(),
+                           {},
                            {},
                            {}};
 
@@ -87,6 +91,7 @@ QList<SampleEntry> makeSampleList()
                            repeated(D::R3600R3600, 4)
                                << repeated(D::R3601R3610_R, 3) << repeated(D::R3600R3600, 4)
                                << repeated(D::R3601R3610_R, 3),
+                           {},
                            {},
                            {}};
 
@@ -103,8 +108,33 @@ QList<SampleEntry> makeSampleList()
                            << D::F8514L_R << repeated(D::F8517_R, 8) << D::F8519R_R
                            << repeated(D::R3600, 4) << repeated(D::R3610_L, 8),
                        {4},
-                       {{13, 0.5}, {14, 0.75}, {15, 0.75}, {16, 0.5}}};
+                       {{13, 0.5}, {14, 0.75}, {15, 0.75}, {16, 0.5}},
+                       {}};
     samples << banked;
+
+    // The terminal oval dressed for a race day: straight aprons outside the
+    // straights, spin-out aprons and fences round the outside of the turns,
+    // spin-in and transition aprons inside them. One end turns in two half
+    // curves, the terminal's straight ends in two half straights.
+    SampleEntry dressed{QStringLiteral("Oval with aprons and fences"),
+                        QStringLiteral("aprons-and-fences.txt"),
+                        QPointF(2404, 2463),
+                        2,
+                        QList<int>{D::R3602_L, D::R3600, D::R3620, D::R3620, D::R3601_R, D::R3621_R,
+                                   D::R3621_R, D::R3601_R}
+                            << repeated(D::R3600, 3) << repeated(D::R3601_R, 3),
+                        {},
+                        {},
+                        {}};
+    // The kinds the toolbox offers: curve attachments without their hand,
+    // which each takes from its curve.
+    dressed.mAttachments = {
+        {0, D::R3603L_FL}, {0, D::R3603R_BL}, {1, D::R3614_U},  {1, D::R3614_L},
+        {2, D::R3620a_U},  {3, D::R3620a_U},  {4, D::R3605},    {4, D::R3615R_R},
+        {5, D::R3621o},    {6, D::R3621o},    {7, D::R3617g},   {7, D::R3615L_R},
+        {8, D::R3614_U},   {9, D::R3628o_Us}, {10, D::R3614_L}, {10, D::R3628o_Us},
+        {11, D::R3612},    {12, D::R3628o14}, {13, D::R3617w}};
+    samples << dressed;
     return samples;
 }
 
@@ -133,6 +163,30 @@ bool checkClosed(const LayoutRecord &aRecord, const QString &aWhich, QString *aE
                       .arg(aWhich)
                       .arg(aRecord.mForwardAngle, 0, 'f', 2);
         return false;
+    }
+    return true;
+}
+
+// Puts the sample's attachments on record A as a click in attach mode would,
+// refusing one that does not fit its piece or that the piece already carries.
+bool attachAll(const SampleEntry &aSpec, const RevellTrack &aCatalog, DiagramScene &aScene,
+               LayoutRecord &aA, QString *aError)
+{
+    for (const QPair<int, int> &attachment : aSpec.mAttachments) {
+        const AttachmentRules::ClickOutcome outcome =
+            AttachmentRules::decideClick(aA, aCatalog, attachment.second, attachment.first);
+        const DiagramItem *item =
+            (outcome.mResult == AttachmentRules::ClickOutcome::Attach && !outcome.mSubstituted)
+                ? aScene.attachPiece(attachment.second, attachment.first, false)
+                : nullptr;
+        if (!item) {
+            *aError = QStringLiteral("attachment type %1 does not go on piece %2")
+                          .arg(attachment.second)
+                          .arg(attachment.first);
+            return false;
+        }
+        AttachmentRules::recordAttachment(aA, item->mIndex, item->mPartNumber, item->mDbIndex,
+                                          item->mDiagramType);
     }
     return true;
 }
@@ -173,7 +227,7 @@ bool buildSample(const SampleEntry &aSpec, const RevellTrack &aCatalog, LayoutRe
     {
         // The scene only lays the chain; its items go with it.
         DiagramScene scene(nullptr, &aCatalog, &aA, &aB, nullptr, nullptr, nullptr);
-        if (!layPieces(aSpec, scene, aError))
+        if (!layPieces(aSpec, scene, aError) || !attachAll(aSpec, aCatalog, scene, aA, aError))
             return false;
     }
     if (!checkClosed(aA, QStringLiteral("record A"), aError))

@@ -26,6 +26,9 @@ struct SampleEntry
     // Pieces of record A that lie above or below the level a click lays
     // them at: piece index and level.
     QList<QPair<int, double>> mLevels;
+    // Aprons, transition aprons and fences of record A, each a piece index
+    // and an attachment kind that fits that piece as it is.
+    QList<QPair<int, int>> mAttachments;
 };
 
 // The samples, in the order they are written.
@@ -41,11 +44,12 @@ double closureGap(const LayoutRecord &aRecord);
 constexpr double kClosureTolerance = 0.5;
 
 // Lays a sample on fresh records A and B, computes its lane lengths and
-// checks that every chain closes, then fences its banked turns and sets its
-// levels. Record B is only laid for four lanes; its "track lengths" are the
-// second strip's lanes 3 and 4. False with aError set when a piece could not
-// be laid, a chain does not close, or a fenced turn or a raised piece is not
-// where the sample says.
+// checks that every chain closes, then fences its banked turns, sets its
+// levels and puts its attachments on. Record B is only laid for four lanes;
+// its "track lengths" are the second strip's lanes 3 and 4. False with aError
+// set when a piece could not be laid, a chain does not close, a fenced turn or
+// a raised piece is not where the sample says, or an attachment does not fit
+// its piece.
 bool buildSample(const SampleEntry &aSpec, const RevellTrack &aCatalog, LayoutRecord &aA,
                  LayoutRecord &aB, QString *aError);
 

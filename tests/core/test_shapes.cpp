@@ -34,6 +34,7 @@ constexpr double kTolMm = 0.25;
 const QPointF c14R(0, 355.6 - 178);
 const QPointF c14L(0, -355.6);
 const QPointF c21R(0, 533.4 - 178);
+const QPointF c21L(0, -533.4);
 
 QPointF at(const QPointF &aCentre, double aRadius, double aDeg)
 {
@@ -248,6 +249,10 @@ private slots:
         QTest::newRow("R3615R_L wedge")
             << D::R3615R_L << ExpectedArcs{{c14L, 177.6, -30, -60}}
             << mm({{0, -178}, at(c14L, 139.5, -30), at(c14L, 177.6, -30)});
+        // The banked curves' fences run beyond the bank, over the curve's 30 degrees.
+        QTest::newRow("R3628o_Lb fence, left")
+            << D::R3628o_Lb << ExpectedArcs{{c21L, 577.5, -90, 30}, {c21L, 596.55, -60, -30}}
+            << mm({{0, 44.1}, {0, 63.15}});
         QTest::newRow("F8517_R banked")
             << D::F8517_R << ExpectedArcs{{c21R, 584.5, 90, -30}, {c21R, 304.3, 60, 30}}
             << mm({{0, 51.1}, {0, -229.1}, at(c21R, 355.4, 60)});

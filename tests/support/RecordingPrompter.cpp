@@ -15,6 +15,16 @@ void RecordingPrompter::message(const QString &aText)
     mLog << QStringLiteral("message||") + aText;
 }
 
+void RecordingPrompter::titledMessage(const QString &aTitle, const QString &aText)
+{
+    mLog << QStringLiteral("message|%1|%2").arg(aTitle, aText);
+}
+
+void RecordingPrompter::timedMessage(const QString &aTitle, const QString &aText, int aMs)
+{
+    mLog << QStringLiteral("timed|%1|%2|%3").arg(aTitle, aText).arg(aMs);
+}
+
 bool RecordingPrompter::question(const QString &aTitle, const QString &aText)
 {
     mLog << QStringLiteral("question|%1|%2").arg(aTitle, aText);

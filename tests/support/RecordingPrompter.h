@@ -15,15 +15,18 @@ public:
     ~RecordingPrompter() override;
 
     void message(const QString &aText) override;
+    void titledMessage(const QString &aTitle, const QString &aText) override;
+    // Recorded as "timed|title|text|milliseconds".
+    void timedMessage(const QString &aTitle, const QString &aText, int aMs) override;
     bool question(const QString &aTitle, const QString &aText) override;
     QString openFileName(const QString &aCaption, const QString &aDir,
                          const QString &aFilter) override;
     QString saveFileName(const QString &aCaption, const QString &aDir,
                          const QString &aFilter) override;
 
-    QStringList mLog;               // everything asked, in order
-    QQueue<bool> mAnswers;          // answers to question()
-    QQueue<QString> mFileNames;     // answers to the file dialogs
+    QStringList mLog;           // everything asked, in order
+    QQueue<bool> mAnswers;      // answers to question()
+    QQueue<QString> mFileNames; // answers to the file dialogs
 
 private:
     Prompter *mPrevious = nullptr;

@@ -12,6 +12,7 @@
 #include "app/ToolBoxBuilder.h"
 #include "app/newLayoutDialog.h"
 #include "catalog/RevellTrack.h"
+#include "graphics/AttachmentChooser.h"
 #include "graphics/DiagramItem.h"
 #include "graphics/DiagramPathItem.h"
 #include "layout/AddTrackDialog.h"
@@ -234,22 +235,28 @@ struct Rig : ViewMouse
         }
         return nullptr;
     }
-    // An attachment drawn on host aIndex of record A by hand, as the
-    // attachments' own code would, and kept on the host's entry.
-    DiagramItem *attach(int aIndex, D::DiagramType aType)
+    // An attachment of aType put on host aIndex of the active layout's
+    // record A (aPair 0) or B (aPair 1) by the scene, and kept on the host's
+    // entry by the window, without asking whether it fits.
+    DiagramItem *attach(int aIndex, D::DiagramType aType, int aPair = 0)
     {
-        DiagramItem *host = piece(aIndex);
-        auto *item = new DiagramItem(&w().buildLog(), &w().debugLog(), aType, w().itemMenu(),
-                                     &w().catalog(), aIndex, false, QString());
-        item->setPos(host->pos());
-        item->setRotation(host->rotation());
-        item->setZValue(host->zValue());
-        scene()->addItem(item);
-        // Attachments belong to their pair's chain, so a replay takes them down too.
-        scene()->addChainItem(item);
-        a().mPieces[aIndex].mAttachments.append(
-            AttachmentEntry{item->mPartNumber, item->mDbIndex, aIndex});
-        return item;
+        return scene()->attachPiece(aType, aIndex, aPair == 1);
+    }
+    // The attach command's chooser answered as a user would: the buttons
+    // named in aClicks (object names without "_ToolButton") clicked in
+    // order, then OK, or Cancel when aCancel. The chooser's window title goes
+    // to *aTitle when given.
+    void answerChooser(const QStringList &aClicks, bool aCancel = false, QString *aTitle = nullptr)
+    {
+        w().setAttachChooserRunner([=](AttachmentChooser &aChooser) {
+            if (aTitle)
+                *aTitle = aChooser.windowTitle();
+            for (const QString &name : aClicks)
+                aChooser.findChild<QToolButton *>(name + "_ToolButton")->click();
+            auto *box = aChooser.findChild<QDialogButtonBox *>("buttonBox");
+            box->button(aCancel ? QDialogButtonBox::Cancel : QDialogButtonBox::Ok)->click();
+            return aChooser.result();
+        });
     }
     void select(const QList<QGraphicsItem *> &aItems)
     {
@@ -276,8 +283,14 @@ struct Rig : ViewMouse
         buildMark = rt.read("logs/build.log").size();
         runMark = rt.read("logs/Lanewright.log").size();
     }
-    QString newDebug() const { return QString::fromLatin1(rt.read("logs/debug.log").mid(debugMark)); }
-    QString newBuild() const { return QString::fromLatin1(rt.read("logs/build.log").mid(buildMark)); }
+    QString newDebug() const
+    {
+        return QString::fromLatin1(rt.read("logs/debug.log").mid(debugMark));
+    }
+    QString newBuild() const
+    {
+        return QString::fromLatin1(rt.read("logs/build.log").mid(buildMark));
+    }
     QString newRun() const
     {
         return QString::fromLatin1(rt.read("logs/Lanewright.log").mid(runMark));

@@ -1,0 +1,148 @@
+#include "graphics/R3600Dialog.h"
+#include "graphics/R3601Dialog.h"
+#include "support/RecordingPrompter.h"
+#include "support/TestRuntime.h"
+
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QToolButton>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+QStringList list(const char *aNames)
+{
+    return QString(aNames).split(' ', Qt::SkipEmptyParts);
+}
+
+// The curve chooser for the bare number of a curve, else the straight one.
+std::unique_ptr<AttachmentChooser> chooserFor(const QString &aHost, QStringList *aNames)
+{
+    if (list("R3601 R3604 R3610 R3621 F8517").contains(aHost))
+        return std::make_unique<R3601Dialog>(aHost, aNames);
+    return std::make_unique<R3600Dialog>(aHost, aNames);
+}
+
+} // namespace
+
+// The two attachment choosers driven through their buttons: which places
+// they refuse while another is taken, what OK hands back, and what each host
+// shows.
+class AttachChoosersTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void placesTakenAreRefused_data()
+    {
+        QTest::addColumn<QString>("host");
+        QTest::addColumn<QStringList>("carried");
+        QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<QStringList>("chosen");
+        QTest::addColumn<int>("refusals");
+        const auto row = [](const char *aName, const char *aHost, const char *aCarried,
+                            const char *aClicks, const char *aChosen, int aRefusals) {
+            QTest::newRow(aName) << aHost << list(aCarried) << list(aClicks) << list(aChosen)
+                                 << aRefusals;
+        };
+        row("apron where a transition apron lies", "R3600", "R3603R_FU", "R3614_U", "R3603R_FU", 1);
+        row("fence after a transition apron", "R3600", "R3603R_FU", "R3628o_U",
+            "R3603R_FU R3628o_Us", 0);
+        row("transition apron after a fence", "R3602_R", "R3628o_Us", "R3603L_BU", "R3628o_Us", 1);
+        row("both transition aprons of a side", "R3608", "", "R3603L_FL R3603R_BL",
+            "R3603R_BL R3603L_FL", 0);
+        row("banked transition beside a plain one", "R3609", "R3603L_FL", "F7054R_BL", "R3603L_FL",
+            1);
+        row("sides on their own, in place order", "R3600", "", "R3628o_L F7054R_FU R3614_L",
+            "F7054R_FU R3628o_Ls", 1);
+        row("half straight's own apron", "R3620", "R3620a_L", "R3614_U", "R3620a_U R3620a_L", 0);
+        row("fence beside the spin-out apron", "R3601", "R3605", "R3617g", "R3605", 1);
+        row("one fence only", "R3610", "R3617w", "R3628o R3605", "R3617w", 2);
+        row("spin-in apron beside a transition", "R3601", "R3615L", "R3612", "R3615L", 1);
+        row("two transition aprons", "R3604", "R3615R", "R3615L", "R3615R", 1);
+        row("names without an entry are dropped", "R3621", "R3617g R3605", "R3612", "R3605 R3612",
+            0);
+    }
+    void placesTakenAreRefused()
+    {
+        QFETCH(QString, host);
+        QFETCH(QStringList, carried);
+        QFETCH(QStringList, clicks);
+        QFETCH(QStringList, chosen);
+        QFETCH(int, refusals);
+        TestRuntime rt;
+        RecordingPrompter rec;
+        QStringList names = carried;
+        std::unique_ptr<AttachmentChooser> chooser = chooserFor(host, &names);
+        chooser->show();
+        for (const QString &name : clicks) {
+            auto *button = chooser->findChild<QToolButton *>(name + "_ToolButton");
+            QVERIFY2(button && button->isVisible(), qPrintable(name));
+            QTest::mouseClick(button, Qt::LeftButton);
+        }
+        QCOMPARE(names, carried);
+        QTest::mouseClick(
+            chooser->findChild<QDialogButtonBox *>("buttonBox")->button(QDialogButtonBox::Ok),
+            Qt::LeftButton);
+
+        QCOMPARE(chooser->result(), int(QDialog::Accepted));
+        QCOMPARE(names, chosen);
+        const QString text = qobject_cast<R3600Dialog *>(chooser.get())
+                                 ? "An attachment for this location already exists"
+                                 : "An existing attachment conflicts with this piece";
+        QCOMPARE(rec.mLog,
+                 QVector<QString>(refusals, "timed|Location Conflict|" + text + "|3000").toList());
+    }
+
+    // Buttons top to bottom, left to right, as "place:text".
+    void eachHostShowsItsOwnPlaces_data()
+    {
+        QTest::addColumn<QString>("host");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("half straight")
+            << "R3620"
+            << "R3620 Half Straight Track Attachments" << list("R3614_U:R3620a R3614_L:R3620a");
+        QTest::newRow("terminal, tab down")
+            << "R3602_R"
+            << "R3602 Terminal Track Attachments (connection tab down/right)"
+            << list("F7054R_FU:F7054R R3628o_U:R3628o F7053L_BU:F7053L R3603R_FU:R3603R "
+                    "R3614_U:R3614 R3603L_BU:R3603L R3603L_FL:R3603L R3603R_BL:R3603R "
+                    "R3628o_L:R3628o");
+        QTest::newRow("21 inch curve")
+            << "R3610"
+            << "R3610 21 Inch Radius Curve Track Attachments"
+            << list("R3605:R3611 R3617g:R3618g R3617w:R3618w R3628o:R3628o R3612:R3613 "
+                    "R3615R:R3616R R3615L:R3616L");
+        QTest::newRow("banked curve")
+            << "F8517"
+            << "F8517 Banked Curve Track Attachments" << list("R3628o:R3628o");
+    }
+    void eachHostShowsItsOwnPlaces()
+    {
+        QFETCH(QString, host);
+        QFETCH(QString, title);
+        QFETCH(QStringList, shown);
+        TestRuntime rt;
+        QStringList names;
+        std::unique_ptr<AttachmentChooser> chooser = chooserFor(host, &names);
+        chooser->show();
+        QCOMPARE(chooser->windowTitle(), title);
+        QList<QToolButton *> buttons = chooser->findChildren<QToolButton *>();
+        std::sort(buttons.begin(), buttons.end(), [](QToolButton *aA, QToolButton *aB) {
+            const QPoint a = aA->geometry().center();
+            const QPoint b = aB->geometry().center();
+            return qMakePair(a.y(), a.x()) < qMakePair(b.y(), b.x());
+        });
+        QStringList visible;
+        for (QToolButton *button : buttons) {
+            if (button->isVisible())
+                visible << button->objectName().remove("_ToolButton") + ":" + button->text();
+        }
+        QCOMPARE(visible, shown);
+    }
+};
+
+QTEST_MAIN(AttachChoosersTest)
+#include "test_attachchoosers.moc"
