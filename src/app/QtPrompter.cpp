@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
 
 void QtPrompter::message(const QString &aText)
 {
@@ -13,8 +14,8 @@ void QtPrompter::message(const QString &aText)
 
 bool QtPrompter::question(const QString &aTitle, const QString &aText)
 {
-    return QMessageBox::question(mParent, aTitle, aText, QMessageBox::Yes | QMessageBox::No)
-           == QMessageBox::Yes;
+    return QMessageBox::question(mParent, aTitle, aText, QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
 }
 
 QString QtPrompter::openFileName(const QString &aCaption, const QString &aDir,
@@ -29,4 +30,11 @@ QString QtPrompter::saveFileName(const QString &aCaption, const QString &aDir,
     // The program asks its own "File Exists" question, so the dialog must not.
     return QFileDialog::getSaveFileName(mParent, aCaption, aDir, aFilter, nullptr,
                                         QFileDialog::DontConfirmOverwrite);
+}
+
+// The dialog has no parent: it is the printer's own, not the layout's.
+bool QtPrompter::print(QPrinter &aPrinter)
+{
+    QPrintDialog dialog(&aPrinter);
+    return dialog.exec() == QDialog::Accepted;
 }

@@ -15,6 +15,7 @@ public:
     {
         return QString();
     }
+    bool print(QPrinter &) override { return false; }
 };
 
 SilentPrompter gSilent;

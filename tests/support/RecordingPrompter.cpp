@@ -1,5 +1,7 @@
 #include "RecordingPrompter.h"
 
+#include <QPrinter>
+
 RecordingPrompter::RecordingPrompter()
 {
     mPrevious = setPrompter(this);
@@ -33,4 +35,17 @@ QString RecordingPrompter::saveFileName(const QString &aCaption, const QString &
 {
     mLog << QStringLiteral("save|%1|%2|%3").arg(aCaption, aDir, aFilter);
     return mFileNames.isEmpty() ? QString() : mFileNames.dequeue();
+}
+
+bool RecordingPrompter::print(QPrinter &aPrinter)
+{
+    mLog << QStringLiteral("print||");
+    if (mOnPrint)
+        mOnPrint(aPrinter);
+    const bool accepted = mPrintAnswers.isEmpty() ? false : mPrintAnswers.dequeue();
+    if (accepted && !mPrintToFile.isEmpty()) {
+        aPrinter.setOutputFormat(QPrinter::PdfFormat);
+        aPrinter.setOutputFileName(mPrintToFile);
+    }
+    return accepted;
 }

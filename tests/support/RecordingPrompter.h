@@ -5,6 +5,8 @@
 #include <QQueue>
 #include <QStringList>
 
+#include <functional>
+
 // The test prompter: records every prompt as "kind|title|text" and answers
 // from scripted queues (questions default to No, file dialogs to Cancel).
 // Installs itself on construction and restores the previous one on destruction.
@@ -20,10 +22,17 @@ public:
                          const QString &aFilter) override;
     QString saveFileName(const QString &aCaption, const QString &aDir,
                          const QString &aFilter) override;
+    // Records "print||"; runs mOnPrint, then answers from mPrintAnswers
+    // (default Cancel). An accepted dialog with mPrintToFile set prints to
+    // that PDF file, as choosing "print to file" in the dialog does.
+    bool print(QPrinter &aPrinter) override;
 
-    QStringList mLog;               // everything asked, in order
-    QQueue<bool> mAnswers;          // answers to question()
-    QQueue<QString> mFileNames;     // answers to the file dialogs
+    QStringList mLog;           // everything asked, in order
+    QQueue<bool> mAnswers;      // answers to question()
+    QQueue<QString> mFileNames; // answers to the file dialogs
+    QQueue<bool> mPrintAnswers; // answers to print()
+    QString mPrintToFile;
+    std::function<void(QPrinter &)> mOnPrint;
 
 private:
     Prompter *mPrevious = nullptr;
