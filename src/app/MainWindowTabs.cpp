@@ -197,7 +197,8 @@ void MainWindow::on_tabWidget_currentChanged(int aIndex)
     (mActiveLayoutScreen->mFilled ? mFilledRadioButton : mHollowRadioButton)->setChecked(true);
     if (aIndex > 0)
         restyleLaneLabels(mActiveIndex);
-    // Here: the Stats tab's tables are refreshed when it is shown.
+    if (aIndex == 0)
+        updateStatsTables();
     mDebugLog.writeFlush("on_tabWidget_currentChanged() mActiveIndex %d\n", mActiveIndex);
 }
 
