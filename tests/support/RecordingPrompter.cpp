@@ -1,7 +1,5 @@
 #include "RecordingPrompter.h"
 
-#include <QPrinter>
-
 RecordingPrompter::RecordingPrompter()
 {
     mPrevious = setPrompter(this);
@@ -15,6 +13,8 @@ RecordingPrompter::~RecordingPrompter()
 void RecordingPrompter::message(const QString &aText)
 {
     mLog << QStringLiteral("message||") + aText;
+    if (mOnMessage)
+        mOnMessage(aText);
 }
 
 bool RecordingPrompter::question(const QString &aTitle, const QString &aText)
@@ -42,10 +42,5 @@ bool RecordingPrompter::print(QPrinter &aPrinter)
     mLog << QStringLiteral("print||");
     if (mOnPrint)
         mOnPrint(aPrinter);
-    const bool accepted = mPrintAnswers.isEmpty() ? false : mPrintAnswers.dequeue();
-    if (accepted && !mPrintToFile.isEmpty()) {
-        aPrinter.setOutputFormat(QPrinter::PdfFormat);
-        aPrinter.setOutputFileName(mPrintToFile);
-    }
-    return accepted;
+    return mPrintAnswers.isEmpty() ? false : mPrintAnswers.dequeue();
 }

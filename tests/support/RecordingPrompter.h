@@ -22,17 +22,17 @@ public:
                          const QString &aFilter) override;
     QString saveFileName(const QString &aCaption, const QString &aDir,
                          const QString &aFilter) override;
-    // Records "print||"; runs mOnPrint, then answers from mPrintAnswers
-    // (default Cancel). An accepted dialog with mPrintToFile set prints to
-    // that PDF file, as choosing "print to file" in the dialog does.
+    // Records "print||", lets mOnPrint set up the printer as a user would
+    // in the dialog, then answers from mPrintAnswers (default Cancel).
     bool print(QPrinter &aPrinter) override;
 
-    QStringList mLog;           // everything asked, in order
-    QQueue<bool> mAnswers;      // answers to question()
-    QQueue<QString> mFileNames; // answers to the file dialogs
-    QQueue<bool> mPrintAnswers; // answers to print()
-    QString mPrintToFile;
+    QStringList mLog;               // everything asked, in order
+    QQueue<bool> mAnswers;          // answers to question()
+    QQueue<QString> mFileNames;     // answers to the file dialogs
+    QQueue<bool> mPrintAnswers;     // answers to print()
     std::function<void(QPrinter &)> mOnPrint;
+    // Runs at every message, as the user reads it.
+    std::function<void(const QString &)> mOnMessage;
 
 private:
     Prompter *mPrevious = nullptr;

@@ -28,6 +28,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QLineEdit>
@@ -89,16 +90,22 @@ struct ColorAnswer
 
 // The window in its own runtime. The runtime goes before the window and the
 // window is destroyed first, so its closing lines reach the runtime's logs.
-// aDefaultColors, when given, is written as the default lane colours file
-// before the window starts.
+// aDefaultColors and aInventory, when given, are written as the default lane
+// colours file and the inventory file before the window starts.
 struct Rig : ViewMouse
 {
-    explicit Rig(const char *aDefaultColors = nullptr)
+    explicit Rig(const char *aDefaultColors = nullptr, const char *aInventory = nullptr)
     {
         if (aDefaultColors) {
             QFile file(rt.path("data/defaultLaneColors.txt"));
             if (file.open(QIODevice::WriteOnly))
                 file.write(aDefaultColors);
+        }
+        if (aInventory) {
+            QDir().mkpath(rt.path("data/Inventory"));
+            QFile file(rt.path("data/Inventory/RevellInventory.txt"));
+            if (file.open(QIODevice::WriteOnly))
+                file.write(aInventory);
         }
         window = std::make_unique<MainWindow>();
         rec.mTabs = w().tabWidget();
