@@ -75,7 +75,7 @@ void setNumber(QTableWidget *aTable, int aRow, int aColumn, int aValue)
 
 void setLayoutHeaders(QTableWidget *aTable, const QStringList &aLayoutNames)
 {
-    for (int i = 0; i < kLayouts && i < aLayoutNames.size(); ++i) {
+    for (int i = 0; i < kLayoutTabCount && i < aLayoutNames.size(); ++i) {
         QTableWidgetItem *header = aTable->horizontalHeaderItem(LayoutsFirstLayoutColumn + i);
         if (header)
             header->setText(aLayoutNames.at(i));
@@ -117,7 +117,7 @@ void setUpLayoutsTable(QTableWidget *aTable, const TrackInventory &aInventory,
 {
     QStringList headers{QStringLiteral("PartNum")};
     QList<int> widths{kPartWidth};
-    for (int i = 0; i < kLayouts; ++i) {
+    for (int i = 0; i < kLayoutTabCount; ++i) {
         headers << aLayoutNames.value(i);
         widths << kCountWidth;
     }
@@ -126,7 +126,7 @@ void setUpLayoutsTable(QTableWidget *aTable, const TrackInventory &aInventory,
     for (int row = 0; row < aInventory.size(); ++row) {
         const InventoryItem &item = aInventory.at(row);
         setPartCell(aTable, row, LayoutsPartColumn, item);
-        for (int i = 0; i < kLayouts; ++i)
+        for (int i = 0; i < kLayoutTabCount; ++i)
             setCell(aTable, row, LayoutsFirstLayoutColumn + i, QStringLiteral("0"), item);
         setPartCell(aTable, row, LayoutsSecondPartColumn, item);
         setCell(aTable, row, LayoutsDescriptionColumn, item.mDescription, item, false, true);
@@ -148,12 +148,13 @@ void showOwned(QTableWidget *aPieceUse, const TrackInventory &aInventory)
 }
 
 void showStats(QTableWidget *aPieceUse, QTableWidget *aLayouts, const TrackInventory &aInventory,
-               const std::array<QVector<int>, kLayouts> &aCounts, const QStringList &aLayoutNames)
+               const std::array<QVector<int>, kLayoutTabCount> &aCounts,
+               const QStringList &aLayoutNames)
 {
     const int rows = qMin(aInventory.size(), qMin(aPieceUse->rowCount(), aLayouts->rowCount()));
     for (int row = 0; row < rows; ++row) {
         int sum = 0;
-        for (int i = 0; i < kLayouts; ++i) {
+        for (int i = 0; i < kLayoutTabCount; ++i) {
             const int used = aCounts[i].value(row);
             setNumber(aLayouts, row, LayoutsFirstLayoutColumn + i, used);
             sum += used;

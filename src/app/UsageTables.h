@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LayoutTabFactory.h"
+
 #include <QStringList>
 #include <QVector>
 
@@ -13,8 +15,6 @@ class TrackInventory;
 // Row r of every table is inventory item r. All cells are read-only; the
 // banked-turn parts (part numbers beginning with "F") are shaded grey.
 namespace UsageTables {
-
-constexpr int kLayouts = 8;
 
 // Columns of a layout tab's table.
 enum TrackColumn
@@ -40,7 +40,7 @@ enum LayoutsColumn
 {
     LayoutsPartColumn,
     LayoutsFirstLayoutColumn,
-    LayoutsSecondPartColumn = LayoutsFirstLayoutColumn + kLayouts,
+    LayoutsSecondPartColumn = LayoutsFirstLayoutColumn + kLayoutTabCount,
     LayoutsDescriptionColumn,
     LayoutsColumnCount
 };
@@ -64,6 +64,7 @@ void showOwned(QTableWidget *aPieceUse, const TrackInventory &aInventory);
 // and owned minus used as "Available" (negative when the layouts need more
 // than is owned).
 void showStats(QTableWidget *aPieceUse, QTableWidget *aLayouts, const TrackInventory &aInventory,
-               const std::array<QVector<int>, kLayouts> &aCounts, const QStringList &aLayoutNames);
+               const std::array<QVector<int>, kLayoutTabCount> &aCounts,
+               const QStringList &aLayoutNames);
 
 } // namespace UsageTables
