@@ -2,6 +2,8 @@
 // layout take as the layout grows, beside the bare cost of putting the same
 // graphic items into a scene (and, for the replay, of taking them out first).
 
+#include "BenchAnalysis.h"
+
 #include "catalog/RevellTrack.h"
 #include "common/LogFile.h"
 #include "graphics/PieceShapes.h"
@@ -271,8 +273,8 @@ int main(int argc, char *argv[])
                                  lanePath(type, 1, &catalog), lanePath(type, 2, &catalog)});
     }
 
-    // One measurement may be named, to profile it alone: "append", "replay"
-    // or "append_at_end".
+    // One measurement may be named, to profile it alone: "append", "replay",
+    // "overlap" or "append_at_end".
     const QString only = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     const auto wanted = [&only](const char *aName) {
         return only.isEmpty() || only == QLatin1String(aName);
@@ -299,6 +301,8 @@ int main(int argc, char *argv[])
                     floor, replay / floor);
         std::fflush(stdout);
     }
+
+    benchAnalysis(catalog, wanted);
 
     if (!wanted("append_at_end"))
         return 0;

@@ -182,7 +182,7 @@ private slots:
         QCOMPARE(dialog.chosenType(), DiagramTypeBase::R3610_L);
     }
 
-    void clickingTheCheckedPieceAgainLeavesNoChoice()
+    void eachClickOnOnePieceTogglesTheChoiceWithTheButton()
     {
         TestRuntime runtime;
         QString part = "untouched";
@@ -194,6 +194,11 @@ private slots:
         clickTool(dialog, "R3604_LToolButton");
         QVERIFY(!child<QToolButton>(dialog, "R3604_LToolButton")->isChecked());
         QVERIFY(child<QLineEdit>(dialog, "selectedLineEdit")->text().isEmpty());
+        // A third click checks it again, and the choice is it again.
+        clickTool(dialog, "R3604_LToolButton");
+        QVERIFY(child<QToolButton>(dialog, "R3604_LToolButton")->isChecked());
+        QCOMPARE(child<QLineEdit>(dialog, "selectedLineEdit")->text(), QString("R3604_L"));
+        clickTool(dialog, "R3604_LToolButton");
         clickBox(dialog, QDialogButtonBox::Ok);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QVERIFY(part.isEmpty());

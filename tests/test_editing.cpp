@@ -141,27 +141,6 @@ private slots:
         QCOMPARE(rig.a().mPieces.at(0).mAngle, 0.0);
     }
 
-    void afterDeletingTheOnlyPieceAClickLaysANewFirstPiece()
-    {
-        Rig rig;
-        rig.activate(1);
-        QVERIFY(rig.show());
-        rig.lay({D::R3600});
-        rig.select({rig.piece(0)});
-        rig.w().itemAction(MainWindow::DeleteAction)->trigger();
-        QVERIFY(rig.a().mPieces.isEmpty());
-        QVERIFY(rig.scene()->items().isEmpty());
-        QCOMPARE(rig.screen().mWidthLineEdit->text(), QString("0.00"));
-        QCOMPARE(rig.lanes().at(0), QString("0.00"));
-
-        rig.w().toolBox().mTrackGroup->button(D::R3620)->click();
-        rig.view()->centerOn(2000, 1500);
-        const QPointF spot = rig.reached(QPointF(2000, 1500));
-        rig.click(spot);
-        QCOMPARE(Rig::parts(rig.a()), QStringList({"R3620"}));
-        QCOMPARE(rig.a().mFirstPt, spot);
-    }
-
     void attachmentDeletedAloneLeavesTheChainWithoutReplay()
     {
         Rig rig;
@@ -182,15 +161,30 @@ private slots:
         QVERIFY(!rig.scene()->items().contains(lower));
     }
 
-    void attachmentsFollowTheirHostWhenAnEarlierPieceIsDeleted()
+    // The second lane pair is edited through its own record: the first pair
+    // stays as it was and is not laid again.
+    void itemMenuEditsLanesThreeAndFourOnRecordB()
     {
         Rig rig;
         rig.activate(1);
-        rig.lay({D::R3600, D::R3600, D::R3600});
-        rig.attach(2, D::R3614_U);
-        rig.select({rig.piece(0)});
+        rig.a().mLanes = 4;
+        for (int i = 0; i < 3; ++i)
+            QVERIFY(rig.scene()->appendFourLanePiece(D::R3600R3600, kStart));
+        rig.w().setAddTrackRunner(answer("R3620ToolButton"));
+        rig.select({rig.piece(1, 1)});
+        rig.mark();
+        rig.w().itemAction(MainWindow::InsertAction)->trigger();
+        QCOMPARE(Rig::parts(rig.b()), QStringList({"R3600", "R3620", "R3600", "R3600"}));
+        QCOMPARE(rig.replays(), QStringList({"1"}));
+
+        rig.select({rig.piece(0, 1)});
+        rig.mark();
         rig.w().itemAction(MainWindow::DeleteAction)->trigger();
-        QCOMPARE(rig.a().mPieces.at(1).mAttachments.at(0).mHostIndex, 1);
+        QCOMPARE(Rig::parts(rig.b()), QStringList({"R3620", "R3600", "R3600"}));
+        QCOMPARE(rig.b().mPieces.at(0).mOrigin, rig.b().mFirstPt);
+        QCOMPARE(rig.piece(0, 1)->pos(), rig.b().mFirstPt);
+        QCOMPARE(rig.replays(), QStringList({"0"}));
+        QCOMPARE(Rig::parts(rig.a()), QStringList({"R3600", "R3600", "R3600"}));
     }
 
     void menuAddsTheChosenPiecesAtTheSelectedPiece_data()
@@ -311,21 +305,6 @@ private slots:
         QCOMPARE(rig.a().mPieces.at(1).mAttachments.size(), 1);
         QVERIFY(rig.replays().isEmpty());
         QVERIFY(!rig.a().mChanged && rig.a().mSaved);
-    }
-
-    void laneLengthsAndSizeShowInTheChosenUnit()
-    {
-        Rig rig;
-        rig.activate(1);
-        rig.find<QRadioButton>("ftRadioButton")->click();
-        rig.lay({D::R3600, D::R3601_R, D::R3601_R, D::R3601_R, D::R3600, D::R3601_R, D::R3601_R,
-                 D::R3601_R});
-        QCOMPARE(rig.lanes(), QStringList({"6.57", "8.44", "0.00", "0.00"}));
-        rig.find<QRadioButton>("mmRadioButton")->click();
-        QCOMPARE(rig.lanes().at(1), QString("2571.04"));
-        const double width = rig.screen().mWidthLineEdit->text().toDouble();
-        rig.find<QRadioButton>("mRadioButton")->click();
-        QCOMPARE(rig.screen().mWidthLineEdit->text(), QString::number(width * 0.001, 'f', 2));
     }
 
     void everyCommandOnTheStatsTabWithoutPiecesIsHarmless()

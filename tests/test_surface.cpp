@@ -1,31 +1,11 @@
-#include "layout/LayoutScreen.h"
-#include "app/MainWindow.h"
-#include "layout/TabScreen.h"
-#include "app/ToolBoxBuilder.h"
-#include "catalog/RevellTrack.h"
-#include "graphics/DiagramItem.h"
-#include "layout/DiagramScene.h"
-#include "layout/LayoutRecord.h"
-
 #include "support/WindowRig.h"
-#include "support/TestRuntime.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QDial>
-#include <QGraphicsView>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QRadioButton>
 #include <QSlider>
-#include <QTabWidget>
 #include <QToolBox>
-#include <QtTest>
-
-#include <memory>
 
 using D = DiagramTypeBase;
 
@@ -98,51 +78,6 @@ private slots:
             QVERIFY2(name.isEmpty() || name.startsWith("qt_") || !seen.contains(name),
                      qPrintable(name));
             seen.insert(name);
-        }
-    }
-
-    void factoryNamesPlacesAndWordsEachTabsWidgets()
-    {
-        Rig rig;
-        const struct
-        {
-            const char *mName; // %1: the tab number
-            QRect mRect;       // null: not fixed
-            const char *mTip;
-            const char *mText; // the group box's title, label's or line edit's text
-            int mReadOnly;     // -1: not a line edit
-        } widgets[] = {
-            {"layout%1NameLineEdit", QRect(6, 10, 189, 25), "layout name", "unnamed%1", 0},
-            {"layout%1modifiedLEDWidget", QRect(208, 6, 30, 30), "layout save status", "", -1},
-            {"laneLength%1GroupBox", QRect(310, 32, 231, 59), "lane langths", "Lane Lengths (ft)",
-             -1},
-            {"layout%1CurrentPosLabel", QRect(), "", "Current Positiion", -1},
-        };
-        for (int tab : {2, 8}) {
-            for (const auto &entry : widgets) {
-                const QString name = QString::fromLatin1(entry.mName).arg(tab);
-                const auto matches =
-                    rig.w().tabWidget()->widget(tab)->findChildren<QWidget *>(name);
-                QVERIFY2(matches.size() == 1, qPrintable(name));
-                QWidget *widget = matches.first();
-                if (!entry.mRect.isNull())
-                    QCOMPARE(widget->geometry(), entry.mRect);
-                QCOMPARE(widget->toolTip(), QString(entry.mTip));
-                const QString text = QString::fromLatin1(entry.mText).arg(tab);
-                if (auto *edit = qobject_cast<QLineEdit *>(widget)) {
-                    QCOMPARE(int(edit->isReadOnly()), entry.mReadOnly);
-                    QCOMPARE(edit->text(), text);
-                } else {
-                    QCOMPARE(entry.mReadOnly, -1);
-                    if (auto *box = qobject_cast<QGroupBox *>(widget))
-                        QCOMPARE(box->title(), text);
-                    else if (auto *label = qobject_cast<QLabel *>(widget))
-                        QCOMPARE(label->text(), text);
-                }
-            }
-            // The tab's screen points at its own tab's widgets.
-            QCOMPARE(rig.find<QSlider>(QStringLiteral("scale%1HorizontalSlider").arg(tab)),
-                     rig.screen(tab).mScaleSlider);
         }
     }
 
@@ -236,18 +171,6 @@ private slots:
         QCOMPARE(rig.w().recordA(7).mName, QString("oval"));
     }
 
-    void aLateNameEditRenamesItsOwnLayout()
-    {
-        Rig rig;
-        rig.activate(3);
-        rig.screen(3).mNameLineEdit->setText("figure eight");
-        // Leaving the field by switching tabs ends the edit after the switch.
-        rig.activate(5);
-        emit rig.screen(3).mNameLineEdit->editingFinished();
-        QCOMPARE(rig.w().recordA(2).mName, QString("figure eight"));
-        QCOMPARE(rig.w().recordA(4).mName, QString("unnamed5"));
-    }
-
     void pieceButtonsSetModeTypeAndFieldsAndGroupsStayIndependent()
     {
         Rig rig;
@@ -302,6 +225,44 @@ private slots:
         QCOMPARE(rig.newBuild(), QString("track4ButtonGroupClicked()   id 101    checked 1\n"));
         QCOMPARE(rig.scene(2)->mMode, DiagramScene::Append4);
         QCOMPARE(rig.screen(2).mBtnActiveLineEdit->text(), QString("60 deg right"));
+    }
+
+    void aLateNameEditRenamesItsOwnLayout()
+    {
+        Rig rig;
+        rig.activate(3);
+        rig.screen(3).mNameLineEdit->setText("figure eight");
+        // Leaving the field by switching tabs ends the edit after the switch.
+        rig.activate(5);
+        emit rig.screen(3).mNameLineEdit->editingFinished();
+        QCOMPARE(rig.w().recordA(2).mName, QString("figure eight"));
+        QCOMPARE(rig.w().recordA(4).mName, QString("unnamed5"));
+    }
+
+    // The file stores the name: one it cannot hold is refused where it is
+    // typed, and a good one on a layout with pieces is an edit to save.
+    void layoutNamesAreCheckedWhereTheyAreTyped()
+    {
+        Rig rig;
+        rig.activate(2);
+        rig.append(D::R3600);
+        rig.a().mChanged = false;
+        QLineEdit *name = rig.screen(2).mNameLineEdit;
+        name->setText(QString());
+        emit name->editingFinished();
+        QCOMPARE(rig.rec.mLog, QStringList{"message||A layout needs a name."});
+        QCOMPARE(name->text(), QString("unnamed2"));
+        QVERIFY(!rig.a().mChanged);
+        name->setText("oval");
+        emit name->editingFinished();
+        QVERIFY(rig.a().mChanged && !rig.a().mSaved);
+
+        rig.newName = QStringLiteral("track pieces: 9");
+        rig.newLayout();
+        QCOMPARE(rig.rec.mLog.last(),
+                 QString("message||A layout name cannot be a \"lanes:\" or \"track pieces:\" line."));
+        QCOMPARE(rig.a().mName, QString("oval"));
+        QCOMPARE(rig.a().mPieces.size(), 1);
     }
 
     void backgroundButtonTilesTheActiveSceneOnly()

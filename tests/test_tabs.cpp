@@ -52,20 +52,6 @@ class TabsTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void rotationTextIsGeneralFormatSixDigits_data()
-    {
-        QTest::addColumn<double>("angle");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("negative zero reads as zero") << -0.0 << "0";
-        QTest::newRow("large uses exponent") << 1234567.0 << "1.23457e+06";
-    }
-    void rotationTextIsGeneralFormatSixDigits()
-    {
-        QFETCH(double, angle);
-        QFETCH(QString, text);
-        QCOMPARE(ViewMath::rotationText(angle), text);
-    }
-
     void toolBoxGroupsExclusivityAndMembers()
     {
         QWidget window;
@@ -111,20 +97,6 @@ private slots:
         QCOMPARE(gridPlace(button, parts.mToolBox, page), place);
         QCOMPARE(button->toolTip(), toolTip);
         QCOMPARE(button->text(), label);
-    }
-
-    void fourLanePhotosComeFromDataFolderAndMissingOnesAreEmpty()
-    {
-        TestRuntime runtime;
-        QVERIFY(QDir().mkpath("../data/track_pieces/photos150"));
-        QImage image(16, 16, QImage::Format_RGB32);
-        image.fill(Qt::darkGreen);
-        QVERIFY(image.save("../data/track_pieces/photos150/4laneStraight.jpg", "JPG"));
-
-        QWidget window;
-        const ToolBoxParts parts = ToolBoxBuilder::build(&window, &window);
-        QVERIFY(!parts.mTrack4Group->button(93)->icon().isNull());
-        QVERIFY(parts.mTrack4Group->button(99)->icon().isNull());
     }
 
     void zeroRowsHideInBothTablesAndComeBack()

@@ -39,15 +39,6 @@ struct MainWindow::EditHost
     int mIndex = -1;
 };
 
-void MainWindow::resetToolbox()
-{
-    if (!mActiveLayoutScreen)
-        return;
-    TabControls::resetToolSelection(*mActiveLayoutScreen, mToolBox);
-    if (mActiveScene)
-        mActiveScene->setMode(DiagramScene::Move);
-}
-
 // The common start of append, insert and replace. False when the command
 // ends here; the toolbox is reset where the command refuses its host.
 bool MainWindow::commandHost(const char *aCommand, bool aExitTransitions, EditHost *aHost)
@@ -298,21 +289,4 @@ void MainWindow::itemMoved(DiagramItem *aItem)
     // The replay deletes the item.
     replayActiveLayout();
     markChanged();
-}
-
-// The button of aGroup recorded as the tab's active one is no longer
-// checked, and the tab shows no active button.
-void MainWindow::uncheckActiveButton(QButtonGroup *aGroup)
-{
-    if (QAbstractButton *button = aGroup->button(mActiveLayoutScreen->mActiveButton))
-        button->setChecked(false);
-    mActiveLayoutScreen->mBtnActiveLineEdit->clear();
-    mActiveLayoutScreen->mActiveButton = 0;
-}
-
-void MainWindow::setSceneMode(int aMode)
-{
-    static const char *const kModeTexts[] = {"Append", "Move", "", "Edit", "Attach", "Append4"};
-    mActiveScene->setMode(DiagramScene::Mode(aMode));
-    mActiveLayoutScreen->mModeLineEdit->setText(QLatin1String(kModeTexts[aMode]));
 }

@@ -122,3 +122,29 @@ void MainWindow::on_toolBox_currentChanged(int aIndex)
     if (mActiveLayoutScreen)
         mActiveLayoutScreen->mModeLineEdit->setText(QStringLiteral("Move"));
 }
+
+void MainWindow::resetToolbox()
+{
+    if (!mActiveLayoutScreen)
+        return;
+    TabControls::resetToolSelection(*mActiveLayoutScreen, mToolBox);
+    if (mActiveScene)
+        mActiveScene->setMode(DiagramScene::Move);
+}
+
+// The button of aGroup recorded as the tab's active one is no longer
+// checked, and the tab shows no active button.
+void MainWindow::uncheckActiveButton(QButtonGroup *aGroup)
+{
+    if (QAbstractButton *button = aGroup->button(mActiveLayoutScreen->mActiveButton))
+        button->setChecked(false);
+    mActiveLayoutScreen->mBtnActiveLineEdit->clear();
+    mActiveLayoutScreen->mActiveButton = 0;
+}
+
+void MainWindow::setSceneMode(int aMode)
+{
+    static const char *const kModeTexts[] = {"Append", "Move", "", "Edit", "Attach", "Append4"};
+    mActiveScene->setMode(DiagramScene::Mode(aMode));
+    mActiveLayoutScreen->mModeLineEdit->setText(QLatin1String(kModeTexts[aMode]));
+}

@@ -27,23 +27,25 @@ void LogFile::close()
 
 void LogFile::write(const char *aFormat, ...)
 {
-    if (!mOpen)
-        return;
     va_list args;
     va_start(args, aFormat);
-    std::vfprintf(mFile, aFormat, args);
+    writeArgs(aFormat, args);
     va_end(args);
 }
 
 void LogFile::writeFlush(const char *aFormat, ...)
 {
-    if (!mOpen)
-        return;
     va_list args;
     va_start(args, aFormat);
-    std::vfprintf(mFile, aFormat, args);
+    writeArgs(aFormat, args);
     va_end(args);
-    std::fflush(mFile);
+    flush();
+}
+
+void LogFile::writeArgs(const char *aFormat, va_list aArgs)
+{
+    if (mOpen)
+        std::vfprintf(mFile, aFormat, aArgs);
 }
 
 void LogFile::flush()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdarg>
 #include <cstdio>
 
 class QString;
@@ -28,6 +29,8 @@ public:
     void flush();
 
 private:
+    void writeArgs(const char *aFormat, va_list aArgs);
+
     FILE *mFile = nullptr;
     bool mOpen = false;
 };

@@ -310,8 +310,11 @@ QPolygonF bankedCurve(bool aRight, const Entry &e, double aScale)
     t.moveTo(start);
     t.lineTo(down(e.p[0], -kBankedWide));
     if (aRight) {
+        // The end edge runs radially through the piece's own end point P7, as
+        // on the mirror image: a point straight below P7 would stick out past
+        // the end of the piece.
         t.arc(down(e.p[0], e.r), e.r + kBankedWide, 90.0, -e.theta);
-        t.lineTo(down(e.p[7], kBankedWide));
+        t.lineTo(e.p[7]);
         t.arc(down(e.p[3], e.r - e.W), e.r - e.W - kBankedWide, 90.0 - e.theta, e.theta);
     } else {
         t.arc(down(e.p[0], -(e.r - e.W)), e.r - e.W - kBankedWide, -90.0, e.theta);

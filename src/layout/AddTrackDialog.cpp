@@ -222,7 +222,11 @@ int AddTrackDialog::turnAngle() const
 void AddTrackDialog::pieceClicked(int aIndex, bool aChecked)
 {
     if (aChecked) {
-        mLastChecked->setChecked(false);
+        // A button checked again after it was unchecked is the last one
+        // itself; unchecking it would leave the selection naming a button
+        // that shows no choice.
+        if (mLastChecked != mButtons[aIndex])
+            mLastChecked->setChecked(false);
         mLastChecked = mButtons[aIndex];
         mSelection = QLatin1String(pieceButtons()[aIndex].mSelection);
     } else {

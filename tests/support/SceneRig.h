@@ -58,6 +58,8 @@ struct SceneRig
                    : static_cast<const DiagramPathItem *>(aItem)->mIndex;
     }
 
+    QGraphicsItem *itemOf(int aKind, int aIndex) const { return itemsOf(aKind, aIndex).value(0); }
+
     // Items of one graphic kind (65551 to 65554) with piece index aIndex (any
     // when -1), topmost first.
     QList<QGraphicsItem *> itemsOf(int aKind, int aIndex = -1) const

@@ -54,3 +54,32 @@ bool TestRuntime::copyData(const QString &aRelative)
     }
     return true;
 }
+
+QString fixturePath(const QString &aName)
+{
+    return QStringLiteral(LANEWRIGHT_SOURCE_DIR "/tests/fixtures/") + aName;
+}
+
+QString fixtureDifference(const QString &aName, const QByteArray &aActual)
+{
+    QFile file(fixturePath(aName));
+    if (qEnvironmentVariableIntValue("LANEWRIGHT_UPDATE_FIXTURES") == 1) {
+        if (!file.open(QIODevice::WriteOnly) || file.write(aActual) != aActual.size())
+            return QStringLiteral("cannot write ") + file.fileName();
+        return QString();
+    }
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("missing ") + file.fileName();
+    const QByteArray expected = file.readAll();
+    if (expected == aActual)
+        return QString();
+    int at = 0;
+    while (at < expected.size() && at < aActual.size() && expected.at(at) == aActual.at(at))
+        ++at;
+    const int line = expected.left(at).count('\n') + 1;
+    return QStringLiteral("%1 differs at line %2:\n  expected: %3\n  actual:   %4")
+        .arg(aName)
+        .arg(line)
+        .arg(QString::fromLatin1(expected.mid(at)).section('\n', 0, 0),
+             QString::fromLatin1(aActual.mid(at)).section('\n', 0, 0));
+}

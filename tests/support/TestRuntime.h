@@ -29,3 +29,13 @@ private:
     QTemporaryDir mDir;
     QString mPreviousDir;
 };
+
+// Golden files live under tests/fixtures, found from the source tree, never
+// through the working directory.
+QString fixturePath(const QString &aName);
+
+// Empty when aActual equals the golden file aName byte for byte; otherwise
+// where they first differ. With LANEWRIGHT_UPDATE_FIXTURES=1 in the
+// environment the golden file is rewritten from aActual instead, for a change
+// that is meant: review the difference before committing it.
+QString fixtureDifference(const QString &aName, const QByteArray &aActual);

@@ -1,10 +1,14 @@
 #include "layout/DefaultLaneColors.h"
+#include "layout/LaneColors.h"
 #include "support/TestRuntime.h"
 
 #include <QFile>
+#include <QLinearGradient>
 #include <QtTest>
 
-// The default lane colours file: four names read as words, written one per line.
+// The lane colour names and their brushes, which the logs, the layout file and
+// the default colours file rely on; and that file: four names read as words,
+// written one per line.
 class LaneColorsTest : public QObject
 {
     Q_OBJECT
@@ -23,7 +27,37 @@ class LaneColorsTest : public QObject
     }
 
 private slots:
-    void reading_data()
+    void namesAndBrushesConvertBothWays()
+    {
+        QCOMPARE(laneColorNames(), QStringList({"red", "green", "blue", "yellow", "cyan", "magenta",
+                                                "black", "white"}));
+        for (const QString &name : laneColorNames()) {
+            QCOMPARE(laneBrush(name).style(), Qt::SolidPattern);
+            QCOMPARE(laneColorName(laneBrush(name)), name);
+        }
+        QCOMPARE(laneBrush("white").color(), QColor(Qt::white));
+        // Names are exact: anything else is solid black.
+        for (const char *name : {"Red", "blue ", ""})
+            QCOMPARE(laneBrush(name), QBrush(Qt::black));
+    }
+
+    void brushesOutsideTheEightHaveNoName_data()
+    {
+        QTest::addColumn<QBrush>("brush");
+        QTest::newRow("near red") << QBrush(QColor(254, 0, 0));
+        QTest::newRow("red pattern") << QBrush(Qt::red, Qt::Dense4Pattern);
+        QLinearGradient gradient(0, 0, 1, 1);
+        gradient.setColorAt(0, Qt::red);
+        gradient.setColorAt(1, Qt::red);
+        QTest::newRow("red gradient") << QBrush(gradient);
+    }
+    void brushesOutsideTheEightHaveNoName()
+    {
+        QFETCH(QBrush, brush);
+        QCOMPARE(laneColorName(brush), QString("unknown"));
+    }
+
+    void defaultsFileIsReadAsWords_data()
     {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QList<QColor>>("colours");
@@ -32,8 +66,10 @@ private slots:
                                                   << C{Qt::white, Qt::black, Qt::red, Qt::blue};
         QTest::newRow("two names: the second repeats for lanes 3 and 4")
             << QByteArray("blue\ncyan\n") << C{Qt::blue, Qt::cyan, Qt::cyan, Qt::cyan};
+        QTest::newRow("a name outside the eight is black")
+            << QByteArray("red orange blue yellow\n") << C{Qt::red, Qt::black, Qt::blue, Qt::yellow};
     }
-    void reading()
+    void defaultsFileIsReadAsWords()
     {
         QFETCH(QByteArray, content);
         QFETCH(QList<QColor>, colours);
@@ -43,17 +79,12 @@ private slots:
         QVERIFY(readDefaultLaneColors(brushes));
         for (int lane = 0; lane < 4; ++lane)
             QCOMPARE(brushes[lane], QBrush(colours[lane]));
-    }
-
-    void unknownNameIsWrittenBackAsBlack()
-    {
-        TestRuntime runtime;
-        putFile(runtime.path("data/defaultLaneColors.txt"), "red orange blue yellow\n");
-        Brushes brushes = startColours();
-        readDefaultLaneColors(brushes);
         QVERIFY(writeDefaultLaneColors(brushes));
-        QCOMPARE(runtime.read("data/defaultLaneColors.txt"),
-                 QByteArray("red\nblack\nblue\nyellow\n"));
+        QStringList names;
+        for (const QColor &colour : colours)
+            names << laneColorName(QBrush(colour));
+        QCOMPARE(QString::fromLatin1(runtime.read("data/defaultLaneColors.txt")),
+                 names.join('\n') + '\n');
     }
 
     void writeThatCannotCreateTheFileFailsAndKeepsNothingHalfDone()

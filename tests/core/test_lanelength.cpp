@@ -1,7 +1,7 @@
 #include "catalog/LaneLength.h"
 #include "catalog/RevellTrack.h"
+#include "graphics/PieceKinds.h"
 #include "layout/LayoutRecord.h"
-#include "support/RecordingPrompter.h"
 #include "support/TestRuntime.h"
 
 #include <QtTest>
@@ -61,7 +61,6 @@ private slots:
         QFETCH(QStringList, parts);
         QFETCH(double, lane1);
         QFETCH(double, lane2);
-        RecordingPrompter rec;
         LayoutRecord a = record(parts);
         a.mLaneLength = {{1.0, 2.0, 3.0, 4.0}}; // stale figures must all be overwritten
         const LayoutRecord b = record({"R3600"});
@@ -72,31 +71,22 @@ private slots:
         QCOMPARE(a.mLaneLength[2], 0.0);
     }
 
-    void displayedOvalInEveryUnit_data()
+    void oneThirdStraightShowsInEveryUnit_data()
     {
         QTest::addColumn<int>("unit");
-        QTest::addColumn<QString>("lane1");
-        QTest::addColumn<QString>("lane2");
-        QTest::newRow("feet") << int(LengthUnit::Feet) << "6.57"
-                              << "8.44";
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("mm") << int(LengthUnit::Millimetres) << "102.67";
+        QTest::newRow("m") << int(LengthUnit::Metres) << "0.10";
+        QTest::newRow("ft") << int(LengthUnit::Feet) << "0.34";
     }
-    void displayedOvalInEveryUnit()
+    void oneThirdStraightShowsInEveryUnit()
     {
         QFETCH(int, unit);
-        QFETCH(QString, lane1);
-        QFETCH(QString, lane2);
-        LayoutRecord a = record(oval());
-        calcLaneLengths(a, LayoutRecord(), *mCatalog);
-        QCOMPARE(formatLength(a.mLaneLength[0], LengthUnit(unit)), lane1);
-        QCOMPARE(formatLength(a.mLaneLength[1], LengthUnit(unit)), lane2);
-    }
-
-    void thirdStraightShows102_67()
-    {
+        QFETCH(QString, shown);
         LayoutRecord a = record({"R3620dc"});
         calcLaneLengths(a, LayoutRecord(), *mCatalog);
-        QCOMPARE(formatLength(a.mLaneLength[0], LengthUnit::Millimetres), QString("102.67"));
-        QCOMPARE(formatLength(a.mLaneLength[1], LengthUnit::Millimetres), QString("102.67"));
+        QCOMPARE(formatLength(a.mLaneLength[0], LengthUnit(unit)), shown);
+        QCOMPARE(formatLength(a.mLaneLength[1], LengthUnit(unit)), shown);
     }
 
     void fourLanesSumRecordBIntoLanes3And4StartingUnswapped()
@@ -124,32 +114,13 @@ private slots:
         QVERIFY(qAbs(a.mLaneLength[1] - (308 + 325.84)) < 1e-9);
     }
 
-    void layoutSizeInEveryUnit_data()
+    void layoutSizeIsTheDrawingsExtentInMillimetres()
     {
-        const double k = 5.0 / 24.0;
-        QTest::addColumn<QRectF>("rect");
-        QTest::addColumn<int>("unit");
-        QTest::addColumn<QString>("width");
-        QTest::addColumn<QString>("height");
-        const QRectF straight(2500, 2500 - 178 * k, 308 * k, 178 * k);
-        QTest::newRow("mm") << straight << int(LengthUnit::Millimetres) << "308.00"
-                            << "178.00";
-        QTest::newRow("m") << straight << int(LengthUnit::Metres) << "0.31"
-                           << "0.18";
-        QTest::newRow("ft") << straight << int(LengthUnit::Feet) << "1.01"
-                            << "0.58";
-        QTest::newRow("empty scene") << QRectF() << int(LengthUnit::Millimetres) << "0.00"
-                                     << "0.00";
-    }
-    void layoutSizeInEveryUnit()
-    {
-        QFETCH(QRectF, rect);
-        QFETCH(int, unit);
-        QFETCH(QString, width);
-        QFETCH(QString, height);
-        const QSizeF size = layoutSizeMm(rect, 5.0 / 24.0);
-        QCOMPARE(formatLength(size.width(), LengthUnit(unit)), width);
-        QCOMPARE(formatLength(size.height(), LengthUnit(unit)), height);
+        const double k = PieceKinds::kDrawScale;
+        const QSizeF straight = layoutSizeMm(QRectF(2500, 2500 - 178 * k, 308 * k, 178 * k), k);
+        QCOMPARE(formatLength(straight.width(), LengthUnit::Millimetres), QString("308.00"));
+        QCOMPARE(formatLength(straight.height(), LengthUnit::Feet), QString("0.58"));
+        QCOMPARE(layoutSizeMm(QRectF(), k), QSizeF(0, 0)); // an empty scene
     }
 
     void layoutSizeWithoutAScaleIsZeroNotInfinite()

@@ -1,0 +1,111 @@
+#include "catalog/RevellTrack.h"
+#include "layout/Chaining.h"
+#include "layout/LayoutAnalysis.h"
+#include "layout/LayoutRecord.h"
+
+#include <QtTest>
+
+using D = DiagramTypeBase;
+using TypeList = QList<DiagramTypeBase::DiagramType>;
+using namespace LayoutAnalysis;
+
+namespace {
+
+TypeList repeated(D::DiagramType aType, int aCount)
+{
+    TypeList types;
+    for (int i = 0; i < aCount; ++i)
+        types << aType;
+    return types;
+}
+
+const TypeList kOval = TypeList{D::R3600} + repeated(D::R3601_R, 3) + TypeList{D::R3600} +
+                       repeated(D::R3601_R, 3);
+// Two 240 degree loops whose straight runs (pieces 0 to 2 and 7 to 9) cross.
+const TypeList kFigureEight = TypeList{D::R3609, D::R3600, D::R3600} + repeated(D::R3601_R, 4) +
+                              repeated(D::R3600, 3) + repeated(D::R3601_L, 4);
+
+} // namespace
+
+// Closure, collisions and lane balance, measured on chains laid by the core.
+class AnalysisTest : public QObject
+{
+    Q_OBJECT
+
+    RevellTrack mCatalog;
+
+    LayoutRecord laid(const TypeList &aTypes, double aLevel = 0.25)
+    {
+        LayoutRecord record;
+        for (D::DiagramType type : aTypes)
+            Chaining::layNext(record, mCatalog, type, QPointF(2000, 2000), aLevel, true);
+        return record;
+    }
+
+private slots:
+    void closedCircuitsAndTheGapOfAnOpenOne()
+    {
+        const Closure oval = closure(laid(kOval));
+        QVERIFY(!oval.mEmpty && oval.mClosed);
+        QVERIFY(closure(laid(kFigureEight)).mClosed);
+        QVERIFY(closure(LayoutRecord()).mEmpty);
+        // Without its last curve the oval stops one chord of the curve's
+        // inner edge (2 x 177.6 mm x sin 30 degrees) short, turned 60 degrees.
+        const Closure open = closure(laid(kOval.mid(0, 7)));
+        QVERIFY(!open.mClosed);
+        QVERIFY(qAbs(open.mGapMm - 177.6) < 0.01);
+        QVERIFY(qAbs(open.mAngleDeg + 60.0) < 1e-9);
+    }
+
+    // The eight's two straight runs cross: only pieces of the two runs
+    // collide, and raising one run over the other makes it a bridge.
+    void crossingsCollideOnOneLevelOnly()
+    {
+        LayoutRecord eight = laid(kFigureEight);
+        const QList<Overlap> found = findOverlaps(eight, LayoutRecord(), mCatalog);
+        QVERIFY(!found.isEmpty());
+        for (const Overlap &overlap : found) {
+            QVERIFY(overlap.mFirst.mIndex <= 2);
+            QVERIFY(overlap.mSecond.mIndex >= 7 && overlap.mSecond.mIndex <= 9);
+        }
+        for (int i = 7; i <= 9; ++i)
+            eight.mPieces[i].mLevel = 0.75;
+        QVERIFY(findOverlaps(eight, LayoutRecord(), mCatalog).isEmpty());
+        // Neighbours, the last and first pieces of a closed chain included,
+        // touch by design.
+        QVERIFY(findOverlaps(laid(kOval), LayoutRecord(), mCatalog).isEmpty());
+    }
+
+    // The strips of a four-lane layout are compared with each other too.
+    void fourLaneStripsCollideWithEachOther()
+    {
+        LayoutRecord a = laid(repeated(D::R3600, 3));
+        a.mLanes = 4;
+        LayoutRecord b = a; // laid on top of record A
+        const QList<Overlap> found = findOverlaps(a, b, mCatalog);
+        QCOMPARE(found.size(), 3); // each over its twin; the twins' neighbours only touch
+        QCOMPARE(found.first().mFirst, (PieceRef{0, 0}));
+        QCOMPARE(found.first().mSecond, (PieceRef{1, 0}));
+        a.mLanes = 2;
+        QVERIFY(findOverlaps(a, b, mCatalog).isEmpty());
+    }
+
+    // In the oval each lane runs the inside of all six curves; a lane swap in
+    // place of the second straight makes each lane run three inside and three
+    // outside: 308 + 3 x 231.08 + 324 + 3 x 325.84 on both.
+    void laneSwapHintEvensAnOvalByHand()
+    {
+        const LaneBalance oval = laneBalance(laid(kOval), mCatalog);
+        QVERIFY(qAbs(oval.mLane1Mm - 2002.48) < 1e-6);
+        QVERIFY(qAbs(oval.mLane2Mm - 2571.04) < 1e-6);
+        QCOMPARE(oval.mSwapIndex, 4);
+        QVERIFY(qAbs(oval.mSwapLane1Mm - 2302.76) < 1e-6);
+        QVERIFY(qAbs(oval.mSwapLane2Mm - 2302.76) < 1e-6);
+        // Even lanes need no hint, and neither do lanes no straight can help.
+        QCOMPARE(laneBalance(laid(kFigureEight), mCatalog).mSwapIndex, -1);
+        QCOMPARE(laneBalance(laid(repeated(D::R3601_R, 6)), mCatalog).mSwapIndex, -1);
+    }
+};
+
+QTEST_GUILESS_MAIN(AnalysisTest)
+#include "test_analysis.moc"
