@@ -173,7 +173,7 @@ private slots:
         }
     }
 
-    void clearedLayoutWhoseFileDialogIsCancelledStaysEmptyWithItsNameAndPath()
+    void clearedLayoutWhoseFileDialogIsCancelledStaysEmptyNamedAndSavedNowhere()
     {
         Rig rig;
         rig.activate(3);
@@ -191,7 +191,12 @@ private slots:
             QCOMPARE(record->mNextIndex, 0);
         }
         QCOMPARE(rig.a(3).mName, name);
-        QCOMPARE(rig.a(3).mPath, path);
+        // The file still holds the old layout: the empty one is saved nowhere.
+        QVERIFY(rig.a(3).mPath.isEmpty());
+        QVERIFY(rig.screen(3).mFilePathLineEdit->text().isEmpty());
+        QVERIFY(!rig.a(3).mChanged && !rig.a(3).mSaved);
+        rig.tickAllLamps();
+        QCOMPARE(rig.lampCentre(3), QColor(Qt::red));
         QVERIFY(rig.scene(3)->items().isEmpty());
     }
 

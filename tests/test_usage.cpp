@@ -68,7 +68,7 @@ private slots:
     // own layout only; the Stats tab sums them when shown.
     void editsRecountTheirLayoutAndTheStatsTabSumsThem()
     {
-        Rig r(nullptr, "R3600 3 12 inch straight\n");
+        Rig r(nullptr, {}, "R3600 3 12 inch straight\n");
         const int straight = row(r, "R3600");
         auto *one = r.find<QTableWidget>("trackTable1Widget");
         auto *two = r.find<QTableWidget>("trackTable2Widget");
@@ -107,7 +107,7 @@ private slots:
     // counts, not on what was typed and cancelled; a failed write is told.
     void inventoryManagerKeepsOnlyCountsTheUserAccepted()
     {
-        Rig r(nullptr, "R3600 7 x\n");
+        Rig r(nullptr, {}, "R3600 7 x\n");
         const QStringList typed{"99999", "-5", "abc", "12", "6"};
         const QList<bool> ok{true, true, true, false, true};
         QStringList shown;

@@ -43,9 +43,11 @@ QString laneLabelStyleSheet(const QString &aColorName)
     return format.arg(aColorName);
 }
 
+// The style sheet's colour names are not Qt's: its "green" is a dark green,
+// the lanes are drawn bright green. The swatch takes the drawn colour.
 QString laneSwatchStyleSheet(const QString &aColorName)
 {
-    return QStringLiteral("background-color: %1;").arg(aColorName);
+    return QStringLiteral("background-color: %1;").arg(laneBrush(aColorName).color().name());
 }
 
 LaneColorDialog::LaneColorDialog(int aTabIndex, const QStringList &aLaneNames,

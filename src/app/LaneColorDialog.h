@@ -16,7 +16,8 @@ class QFrame;
 // ("yellow", "cyan", "white") that beige would swallow.
 QString laneLabelStyleSheet(const QString &aColorName);
 
-// Style sheet of a colour swatch of the lane colour dialog.
+// Style sheet of a colour swatch of the lane colour dialog: the colour the
+// lanes of that name are drawn in.
 QString laneSwatchStyleSheet(const QString &aColorName);
 
 // Options > Lane Colors: chooses the four lane colours of the active layout,

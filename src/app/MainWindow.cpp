@@ -1,6 +1,5 @@
 #include "MainWindow.h"
 
-#include "ProportionalResizer.h"
 #include "QtPrompter.h"
 
 #include "catalog/RevellTrack.h"
@@ -10,11 +9,13 @@
 #include "layout/DiagramScene.h"
 #include "layout/LaneColors.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QDir>
 #include <QGraphicsView>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,10 +23,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QResizeEvent>
+#include <QScreen>
+#include <QStatusBar>
 #include <QSysInfo>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTimerEvent>
+#include <QToolBox>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -37,6 +42,8 @@ const int kWindowWidth = 1614;
 const int kWindowHeight = 861;
 const int kTimerInterval = 100;
 const int kFontPointSize = 8;
+// Room between neighbouring controls.
+const int kSpacing = 4;
 
 // A straight piece with its corners, lanes and connection codes, so that a
 // reader of the run log can decode the catalog's coordinates.
@@ -94,7 +101,7 @@ MainWindow::MainWindow(QWidget *aParent) : QMainWindow(aParent)
     mTitle = titleText();
     openDebugLog();
     buildWidgetTree();
-    createResizer();
+    fitToScreen();
     hideDebugButtons();
     logPlatform();
     openRunAndBuildLogs();
@@ -121,6 +128,8 @@ MainWindow::MainWindow(QWidget *aParent) : QMainWindow(aParent)
         tabWidget()->setCurrentIndex(0);
     mCurrentTab = tabWidget()->currentIndex();
     setActiveLayout(0);
+    // The Stats tab is in front: the tabs take the keys, not a read-only field.
+    tabWidget()->setFocus();
     startHousekeepingTimer();
     mDebugLog.writeFlush("MainWindow() constructor exit\n\n");
     mRunLog.writeFlush("MainWindow() constructor exit\n\n");
@@ -194,121 +203,172 @@ void MainWindow::openDebugLog()
 void MainWindow::buildWidgetTree()
 {
     setObjectName(QStringLiteral("MainWindow"));
-    resize(kWindowWidth, kWindowHeight);
-    // The fixed geometry leaves a label room for a small font only; the
-    // desktop's default would run labels into the fields beside them.
-    QFont small = font();
-    small.setPointSize(kFontPointSize);
-    setFont(small);
-    buildWindowWideWidgets();
+    // One font for the whole program, set where every widget takes it from:
+    // a style sheet refresh (the lane labels get one at every tab switch)
+    // falls back to the application's font, never to another size.
+    QFont font = QApplication::font();
+    font.setPointSize(kFontPointSize);
+    QApplication::setFont(font);
+
+    mCentralWidget = new QWidget(this);
+    mCentralWidget->setObjectName(QStringLiteral("centralWidget"));
+    setCentralWidget(mCentralWidget);
+    QLayout *topRow = buildWindowWideWidgets();
     mSurface = buildTabWidget(mCentralWidget, mLayoutScreens);
     mToolBox.mToolBox = ToolBoxBuilder::createToolBox(mCentralWidget);
+    arrangeCentralWidget(topRow);
     buildMenuBar();
+    statusBar()->setObjectName(QStringLiteral("statusBar"));
     QMetaObject::connectSlotsByName(this);
     setWindowTitle(mTitle);
 }
 
-void MainWindow::buildWindowWideWidgets()
+// The window-wide fields and options in one row along the top.
+QLayout *MainWindow::buildWindowWideWidgets()
 {
-    mCentralWidget = new QWidget(this);
-    mCentralWidget->setObjectName(QStringLiteral("centralWidget"));
-    setCentralWidget(mCentralWidget);
-
-    auto label = [this](const char *aName, const char *aText, int aX, int aY) {
+    auto label = [this](const char *aName, const char *aText) {
         auto *widget = new QLabel(QString::fromLatin1(aText), mCentralWidget);
         widget->setObjectName(QLatin1String(aName));
-        widget->move(aX, aY);
-        widget->adjustSize();
         return widget;
     };
-    auto field = [this](const char *aName, const QRect &aGeometry, const char *aToolTip) {
+    auto field = [this](const char *aName, const char *aSample, const char *aToolTip) {
         auto *widget = new QLineEdit(mCentralWidget);
         widget->setObjectName(QLatin1String(aName));
-        widget->setGeometry(aGeometry);
         widget->setReadOnly(true);
+        widget->setFocusPolicy(Qt::ClickFocus);
         widget->setToolTip(QString::fromLatin1(aToolTip));
+        fitFieldToText(widget, QString::fromLatin1(aSample));
         return widget;
     };
-    auto button = [this](const char *aName, const char *aText, int aX, int aY) {
+    auto button = [this](const char *aName, const char *aText) {
         auto *widget = new QPushButton(QString::fromLatin1(aText), mCentralWidget);
         widget->setObjectName(QLatin1String(aName));
-        widget->setGeometry(aX, aY, 75, 23);
         return widget;
     };
 
-    mSystemLabel = label("systemLabel", "System", 6, 8);
-    mSystemLineEdit = field("systemLineEdit", QRect(52, 6, 153, 20),
+    mSystemLabel = label("systemLabel", "System");
+    mSystemLineEdit = field("systemLineEdit", "Revell/Valtor",
                             "<html><head/><body><p>Raceway Sytem</p></body></html>");
-    mPiecesLabel = label("piecesLabel", "Track DB Pieces", 232, 8);
+    mPiecesLabel = label("piecesLabel", "Track DB Pieces");
     mPiecesLineEdit =
-        field("piecesLineEdit", QRect(318, 6, 41, 20),
+        field("piecesLineEdit", "0000",
               "<html><head/><body><p>Number of pieces in track database</p></body></html>");
-    mDatetimeLineEdit = field("datetimeLineEdit", QRect(1398, 14, 200, 20),
+    mDatetimeLineEdit = field("datetimeLineEdit", "0000-00-00 00:00:00",
                               "<html><head/><body><p>current date and time</p></body></html>");
-    mActiveLabel = label("activeLabel", "Active Layout", 376, 8);
-    mActiveLineEdit = field("activeLineEdit", QRect(448, 6, 41, 20),
+    mActiveLabel = label("activeLabel", "Active Layout");
+    mActiveLineEdit = field("activeLineEdit", "00",
                             "<html><head/><body><p>selected layout tab</p></body></html>");
-    mTabLabel = label("tabLabel", "Tab", 498, 8);
-    mTabLineEdit = field("tabLineEdit", QRect(536, 6, 41, 20),
-                         "<html><head/><body><p>selected layout tab</p></body></html>");
+    mTabLabel = label("tabLabel", "Tab");
+    mTabLineEdit =
+        field("tabLineEdit", "00", "<html><head/><body><p>selected layout tab</p></body></html>");
     buildOptionBoxes();
-    mCalcPushButton = button("calcPushButton", "Calc", 8, 812);
-    mExitPushButton = button("exitPushButton", "Exit", 92, 812);
-    mDumpPushButton = button("dumpPushButton", "Dump", 216, 812);
+    mCalcPushButton = button("calcPushButton", "Calc");
+    mExitPushButton = button("exitPushButton", "Exit");
+    mDumpPushButton = button("dumpPushButton", "Dump");
+
+    auto *row = new QHBoxLayout;
+    row->setSpacing(kSpacing);
+    const std::pair<QLabel *, QLineEdit *> pairs[] = {{mSystemLabel, mSystemLineEdit},
+                                                      {mPiecesLabel, mPiecesLineEdit},
+                                                      {mActiveLabel, mActiveLineEdit},
+                                                      {mTabLabel, mTabLineEdit}};
+    for (const auto &pair : pairs) {
+        row->addWidget(pair.first);
+        row->addWidget(pair.second);
+        row->addSpacing(kSpacing * 3);
+    }
+    row->addStretch(1);
+    row->addWidget(mElevationGroupBox);
+    row->addWidget(mAppearanceGroupBox);
+    row->addWidget(mMeasureGroupBox);
+    row->addSpacing(kSpacing * 3);
+    row->addWidget(mDatetimeLineEdit, 0, Qt::AlignVCenter);
+    return row;
 }
 
 // The window-wide display options: elevation drawing, appearance and unit.
 // Each box holds its radio buttons in a row; the first of each is checked.
 void MainWindow::buildOptionBoxes()
 {
-    auto box = [this](const char *aName, const char *aTitle, const QRect &aGeometry,
-                      const char *aToolTip) {
+    auto box = [this](const char *aName, const char *aTitle, const char *aToolTip) {
         auto *widget = new QGroupBox(QString::fromLatin1(aTitle), mCentralWidget);
         widget->setObjectName(QLatin1String(aName));
-        widget->setGeometry(aGeometry);
         if (aToolTip)
             widget->setToolTip(QString::fromLatin1(aToolTip));
+        auto *row = new QHBoxLayout(widget);
+        row->setContentsMargins(6, 0, 6, 2);
+        row->setSpacing(kSpacing * 2);
         return widget;
     };
-    auto radio = [](QGroupBox *aBox, const char *aName, const char *aText, int aX, int aWidth) {
+    auto radio = [](QGroupBox *aBox, const char *aName, const char *aText) {
         auto *widget = new QRadioButton(QString::fromLatin1(aText), aBox);
         widget->setObjectName(QLatin1String(aName));
-        widget->setGeometry(aX, aBox->height() - 21, aWidth, 18);
+        aBox->layout()->addWidget(widget);
         return widget;
     };
 
-    mElevationGroupBox = box("elevationGroupBox", "Elevation", QRect(914, 4, 143, 36), nullptr);
-    mNormalRadioButton = radio(mElevationGroupBox, "normalRadioButton", "Normal", 6, 66);
-    mInvertedRadioButton = radio(mElevationGroupBox, "invertedRadioButton", "Inverted", 72, 68);
+    mElevationGroupBox = box("elevationGroupBox", "Elevation", nullptr);
+    mNormalRadioButton = radio(mElevationGroupBox, "normalRadioButton", "Normal");
+    mInvertedRadioButton = radio(mElevationGroupBox, "invertedRadioButton", "Inverted");
     mNormalRadioButton->setChecked(true);
 
-    mAppearanceGroupBox = box("appearanceGroupBox", "Appearance", QRect(1064, 4, 129, 36),
+    mAppearanceGroupBox = box("appearanceGroupBox", "Appearance",
                               "<html><head/><body><p>track graphic appearance</p></body></html>");
-    mFilledRadioButton = radio(mAppearanceGroupBox, "filledRadioButton", "Filled", 6, 58);
-    mHollowRadioButton = radio(mAppearanceGroupBox, "hollowRadioButton", "Hollow", 64, 62);
+    mFilledRadioButton = radio(mAppearanceGroupBox, "filledRadioButton", "Filled");
+    mHollowRadioButton = radio(mAppearanceGroupBox, "hollowRadioButton", "Hollow");
     mFilledRadioButton->setChecked(true);
 
-    mMeasureGroupBox = box("measureGroupBox", "Measurements", QRect(1240, 4, 145, 39),
+    mMeasureGroupBox = box("measureGroupBox", "Measurements",
                            "<html><head/><body><p>measurement options</p></body></html>");
-    mFtRadioButton = radio(mMeasureGroupBox, "ftRadioButton", "ft", 6, 40);
-    mMRadioButton = radio(mMeasureGroupBox, "mRadioButton", "m", 50, 40);
-    mMmRadioButton = radio(mMeasureGroupBox, "mmRadioButton", "mm", 94, 46);
+    mFtRadioButton = radio(mMeasureGroupBox, "ftRadioButton", "ft");
+    mMRadioButton = radio(mMeasureGroupBox, "mRadioButton", "m");
+    mMmRadioButton = radio(mMeasureGroupBox, "mmRadioButton", "mm");
     mFtRadioButton->setChecked(true);
 }
 
-void MainWindow::createResizer()
+// The options along the top; below them the toolbox with the Exit button
+// under it on the left, and the tabs taking the rest.
+void MainWindow::arrangeCentralWidget(QLayout *aTopRow)
 {
-    mInitialWidth = width();
-    mInitialHeight = height();
-    mDebugLog.writeFlush("   window size: %d x %d\n", mInitialWidth, mInitialHeight);
-    mResizer = std::make_unique<ProportionalResizer>(mInitialWidth, mInitialHeight);
-    mResizer->addWidget(mSurface.mTabWidget);
-    mResizer->addWidget(mSurface.mStats.mTrackTable);
-    mResizer->addWidget(mSurface.mStats.mLayoutsTable);
-    for (int i = 0; i < kLayoutTabCount; ++i) {
-        mResizer->addWidget(mSurface.mLayouts[i].mView);
-        mResizer->addWidget(mLayoutScreens[i].mTrackTable);
-    }
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(mCalcPushButton);
+    buttons->addWidget(mExitPushButton);
+    buttons->addWidget(mDumpPushButton);
+    buttons->addStretch(1);
+
+    auto *toolColumn = new QVBoxLayout;
+    toolColumn->setSpacing(kSpacing);
+    toolColumn->addWidget(mToolBox.mToolBox, 1);
+    toolColumn->addLayout(buttons);
+
+    auto *body = new QHBoxLayout;
+    body->setSpacing(kSpacing);
+    body->addLayout(toolColumn);
+    body->addWidget(mSurface.mTabWidget, 1);
+
+    auto *layout = new QVBoxLayout(mCentralWidget);
+    layout->setContentsMargins(kSpacing, 0, kSpacing, 0);
+    layout->setSpacing(kSpacing);
+    layout->addLayout(aTopRow);
+    layout->addLayout(body, 1);
+}
+
+void MainWindow::fitInto(const QRect &aArea)
+{
+    // The controls' own needs win over a screen too small for them.
+    const QSize size =
+        QSize(kWindowWidth, kWindowHeight).boundedTo(aArea.size()).expandedTo(minimumSizeHint());
+    resize(size);
+    const QPoint offset((aArea.width() - size.width()) / 2, (aArea.height() - size.height()) / 2);
+    move(aArea.topLeft() + QPoint(qMax(0, offset.x()), qMax(0, offset.y())));
+}
+
+void MainWindow::fitToScreen()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    fitInto(screen ? screen->availableGeometry() : QRect(0, 0, kWindowWidth, kWindowHeight));
+    mDebugLog.writeFlush("   window size: %d x %d\n", width(), height());
 }
 
 void MainWindow::hideDebugButtons()
@@ -483,12 +543,11 @@ void MainWindow::keyReleaseEvent(QKeyEvent *aEvent)
                          unsigned(aEvent->key()), unsigned(aEvent->modifiers()), int(mShiftKey));
 }
 
+// The layouts place every control; the event is only logged.
 void MainWindow::resizeEvent(QResizeEvent *aEvent)
 {
     QMainWindow::resizeEvent(aEvent);
     mDebugLog.writeFlush("resizeEvent()\n");
-    if (mResizer)
-        mResizer->apply(aEvent->size());
 }
 
 void MainWindow::on_actionExit_triggered()

@@ -13,6 +13,7 @@
 #include "layout/LayoutRecord.h"
 
 #include <QBrush>
+#include <QHash>
 #include <QMainWindow>
 #include <QString>
 #include <QStringList>
@@ -24,13 +25,14 @@
 class AddTrackDialog;
 class DiagramScene;
 class LaneColorDialog;
-class ProportionalResizer;
 class QAbstractButton;
 class QButtonGroup;
 class QGraphicsItem;
 class QGraphicsView;
 class QAction;
 class QCloseEvent;
+class QEvent;
+class QRect;
 class QGroupBox;
 class QKeyEvent;
 class QLabel;
@@ -39,14 +41,19 @@ class QMenu;
 class QPrinter;
 class QPushButton;
 class QRadioButton;
+class QLayout;
 class QResizeEvent;
 class QTabWidget;
 class QTableWidget;
 class QTimerEvent;
 class QtPrompter;
 class RevellTrack;
+class helpDialog;
 class inventoryDialog;
 class newLayoutDialog;
+class partsDialog;
+class setsDialog;
+class tutorialDialog;
 
 // The program's single top-level window. It owns the shell's three logs, the
 // catalog and everything the layout tabs share, builds them in a fixed order
@@ -63,9 +70,9 @@ class newLayoutDialog;
 // MainWindowMenus.cpp (actions and menus), MainWindowEdit.cpp (the Item
 // menu's editing commands and the answers to the scenes' edits), MainWindowFile.cpp
 // (the layout file commands, the save-status lamps and the prompts to save at
-// close), MainWindowColors.cpp (lane colours), MainWindowStats.cpp (the
-// inventory, the usage tables and the Inventory Manager) and
-// MainWindowPrint.cpp (Print and Print to PDF).
+// close), MainWindowColors.cpp (lane colours), MainWindowHelp.cpp (the help
+// viewers), MainWindowStats.cpp (the inventory, the usage tables and the
+// Inventory Manager) and MainWindowPrint.cpp (Print and Print to PDF).
 //
 // Every editing, file and display command acts on the active layout, chosen
 // by the tab widget: the accessors active*() return its parts.
@@ -178,7 +185,16 @@ public:
     bool elevInverted() const { return mElevInverted; }
     bool isTimerRunning() const { return mTimerId != -1; }
     int tickCount() const { return mTickCount; }
-    const ProportionalResizer &resizer() const { return *mResizer; }
+
+    // Sizes and places the window inside aArea, a screen's available area:
+    // at its designed 1614 x 861 where that fits, else as large as aArea,
+    // but never smaller than its controls need. Layouts place the controls
+    // at every size from there on.
+    void fitInto(const QRect &aArea);
+
+    // The active layout's whole drawing fitted to its view (the Fit buttons
+    // and Ctrl+0).
+    void fitActiveLayout();
 
     // The housekeeping timer's step: the clock and one layout's save lamp
     // (layout tick count mod 8), so each lamp is visited every eight ticks.
@@ -217,6 +233,8 @@ protected:
     void keyReleaseEvent(QKeyEvent *aEvent) override;
     void resizeEvent(QResizeEvent *aEvent) override;
     void timerEvent(QTimerEvent *aEvent) override;
+    // Ctrl + wheel over a layout view zooms it about the mouse; a plain wheel scrolls.
+    bool eventFilter(QObject *aWatched, QEvent *aEvent) override;
 
 private slots:
     void about();
@@ -232,6 +250,12 @@ private slots:
 
     // Lane colours (MainWindowColors.cpp).
     void on_actionLane_Colors_triggered();
+
+    // The help viewers (MainWindowHelp.cpp).
+    void on_actionHelp_triggered();
+    void on_actionTutorial_triggered();
+    void on_actionParts_triggered();
+    void on_actionSets_triggered();
 
     // Inventory and usage (MainWindowStats.cpp), printing (MainWindowPrint.cpp).
     void on_actionInventory_Manager_triggered();
@@ -266,9 +290,10 @@ private:
     // Start-up, in the order the constructor runs them (MainWindow.cpp).
     void openDebugLog();
     void buildWidgetTree();
-    void buildWindowWideWidgets();
+    QLayout *buildWindowWideWidgets();
     void buildOptionBoxes();
-    void createResizer();
+    void arrangeCentralWidget(QLayout *aTopRow);
+    void fitToScreen();
     void hideDebugButtons();
     void logPlatform();
     void openRunAndBuildLogs();
@@ -298,7 +323,6 @@ private:
     void createActions();
     void createMenus();
     // Layout tabs (MainWindowTabs.cpp).
-    void registerResizedWidgets();
     void buildLayoutScreens();
     void buildLayoutRecords();
     void createScenes();
@@ -310,14 +334,16 @@ private:
     void scaleSliderChanged(int aIndex, int aValue);
     void lockRotationToggled(int aIndex, bool aChecked);
     void layoutNameEditingFinished(int aIndex);
-    // Layout aIndex's size and lane lengths, shown in the chosen unit.
+    // Layout aIndex's size and lane lengths, shown in the chosen unit. Pieces
+    // the catalog does not know are reported unless aReportUnknown is false.
     void showLayoutSize(int aIndex);
-    void showLaneLengths(int aIndex);
+    void showLaneLengths(int aIndex, bool aReportUnknown = true);
+    void fitLayout(int aIndex);
     // Tells the user of layout entries whose part numbers the catalog does not know.
     void reportUnknownPieces(const QStringList &aPartNumbers);
     // Toolbox (MainWindowToolbox.cpp).
     void buildToolBox();
-    void pieceButtonClicked(QButtonGroup *aGroup, int aId, int aMode, const QString &aModeText);
+    void pieceButtonClicked(QButtonGroup *aGroup, int aId, int aMode);
     // Editing (MainWindowEdit.cpp).
     struct EditHost;
     struct RangeEnd
@@ -349,6 +375,8 @@ private:
     void clearActiveLayout();
     void showOpenedLayout(const QString &aFileName);
     bool offerToSaveChangedLayouts();
+    // A file command's note in the status bar, with aPath as its folder and name.
+    void showFileMessage(const QString &aVerb, const QString &aPath);
     // Lane colours (MainWindowColors.cpp).
     void readDefaultColors();
     void writeDefaultColors();
@@ -397,6 +425,8 @@ private:
     std::array<QTableWidget *, kLayoutTabCount> mTrackTables{};
     int mActiveIndex = 0;
     int mCurrentTab = 0;
+    // The tab each layout view's viewport belongs to, for the wheel filter.
+    QHash<const QObject *, int> mViewportTabs;
     QGraphicsView *mActiveView = nullptr;
     DiagramScene *mActiveScene = nullptr;
     TabScreen *mActiveTabScreen = nullptr;
@@ -439,10 +469,16 @@ private:
     QMenu *mHelpMenu = nullptr;
     std::array<QAction *, ItemActionCount> mItemActions{};
 
-    // Geometry.
-    int mInitialWidth = 0;
-    int mInitialHeight = 0;
-    std::unique_ptr<ProportionalResizer> mResizer;
+    // Fits the active layout to its view; window-wide, so Ctrl+0 works
+    // wherever the focus is.
+    QAction *mFitAction = nullptr;
+
+    // The help viewers, made on first use and kept, so that each reopens
+    // where it was left (owned by the widget tree).
+    helpDialog *mHelpDialog = nullptr;
+    tutorialDialog *mTutorialDialog = nullptr;
+    partsDialog *mPartsDialog = nullptr;
+    setsDialog *mSetsDialog = nullptr;
 
     // The per-use dialogs' runners (see setNewLayoutDialogRunner).
     NewLayoutDialogRunner mRunNewLayoutDialog;

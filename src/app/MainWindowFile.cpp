@@ -12,9 +12,11 @@
 #include "layout/DiagramScene.h"
 #include "layout/TrackPlanFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QToolBox>
 
@@ -27,6 +29,8 @@ const char *const kSaveAsCaption = "Save Layout File As";
 const char *const kSaveCaption = "Save Layout File";
 const char *const kSaveFilter = "Text Files (*.txt)";
 const char *const kLayoutExtension = ".txt";
+// How long a file command's note stays in the status bar.
+const int kMessageMs = 10000;
 
 // File names are logged as the file system spells them.
 QByteArray pathText(const QString &aPath)
@@ -107,6 +111,7 @@ void MainWindow::on_actionNew_triggered()
     recordA.mChanged = false;
     recordA.mSaved = false;
     restyleLaneLabels(mActiveIndex);
+    statusBar()->showMessage(QStringLiteral("New layout %1").arg(name), kMessageMs);
 }
 
 // ------------------------------------------------------------------ Open
@@ -173,18 +178,27 @@ bool MainWindow::askToClearLayout()
     return true;
 }
 
-// Empties both chains and the drawing. Name, path, colours and flags stay:
-// the layout is still the one the user named until a file replaces it.
+// Empties both chains and the drawing. The name and colours stay; the file
+// no longer holds this layout, so the path goes and the lamp shows a layout
+// not saved anywhere, as after New: should no file replace it (the dialog
+// cancelled, the file unreadable), nothing claims it is saved, and a later
+// Save does not start at the old file.
 void MainWindow::clearActiveLayout()
 {
     for (LayoutRecord *record : {mActiveRecordA, mActiveRecordB}) {
         record->mPieces.clear();
         record->mNextIndex = 0;
         record->mFirst = true;
+        record->mPath.clear();
     }
+    mActiveRecordA->mChanged = false;
+    mActiveRecordA->mSaved = false;
     mActiveScene->clear();
     mActiveLayoutScreen->mCurrentIndexLineEdit->setText(QStringLiteral("0"));
+    mActiveLayoutScreen->mFilePathLineEdit->clear();
     refreshAfterEdit();
+    refreshSaveStatusLamp(mActiveIndex);
+    statusBar()->showMessage(QStringLiteral("Cleared %1").arg(mActiveRecordA->mName), kMessageMs);
 }
 
 void MainWindow::showOpenedLayout(const QString &aFileName)
@@ -203,6 +217,7 @@ void MainWindow::showOpenedLayout(const QString &aFileName)
     screen.mFilePathLineEdit->setText(aFileName);
     screen.mLanesLineEdit->setText(QString::number(recordA.mLanes));
     restyleLaneLabels(mActiveIndex);
+    showFileMessage(QStringLiteral("Opened"), aFileName);
 }
 
 // ------------------------------------------------------------------ Save
@@ -255,6 +270,7 @@ void MainWindow::saveLayout(bool aSaveAs)
     mActiveRecordA->mSaved = true;
     // Record A's own path stays: only Open sets it.
     mActiveLayoutScreen->mFilePathLineEdit->setText(fileName);
+    showFileMessage(QStringLiteral("Saved"), fileName);
     if (aSaveAs)
         mDebugLog.writeFlush("on_actionSave_Layout_As_triggered() exit\n");
 }
@@ -271,6 +287,15 @@ bool MainWindow::writeLayoutFile(const QString &aFileName)
         recordB.mLaneLength[1] = recordA.mLaneLength[3];
     }
     return saveTrackPlanFile(aFileName, recordA, recordB, &mDebugLog);
+}
+
+// The file's folder and name say which file without the full path's length.
+void MainWindow::showFileMessage(const QString &aVerb, const QString &aPath)
+{
+    const QFileInfo file(aPath);
+    statusBar()->showMessage(
+        QStringLiteral("%1 %2/%3").arg(aVerb, file.absoluteDir().dirName(), file.fileName()),
+        kMessageMs);
 }
 
 // ------------------------------------------------------------------ lamps

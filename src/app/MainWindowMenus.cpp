@@ -119,6 +119,15 @@ void MainWindow::createActions()
         action->setEnabled(slot != -1);
         mItemActions[i] = action;
     }
+
+    // In no menu: the window holds it so that its shortcut works anywhere,
+    // and each tab's Fit button does the same.
+    mFitAction = new QAction(QStringLiteral("Fit Layout"), this);
+    mFitAction->setObjectName(QStringLiteral("actionFit"));
+    mFitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    mFitAction->setStatusTip(QStringLiteral("Fit the layout to the view"));
+    connect(mFitAction, &QAction::triggered, this, &MainWindow::fitActiveLayout);
+    addAction(mFitAction);
 }
 
 void MainWindow::createMenus()

@@ -12,16 +12,22 @@
 #include "layout/DiagramScene.h"
 #include "layout/LaneColors.h"
 #include "layout/TrackPlanFile.h"
+#include "layout/ViewMath.h"
 
 #include <QCheckBox>
 #include <QDial>
 #include <QGraphicsView>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSlider>
+#include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QToolBox>
+#include <QToolButton>
+#include <QWheelEvent>
 
 namespace {
 
@@ -80,6 +86,14 @@ void MainWindow::createScenes()
         connect(scene, &DiagramScene::itemInserted, this, &MainWindow::itemInserted);
         connect(scene, &DiagramScene::itemReplaced, this, &MainWindow::itemReplaced);
         connect(scene, &DiagramScene::itemMoved, this, &MainWindow::itemMoved);
+        // The Mode field shows what a click will do: it follows every change
+        // of the scene's mode, the scene's own ones included.
+        QLineEdit *modeField = mLayoutScreens[i].mModeLineEdit;
+        modeField->setText(DiagramScene::modeText(scene->mMode));
+        connect(scene, &DiagramScene::modeChanged, modeField,
+                [modeField](DiagramScene::Mode aMode) {
+                    modeField->setText(DiagramScene::modeText(aMode));
+                });
         // Here: itemAttached, with the attachments.
         // Scenes never report a selection yet; layout 1's is wired for when they do.
         if (tab == 1)
@@ -107,6 +121,38 @@ void MainWindow::connectTabControls(int aIndex)
             [this, aIndex](bool aChecked) { lockRotationToggled(aIndex, aChecked); });
     connect(screen.mNameLineEdit, &QLineEdit::editingFinished, this,
             [this, aIndex] { layoutNameEditingFinished(aIndex); });
+    connect(mSurface.mLayouts[aIndex].mFitButton, &QToolButton::clicked, this,
+            [this, aIndex] { fitLayout(aIndex); });
+    QWidget *viewport = mSurface.mLayouts[aIndex].mView->viewport();
+    mViewportTabs.insert(viewport, aIndex);
+    viewport->installEventFilter(this);
+}
+
+bool MainWindow::eventFilter(QObject *aWatched, QEvent *aEvent)
+{
+    if (aEvent->type() == QEvent::Wheel) {
+        auto *wheel = static_cast<QWheelEvent *>(aEvent);
+        const auto tab = mViewportTabs.constFind(aWatched);
+        if (tab != mViewportTabs.constEnd() && (wheel->modifiers() & Qt::ControlModifier)) {
+            TabControls::zoomAbout(mLayoutScreens[*tab], mSurface.mLayouts[*tab].mView,
+                                   wheel->position().toPoint(),
+                                   ViewMath::wheelSliderSteps(wheel->angleDelta().y()));
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(aWatched, aEvent);
+}
+
+void MainWindow::fitActiveLayout()
+{
+    fitLayout(mActiveIndex);
+}
+
+void MainWindow::fitLayout(int aIndex)
+{
+    if (!TabControls::fitToView(mLayoutScreens[aIndex], mSurface.mLayouts[aIndex].mView,
+                                mRecordA[aIndex]))
+        statusBar()->showMessage(QStringLiteral("This layout is empty."), 5000);
 }
 
 void MainWindow::rotateDialChanged(int aIndex, int aValue)
@@ -195,8 +241,21 @@ void MainWindow::on_tabWidget_currentChanged(int aIndex)
         mToolBox.mToolBox->setCurrentIndex(toolBoxPageFor(*mActiveRecordA));
 
     (mActiveLayoutScreen->mFilled ? mFilledRadioButton : mHollowRadioButton)->setChecked(true);
-    if (aIndex > 0)
+    if (aIndex > 0) {
         restyleLaneLabels(mActiveIndex);
+        // The unit may have changed while another tab was in front; the
+        // figures are cheap to compute again. Unknown pieces were reported
+        // when the layout was read, not at every visit.
+        showLayoutSize(mActiveIndex);
+        showLaneLengths(mActiveIndex, false);
+        // Keys and the wheel go to the drawing, unless the user is walking
+        // the tabs with the keyboard (a click on a tab leaves the tab bar
+        // its focus too, but comes with a mouse button held).
+        const bool walkingTabs = tabWidget()->tabBar()->hasFocus() &&
+                                 QGuiApplication::mouseButtons() == Qt::NoButton;
+        if (!walkingTabs)
+            mActiveView->setFocus();
+    }
     if (aIndex == 0)
         updateStatsTables();
     mDebugLog.writeFlush("on_tabWidget_currentChanged() mActiveIndex %d\n", mActiveIndex);
@@ -235,8 +294,8 @@ void MainWindow::on_mmRadioButton_clicked()
     unitChanged(QStringLiteral("mm"));
 }
 
-// Only the active layout's figures are recomputed; the others follow at
-// their next edit. The titles change on every tab at once.
+// Only the active layout's figures are recomputed; the others follow when
+// their tab is next shown. The titles change on every tab at once.
 void MainWindow::unitChanged(const QString &aUnit)
 {
     updateLayoutSize();
@@ -263,10 +322,12 @@ void MainWindow::on_calcPushButton_clicked()
         showLaneLengths(mActiveIndex);
 }
 
-void MainWindow::showLaneLengths(int aIndex)
+void MainWindow::showLaneLengths(int aIndex, bool aReportUnknown)
 {
     LayoutRecord &recordA = mRecordA[aIndex];
-    reportUnknownPieces(calcLaneLengths(recordA, mRecordB[aIndex], *mCatalog));
+    const QStringList unknown = calcLaneLengths(recordA, mRecordB[aIndex], *mCatalog);
+    if (aReportUnknown)
+        reportUnknownPieces(unknown);
     const LengthUnit unit = lengthUnit();
     for (int lane = 0; lane < 4; ++lane) {
         mLayoutScreens[aIndex].mLaneLineEdit[lane]->setText(

@@ -34,15 +34,14 @@ void MainWindow::buildToolBox()
 }
 
 // A checked button makes the scene lay (or attach) its piece in aMode; the
-// click that unchecks it returns the scene to Move. Groups are independent:
+// click that unchecks it returns the scene to Move. The tab's Mode field
+// follows the scene. Groups are independent:
 // a click in one never unchecks buttons of another.
-void MainWindow::pieceButtonClicked(QButtonGroup *aGroup, int aId, int aMode,
-                                    const QString &aModeText)
+void MainWindow::pieceButtonClicked(QButtonGroup *aGroup, int aId, int aMode)
 {
     if (!mActiveLayoutScreen)
         return;
-    const bool checked =
-        TabControls::applyPieceButtonClick(aGroup, aId, *mActiveLayoutScreen, aModeText);
+    const bool checked = TabControls::applyPieceButtonClick(aGroup, aId, *mActiveLayoutScreen);
     if (!mActiveScene)
         return;
     if (checked) {
@@ -68,7 +67,7 @@ void MainWindow::trackButtonGroupClicked(int aId)
     mDebugLog.writeFlush("trackButtonGroupClicked()   ID = %d\n", aId);
     const bool checked = isButtonChecked(mToolBox.mTrackGroup, aId);
     mBuildLog.writeFlush("trackButtonGroupClicked()   id %d   checked %d\n", aId, int(checked));
-    pieceButtonClicked(mToolBox.mTrackGroup, aId, DiagramScene::Append, QStringLiteral("Append"));
+    pieceButtonClicked(mToolBox.mTrackGroup, aId, DiagramScene::Append);
 }
 
 // Attachments are chosen here; the click that fixes one to a piece is the
@@ -78,7 +77,7 @@ void MainWindow::apronButtonGroupClicked(int aId)
     mDebugLog.writeFlush("apronButtonGroupClicked()   ID = %d\n", aId);
     const bool checked = isButtonChecked(mToolBox.mApronGroup, aId);
     mBuildLog.writeFlush("apronButtonGroupClicked()   id = %d    checked %d\n", aId, int(checked));
-    pieceButtonClicked(mToolBox.mApronGroup, aId, DiagramScene::Attach, QStringLiteral("Attach"));
+    pieceButtonClicked(mToolBox.mApronGroup, aId, DiagramScene::Attach);
 }
 
 void MainWindow::track4ButtonGroupClicked(int aId)
@@ -93,8 +92,7 @@ void MainWindow::track4ButtonGroupClicked(int aId)
     }
     const bool checked = isButtonChecked(mToolBox.mTrack4Group, aId);
     mBuildLog.writeFlush("track4ButtonGroupClicked()   id %d    checked %d\n", aId, int(checked));
-    pieceButtonClicked(mToolBox.mTrack4Group, aId, DiagramScene::Append4,
-                       QStringLiteral("Append4"));
+    pieceButtonClicked(mToolBox.mTrack4Group, aId, DiagramScene::Append4);
 }
 
 // The background belongs to the active scene only and is not saved.
@@ -119,8 +117,6 @@ void MainWindow::on_toolBox_currentChanged(int aIndex)
     mToolBox.clearPieceSelection();
     if (mActiveScene)
         mActiveScene->setMode(DiagramScene::Move);
-    if (mActiveLayoutScreen)
-        mActiveLayoutScreen->mModeLineEdit->setText(QStringLiteral("Move"));
 }
 
 void MainWindow::resetToolbox()
@@ -144,7 +140,6 @@ void MainWindow::uncheckActiveButton(QButtonGroup *aGroup)
 
 void MainWindow::setSceneMode(int aMode)
 {
-    static const char *const kModeTexts[] = {"Append", "Move", "", "Edit", "Attach", "Append4"};
+    // The tab's Mode field follows the scene (see createScenes).
     mActiveScene->setMode(DiagramScene::Mode(aMode));
-    mActiveLayoutScreen->mModeLineEdit->setText(QLatin1String(kModeTexts[aMode]));
 }

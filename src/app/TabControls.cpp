@@ -9,10 +9,12 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDial>
+#include <QGraphicsScene>
 #include <QGraphicsView>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QSlider>
 #include <QTableWidget>
 
@@ -54,6 +56,35 @@ void scaleSliderChanged(const LayoutScreen &aScreen, QGraphicsView *aView,
     aScreen.mScaleLineEdit->setText(ViewMath::scaleText(ViewMath::scaleForSliderValue(aValue)));
 }
 
+void zoomAbout(const LayoutScreen &aScreen, QGraphicsView *aView, const QPoint &aViewportPos,
+               int aSteps)
+{
+    if (!aView || aSteps == 0)
+        return;
+    const QPointF anchor = aView->mapToScene(aViewportPos);
+    aScreen.mScaleSlider->setValue(aScreen.mScaleSlider->value() + aSteps);
+    // The new transform kept the view's centre; scroll the anchor back under the mouse.
+    const QPoint drift = aView->mapFromScene(anchor) - aViewportPos;
+    aView->horizontalScrollBar()->setValue(aView->horizontalScrollBar()->value() + drift.x());
+    aView->verticalScrollBar()->setValue(aView->verticalScrollBar()->value() + drift.y());
+}
+
+bool fitToView(const LayoutScreen &aScreen, QGraphicsView *aView, const LayoutRecord &aRecordA)
+{
+    // Pixels kept clear around the layout, so its edge pieces do not touch the frame.
+    constexpr int kBorder = 12;
+    if (!aView || !aView->scene())
+        return false;
+    const QRectF bounds = aView->scene()->itemsBoundingRect();
+    const QSize room = aView->viewport()->size() - QSize(2 * kBorder, 2 * kBorder);
+    const double scale = ViewMath::fitScale(bounds, viewAngle(aScreen, aRecordA), room);
+    if (!(scale > 0.0))
+        return false;
+    aScreen.mScaleSlider->setValue(ViewMath::sliderValueForScale(scale));
+    aView->centerOn(bounds.center());
+    return true;
+}
+
 void setUnitTitles(const LayoutScreen &aScreen, const QString &aUnit)
 {
     aScreen.mLaneLengthGroupBox->setTitle(QStringLiteral("Lane Lengths (%1)").arg(aUnit));
@@ -67,11 +98,9 @@ void resetToolSelection(LayoutScreen &aScreen, const ToolBoxParts &aToolBox)
     aScreen.mBtnActiveLineEdit->clear();
     aScreen.mLastBtnLineEdit->setText(QStringLiteral("0"));
     aScreen.mActiveButton = 0;
-    aScreen.mModeLineEdit->setText(QStringLiteral("Move"));
 }
 
-bool applyPieceButtonClick(QButtonGroup *aGroup, int aId, LayoutScreen &aScreen,
-                           const QString &aModeText)
+bool applyPieceButtonClick(QButtonGroup *aGroup, int aId, LayoutScreen &aScreen)
 {
     QAbstractButton *clicked = aGroup->button(aId);
     if (!clicked)
@@ -82,12 +111,10 @@ bool applyPieceButtonClick(QButtonGroup *aGroup, int aId, LayoutScreen &aScreen,
             if (other != clicked)
                 other->setChecked(false);
         }
-        aScreen.mModeLineEdit->setText(aModeText);
         aScreen.mBtnActiveLineEdit->setText(clicked->toolTip());
         aScreen.mLastBtnLineEdit->setText(QString::number(aId));
         aScreen.mActiveButton = aId;
     } else {
-        aScreen.mModeLineEdit->setText(QStringLiteral("Move"));
         aScreen.mBtnActiveLineEdit->clear();
         aScreen.mLastBtnLineEdit->clear();
         aScreen.mActiveButton = 0;

@@ -2,6 +2,7 @@
 
 class QButtonGroup;
 class QGraphicsView;
+class QPoint;
 class QString;
 class QTableWidget;
 struct LayoutRecord;
@@ -33,21 +34,32 @@ void rotateDialChanged(const LayoutScreen &aScreen, QGraphicsView *aView,
 void scaleSliderChanged(const LayoutScreen &aScreen, QGraphicsView *aView,
                         const LayoutRecord &aRecordA, int aValue);
 
+// Ctrl + wheel over the view: the scale slider moves by aSteps (zooming in
+// when positive) and the view scrolls so that the scene point under
+// aViewportPos (viewport coordinates) stays under it. The slider's own
+// handler sets the scale and its field.
+void zoomAbout(const LayoutScreen &aScreen, QGraphicsView *aView, const QPoint &aViewportPos,
+               int aSteps);
+
+// Sets the slider to the largest scale at which the whole drawing of aView's
+// scene, turned as the view turns it, fits the view with a small border, and
+// centres the view on it. An empty drawing changes nothing; false then.
+bool fitToView(const LayoutScreen &aScreen, QGraphicsView *aView, const LayoutRecord &aRecordA);
+
 // Relabels a tab's lane length box and size label for a unit ("ft", "m", "mm").
 void setUnitTitles(const LayoutScreen &aScreen, const QString &aUnit);
 
 // Forgets the toolbox selection, as switching tabs does: every piece button
-// unchecked, no active button, last button "0", mode "Move". The scene's
-// own mode is the caller's to set.
+// unchecked, no active button, last button "0". The scene's mode, which
+// its tab's Mode field shows, is the caller's to set.
 void resetToolSelection(LayoutScreen &aScreen, const ToolBoxParts &aToolBox);
 
 // A click on button aId of a piece group (track, 4-lane or attachment).
 // A click that checked it makes it the only checked button of its group and
-// the tab's active button, shown with aModeText; a click that unchecked it
-// leaves no active button and the mode "Move". Returns whether it is checked;
-// the scene's mode and item type are the caller's to set.
-bool applyPieceButtonClick(QButtonGroup *aGroup, int aId, LayoutScreen &aScreen,
-                           const QString &aModeText);
+// the tab's active button; a click that unchecked it leaves no active
+// button. Returns whether it is checked; the scene's mode and item type are
+// the caller's to set.
+bool applyPieceButtonClick(QButtonGroup *aGroup, int aId, LayoutScreen &aScreen);
 
 // Hides (aHide) the rows of aTable whose text in aColumn is "0", and the
 // same rows of aAlso when given; or shows every hidden row of aTable again,

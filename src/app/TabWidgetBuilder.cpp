@@ -3,6 +3,8 @@
 #include "layout/LayoutScreen.h"
 
 #include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
@@ -10,20 +12,20 @@
 
 namespace {
 
-QLabel *statsLabel(QWidget *aParent, const char *aName, const QPoint &aPos, const char *aText)
+// The design's width of the table of pieces used over all layouts.
+constexpr int kTrackTableWidth = 257;
+
+QLabel *statsLabel(QWidget *aParent, const char *aName, const char *aText)
 {
     auto *label = new QLabel(QString::fromLatin1(aText), aParent);
     label->setObjectName(QString::fromLatin1(aName));
-    label->move(aPos);
-    label->adjustSize();
     return label;
 }
 
-QTableWidget *statsTable(QWidget *aParent, const char *aName, const QRect &aRect)
+QTableWidget *statsTable(QWidget *aParent, const char *aName)
 {
     auto *table = new QTableWidget(aParent);
     table->setObjectName(QString::fromLatin1(aName));
-    table->setGeometry(aRect);
     return table;
 }
 
@@ -34,23 +36,42 @@ StatsTabWidgets buildStatsTab(QWidget *aParent)
     StatsTabWidgets stats;
     stats.mPage = new QWidget(aParent);
     stats.mPage->setObjectName(QStringLiteral("statsTab"));
+    QWidget *page = stats.mPage;
 
-    statsLabel(stats.mPage, "trackPieceUseLabel", QPoint(6, 16), "Track Piece Use");
-    stats.mTrackTable = statsTable(stats.mPage, "trackTableWidget", QRect(6, 38, 257, 733));
-    statsLabel(stats.mPage, "layoutUsageLabel", QPoint(302, 16), "Layout Usage");
-    stats.mLayoutsTable = statsTable(stats.mPage, "layoutsTableWidget", QRect(302, 38, 1013, 733));
-
-    statsLabel(stats.mPage, "catalogPiecesLabel", QPoint(560, 14), "Catalog Pieces");
-    stats.mCatalogPiecesLineEdit = new QLineEdit(stats.mPage);
+    stats.mTrackTable = statsTable(page, "trackTableWidget");
+    stats.mTrackTable->setMinimumWidth(kTrackTableWidth);
+    stats.mLayoutsTable = statsTable(page, "layoutsTableWidget");
+    stats.mCatalogPiecesLineEdit = new QLineEdit(page);
     stats.mCatalogPiecesLineEdit->setObjectName(QStringLiteral("catalogPiecesLineEdit"));
-    stats.mCatalogPiecesLineEdit->setGeometry(662, 12, 41, 20);
     stats.mCatalogPiecesLineEdit->setReadOnly(true);
-
-    stats.mZeroCheckBox =
-        new QCheckBox(QStringLiteral("HIde Cell rows with zero usage"), stats.mPage);
+    fitFieldToText(stats.mCatalogPiecesLineEdit, QStringLiteral("0000"));
+    stats.mZeroCheckBox = new QCheckBox(QStringLiteral("HIde Cell rows with zero usage"), page);
     stats.mZeroCheckBox->setObjectName(QStringLiteral("zeroCheckBox"));
-    stats.mZeroCheckBox->setGeometry(730, 12, 260, 20);
     stats.mZeroCheckBox->setEnabled(false);
+
+    // The layouts table's heading row also holds the catalog count and the
+    // zero-usage switch, which act on both tables.
+    auto *heading = new QHBoxLayout;
+    heading->setSpacing(8);
+    heading->addWidget(statsLabel(page, "layoutUsageLabel", "Layout Usage"));
+    heading->addStretch(1);
+    heading->addWidget(statsLabel(page, "catalogPiecesLabel", "Catalog Pieces"));
+    heading->addWidget(stats.mCatalogPiecesLineEdit);
+    heading->addSpacing(16);
+    heading->addWidget(stats.mZeroCheckBox);
+    heading->addStretch(2);
+
+    auto *grid = new QGridLayout(page);
+    grid->setContentsMargins(6, 6, 6, 6);
+    grid->setHorizontalSpacing(12);
+    grid->setVerticalSpacing(4);
+    grid->addWidget(statsLabel(page, "trackPieceUseLabel", "Track Piece Use"), 0, 0,
+                    Qt::AlignBottom);
+    grid->addLayout(heading, 0, 1);
+    grid->addWidget(stats.mTrackTable, 1, 0);
+    grid->addWidget(stats.mLayoutsTable, 1, 1);
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(1, 1);
     return stats;
 }
 
@@ -59,7 +80,6 @@ WorkingSurface buildTabWidget(QWidget *aParent, std::array<LayoutScreen, kLayout
     WorkingSurface surface;
     surface.mTabWidget = new QTabWidget(aParent);
     surface.mTabWidget->setObjectName(QStringLiteral("tabWidget"));
-    surface.mTabWidget->setGeometry(286, 34, 1325, 801);
 
     surface.mStats = buildStatsTab(surface.mTabWidget);
     surface.mTabWidget->addTab(surface.mStats.mPage, QStringLiteral("Stats"));

@@ -8,6 +8,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QToolBox>
 #include <QToolButton>
@@ -128,6 +129,8 @@ QWidget *makeGrid(const ToolPage &aPage, QButtonGroup *aGroup)
 {
     auto *grid = new QWidget;
     auto *layout = new QGridLayout(grid);
+    // Narrow margins: the toolbox's width is taken from the drawing's.
+    layout->setContentsMargins(4, 4, 4, 4);
     int lastRow = 0;
     for (int i = 0; i < aPage.mCellCount; ++i) {
         const ToolCell &cell = aPage.mCells[i];
@@ -203,7 +206,6 @@ QToolBox *ToolBoxBuilder::createToolBox(QWidget *aParent)
 {
     auto *toolBox = new QToolBox(aParent);
     toolBox->setObjectName(QStringLiteral("toolBox"));
-    toolBox->setGeometry(12, 42, 269, 767);
     toolBox->setToolTip(QStringLiteral("toolbox"));
     toolBox->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Ignored);
     toolBox->addItem(makePage(kPages[TrackPage].mObjectName), QStringLiteral("Page 1"));
@@ -234,8 +236,12 @@ ToolBoxParts ToolBoxBuilder::fill(QToolBox *aToolBox, QObject *aGroupOwner)
         }
         page->setWidget(makeGrid(kPages[i], groups[i]));
     }
-    // Wide enough for the widest page, the 4-lane one, so no page is cut.
-    aToolBox->setMinimumWidth(aToolBox->widget(Track4Page)->sizeHint().width());
+    // Wide enough for the widest page, the 4-lane one, with the scroll bar
+    // that its height calls for beside it, so no page is cut.
+    const auto *widest = static_cast<const QScrollArea *>(aToolBox->widget(Track4Page));
+    aToolBox->setMinimumWidth(widest->widget()->sizeHint().width() +
+                              widest->verticalScrollBar()->sizeHint().width() +
+                              2 * widest->frameWidth());
     aToolBox->setCurrentIndex(0);
     return parts;
 }

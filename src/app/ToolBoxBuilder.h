@@ -68,9 +68,10 @@ public:
     // The four pages in toolbox order.
     static const std::array<ToolPage, PageCount> &pages();
 
-    // The empty `toolBox` of the window's widget tree inside aParent: placed,
-    // with its tooltip and size policy, and the two pages that fill() retitles
-    // and fills. It exists before the window connects its slots by name.
+    // The empty `toolBox` of the window's widget tree inside aParent, with its
+    // tooltip and size policy (the window's layout places it), and the two
+    // pages that fill() retitles and fills. It exists before the window
+    // connects its slots by name.
     static QToolBox *createToolBox(QWidget *aParent);
 
     // Gives aToolBox (made by createToolBox) its pages, buttons and groups

@@ -132,6 +132,8 @@ QToolButton *AddTrackDialog::makePieceButton(int aIndex, QWidget *aParent)
     button->setIconSize(QSize(60, 60));
     button->setToolTip(QLatin1String(piece.mToolTip));
     button->setText(QLatin1String(piece.mToolTip));
+    // The part number under the picture: R3601, R3610 and R3621 look alike.
+    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     button->setCheckable(true);
     button->setChecked(false);
     mButtons[aIndex] = button;
@@ -188,13 +190,15 @@ void AddTrackDialog::setMode()
     } else if (mMode == QLatin1String("replace")) {
         title->setText(QStringLiteral("Replace Track Piece"));
         note->setText(QStringLiteral("Replace: New track piece replaces selected track piece"));
-        // A banked turn is several pieces; it cannot stand in for one.
+        // A banked turn is several pieces; it cannot stand in for one. The
+        // whole box goes, so no empty frame and stray labels are left behind.
         for (QWidget *widget : {static_cast<QWidget *>(mButtons[kBankedLeft]),
                                 static_cast<QWidget *>(mButtons[kBankedRight]),
                                 static_cast<QWidget *>(mTurnComboBox)}) {
             widget->setEnabled(false);
             widget->hide();
         }
+        findChild<QGroupBox *>(QStringLiteral("bankedGroupBox"))->hide();
     }
 }
 

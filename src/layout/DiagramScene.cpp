@@ -36,6 +36,31 @@ DiagramScene::DiagramScene(QMenu *aItemMenu, const RevellTrack *aCatalog, Layout
         mDebugFile->writeFlush("DiagramScene constructor end\n");
 }
 
+QString DiagramScene::modeText(Mode aMode)
+{
+    switch (aMode) {
+    case Append:
+        return QStringLiteral("Append");
+    case Move:
+        return QStringLiteral("Move");
+    case Edit:
+        return QStringLiteral("Edit");
+    case Attach:
+        return QStringLiteral("Attach");
+    case Append4:
+        return QStringLiteral("Append4");
+    }
+    return QString();
+}
+
+void DiagramScene::setMode(Mode aMode)
+{
+    if (aMode == mMode)
+        return;
+    mMode = aMode;
+    emit modeChanged(aMode);
+}
+
 const PieceOutline &DiagramScene::cachedOutline(DiagramItem::DiagramType aType)
 {
     ShapeCache &cache = mShapes[aType];

@@ -92,12 +92,18 @@ public:
     // null for anything else.
     DiagramItem *pieceStandingFor(QGraphicsItem *aItem) const;
 
+    // The name the tab's Mode field shows for aMode ("Append", "Move", "Edit",
+    // "Attach", "Append4").
+    static QString modeText(Mode aMode);
+
     void setRecord(LayoutRecord *aRecord) { mRecord = aRecord; }
     void setFilled(bool aFilled) { mFilled = aFilled; }
     void setShiftKey(bool aShiftKey) { mShiftKey = aShiftKey; }
 
 public slots:
-    void setMode(DiagramScene::Mode aMode) { mMode = aMode; }
+    // Every change of mode goes through here, the scene's own ones too, so
+    // that modeChanged always tells what a click will do.
+    void setMode(DiagramScene::Mode aMode);
     void setItemType(DiagramItem::DiagramType aType) { mItemType = aType; }
     void setTrackIndex(int aIndex) { mTrackIndex = aIndex; }
     // The delayed action of a left click, run when no double click came
@@ -117,6 +123,8 @@ signals:
     void itemReplaced(DiagramItem *item);
     void itemAttached(DiagramItem *item);
     void itemMoved(DiagramItem *item);
+    // The mode is now aMode (sent only when it differs from the one before).
+    void modeChanged(DiagramScene::Mode aMode);
 
 public:
     DiagramItem::DiagramType mItemType = DiagramItem::R3600;
@@ -162,6 +170,10 @@ private:
     // fires.
     void appendClick();
     void appendFourLaneClick();
+    // A press on a lane line selects the piece the line belongs to, as a
+    // press on the piece itself would; Ctrl adds it to or takes it from the
+    // selection.
+    void selectPieceOfLaneLine(QGraphicsItem *aItem, Qt::KeyboardModifiers aModifiers);
     // The first piece of record A when aItem is it, else null.
     static DiagramItem *asFirstPieceOfA(QGraphicsItem *aItem);
 

@@ -29,6 +29,26 @@ void DiagramScene::mousePressEvent(QGraphicsSceneMouseEvent *aEvent)
         mPressTimer.start(kPressDelayMs);
     }
     QGraphicsScene::mousePressEvent(aEvent);
+    if (aEvent->button() == Qt::LeftButton)
+        selectPieceOfLaneLine(itemAt(aEvent->scenePos(), QTransform()), aEvent->modifiers());
+}
+
+// Lane lines lie on top of their piece and cannot be selected themselves, so
+// without this a click on the lines of a narrow piece would select nothing
+// and the Item menu would then act on nothing.
+void DiagramScene::selectPieceOfLaneLine(QGraphicsItem *aItem, Qt::KeyboardModifiers aModifiers)
+{
+    if (!aItem || !PieceKinds::isLaneItemKind(aItem->type()))
+        return;
+    DiagramItem *piece = pieceStandingFor(aItem);
+    if (!piece)
+        return;
+    if (aModifiers & Qt::ControlModifier) {
+        piece->setSelected(!piece->isSelected());
+        return;
+    }
+    clearSelection();
+    piece->setSelected(true);
 }
 
 void DiagramScene::MousePressDelayed()
@@ -65,7 +85,7 @@ void DiagramScene::appendClick()
     DiagramItem *piece = pieceStandingFor(item);
     if (!piece)
         return;
-    mMode = Edit;
+    setMode(Edit);
     replaceTrackPiece(piece);
 }
 
@@ -109,7 +129,7 @@ void DiagramScene::mouseDoubleClickEvent(QGraphicsSceneMouseEvent *aEvent)
 
     QGraphicsItem *item = itemAt(aEvent->scenePos(), QTransform());
     if (item && item->type() == DiagramItem::eType) {
-        mMode = Edit;
+        setMode(Edit);
         if (PieceKinds::isTrackPiece(mItemType))
             emit itemInserted(static_cast<DiagramItem *>(item), mItemType);
     } else if (item && item->type() == DiagramPathItem::eType) {

@@ -2,6 +2,9 @@
 
 #include <QFileInfo>
 
+#include <array>
+#include <utility>
+
 namespace {
 
 const QSize kToolIcon(96, 96);       // toolbox buttons, shown at 60 x 60
@@ -15,6 +18,7 @@ const QSize kBankedButton(75, 74); // shown at 60 x 59
 const QSize kLegend(300, 210);
 const QSize kActionIcon(64, 64);
 const QSize kViewerIcon(48, 48);
+const QSize kPartPicture(160, 110); // the parts page, one per inventory part
 // Two feet of layout at the scene's 5/24 units per millimetre (609.6 mm).
 const QSize kTile(127, 127);
 
@@ -23,9 +27,10 @@ const QString kCatalog = QStringLiteral("../data/track_pieces/catalog/");
 const QString kCatalog150 = QStringLiteral("../data/track_pieces/catalog150/");
 const QString kPhotos150 = QStringLiteral("../data/track_pieces/photos150/");
 const QString kPhotos75 = QStringLiteral("../data/track_pieces/photos75/");
+const QString kParts = QStringLiteral("../data/html/images/parts/");
 
 PictureEntry piece(const QString &aName, QSize aSize, const QStringList &aChain,
-                  const QStringList &aAttachments = {})
+                   const QStringList &aAttachments = {})
 {
     PictureEntry entry;
     entry.mName = aName;
@@ -37,12 +42,13 @@ PictureEntry piece(const QString &aName, QSize aSize, const QStringList &aChain,
 }
 
 PictureEntry attachment(const QString &aName, QSize aSize, const QString &aHost,
-                       const QString &aAttachment)
+                        const QString &aAttachment)
 {
     return piece(aName, aSize, {aHost}, {aAttachment});
 }
 
-PictureEntry fourLane(const QString &aFile, const QStringList &aLanes12, const QStringList &aLanes34)
+PictureEntry fourLane(const QString &aFile, const QStringList &aLanes12,
+                      const QStringList &aLanes34)
 {
     PictureEntry entry = piece(kPhotos150 + aFile, kFourLaneIcon, aLanes12);
     entry.mLanes34 = aLanes34;
@@ -231,6 +237,37 @@ void addBanked(QVector<PictureEntry> &aList)
           << legend(kCatalog + "legend.jpg");
 }
 
+// The parts page: one picture per inventory part, named after it. A track
+// part is shown turning right; an attachment on a host it fits, which is
+// drawn light.
+void addParts(QVector<PictureEntry> &aList)
+{
+    const QSize s = kPartPicture;
+    for (const char *track : {"R3600", "R3608", "R3609", "R3620", "R3620dc"})
+        aList << piece(kParts + track + ".png", s, {track});
+    const std::pair<const char *, const char *> directed[] = {
+        {"R3601", "R3601_R"},   {"R3602", "R3602_R"}, {"R3604", "R3604_R"},
+        {"R3610", "R3610_R"},   {"R3621", "R3621_R"}, {"R3627", "R3627_R"},
+        {"F8519R", "F8519R_L"}, {"F8517", "F8517_R"}, {"F8514L", "F8514L_R"}};
+    for (const auto &part : directed)
+        aList << piece(kParts + part.first + ".png", s, {part.second});
+
+    const std::array<const char *, 3> attached[] = {
+        {"R3603R", "R3600", "R3603R_FU"},      {"R3603L", "R3600", "R3603L_BU"},
+        {"R3605", "R3601_R", "R3605_R"},       {"R3611", "R3610_R", "R3611_R"},
+        {"R3612", "R3601_R", "R3612_R"},       {"R3613", "R3610_R", "R3613_R"},
+        {"R3614", "R3600", "R3614_U"},         {"R3615R", "R3601_R", "R3615R_R"},
+        {"R3615L", "R3601_R", "R3615L_R"},     {"R3616R", "R3610_R", "R3616R_R"},
+        {"R3616L", "R3610_R", "R3616L_R"},     {"R3620a", "R3620", "R3620a_U"},
+        {"R3620dca", "R3620dc", "R3620dca_U"}, {"R3621o", "R3621_R", "R3621o_R"},
+        {"R3621i", "R3621_R", "R3621i_R"},     {"F7054R", "R3600", "F7054R_FU"},
+        {"F7053L", "R3600", "F7053L_BU"},      {"R3617g", "R3601_R", "R3617g_R"},
+        {"R3617w", "R3601_R", "R3617w_R"},     {"R3618g", "R3610_R", "R3618g_R"},
+        {"R3618w", "R3610_R", "R3618w_R"},     {"R3628o", "R3601_R", "R3628o_R14"}};
+    for (const auto &part : attached)
+        aList << attachment(kParts + part[0] + ".png", s, part[1], part[2]);
+}
+
 QVector<PictureEntry> buildList()
 {
     QVector<PictureEntry> list;
@@ -238,6 +275,7 @@ QVector<PictureEntry> buildList()
     addActions(list);
     addChoosers(list);
     addBanked(list);
+    addParts(list);
     return list;
 }
 

@@ -10,6 +10,7 @@
 #include <QGraphicsScene>
 #include <QGraphicsView>
 #include <QMouseEvent>
+#include <QWheelEvent>
 #include <QtTest>
 
 struct ViewMouse
@@ -55,6 +56,16 @@ struct ViewMouse
         QTest::mouseDClick(viewport(), Qt::LeftButton, Qt::NoModifier, p);
         QTest::mouseRelease(viewport(), Qt::LeftButton, Qt::NoModifier, p);
         QTest::qWait(mWaitMs);
+    }
+    // One turn of the wheel by aAngleDelta (120 a notch) at aViewportPos,
+    // with aModifiers held.
+    void wheel(const QPoint &aViewportPos, int aAngleDelta,
+               Qt::KeyboardModifiers aModifiers = Qt::NoModifier) const
+    {
+        QWheelEvent event(aViewportPos, viewport()->mapToGlobal(aViewportPos), QPoint(),
+                          QPoint(0, aAngleDelta), Qt::NoButton, aModifiers, Qt::NoScrollPhase,
+                          false);
+        QApplication::sendEvent(viewport(), &event);
     }
     // A left-button drag along straight legs between the waypoints.
     void drag(const QList<QPointF> &aWaypoints) const

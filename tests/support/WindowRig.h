@@ -90,12 +90,17 @@ struct ColorAnswer
 
 // The window in its own runtime. The runtime goes before the window and the
 // window is destroyed first, so its closing lines reach the runtime's logs.
-// aDefaultColors and aInventory, when given, are written as the default lane
-// colours file and the inventory file before the window starts.
+// aDefaultColors, when given, is written as the default lane colours file
+// before the window starts; the folders of the repository's data/ named in
+// aDataFolders (the pictures, say) are copied in before it starts too, and
+// aInventory, when given, is written as the inventory file.
 struct Rig : ViewMouse
 {
-    explicit Rig(const char *aDefaultColors = nullptr, const char *aInventory = nullptr)
+    explicit Rig(const char *aDefaultColors = nullptr, const QStringList &aDataFolders = {},
+                 const char *aInventory = nullptr)
     {
+        for (const QString &folder : aDataFolders)
+            QVERIFY(rt.copyData(folder));
         if (aDefaultColors) {
             QFile file(rt.path("data/defaultLaneColors.txt"));
             if (file.open(QIODevice::WriteOnly))

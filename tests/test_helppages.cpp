@@ -1,0 +1,341 @@
+#include "app/MainWindow.h"
+#include "catalog/RevellTrack.h"
+#include "common/HelpPages.h"
+#include "graphics/DiagramTypes.h"
+#include "layout/LayoutRecord.h"
+#include "layout/TrackPlanFile.h"
+#include "support/TestRuntime.h"
+#include "tools/ReferencePages.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QHash>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+const QString kHtmlDir = QStringLiteral(LANEWRIGHT_SOURCE_DIR "/data/html");
+const QString kTrackplans = QStringLiteral(LANEWRIGHT_SOURCE_DIR "/trackplans");
+
+// The pages the viewers and their buttons open.
+const QStringList kPages = {"help.html",       "controls.html", "tutorial.html",
+                            "disclaimer.html", "hints.html",    "about.html",
+                            "parts.html",      "howto.html",    "sets.html"};
+
+QByteArray readFile(const QString &aPath)
+{
+    QFile file(aPath);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// What a page holds for the checks: its ids and the targets of its links and
+// pictures, or the reason it is not well-formed.
+struct Page
+{
+    QString mError;
+    QString mTitle;
+    QStringList mStyleSheets;
+    QSet<QString> mIds;
+    QStringList mDuplicateIds;
+    QStringList mHrefs;
+    QStringList mSources;
+};
+
+// Pages are written as well-formed XML (every element closed, attributes
+// quoted, only the entities XML knows), which a strict reader can check.
+Page parsePage(const QString &aPath)
+{
+    Page page;
+    QXmlStreamReader xml(readFile(aPath));
+    QString element;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement()) {
+            element = xml.name().toString();
+            const QXmlStreamAttributes attributes = xml.attributes();
+            const QString id = attributes.value(QLatin1String("id")).toString();
+            if (!id.isEmpty() && page.mIds.contains(id))
+                page.mDuplicateIds << id;
+            else if (!id.isEmpty())
+                page.mIds.insert(id);
+            if (attributes.hasAttribute(QLatin1String("src")))
+                page.mSources << attributes.value(QLatin1String("src")).toString();
+            if (element == QLatin1String("a"))
+                page.mHrefs << attributes.value(QLatin1String("href")).toString();
+            if (element == QLatin1String("link") &&
+                attributes.value(QLatin1String("rel")) == QLatin1String("stylesheet"))
+                page.mStyleSheets << attributes.value(QLatin1String("href")).toString();
+        } else if (xml.isCharacters() && element == QLatin1String("title")) {
+            page.mTitle += xml.text().toString().trimmed();
+        }
+    }
+    if (xml.hasError()) {
+        page.mError = QStringLiteral("%1 line %2: %3")
+                          .arg(aPath)
+                          .arg(xml.lineNumber())
+                          .arg(xml.errorString());
+    }
+    return page;
+}
+
+const QHash<QString, Page> &allPages()
+{
+    static const QHash<QString, Page> pages = [] {
+        QHash<QString, Page> parsed;
+        for (const QString &name : QDir(kHtmlDir).entryList({"*.html"}, QDir::Files))
+            parsed.insert(name, parsePage(QDir(kHtmlDir).filePath(name)));
+        return parsed;
+    }();
+    return pages;
+}
+
+// The number a sets page gives for part aPart in the section of layout aId;
+// -1 when the section does not list the part.
+int neededInSection(const QString &aHtml, const QString &aId, const QString &aPart)
+{
+    const int start = aHtml.indexOf(QStringLiteral("<h2 id=\"%1\">").arg(aId));
+    if (start < 0)
+        return -1;
+    int end = aHtml.indexOf(QStringLiteral("<h2 "), start + 1);
+    if (end < 0)
+        end = aHtml.size();
+    const QRegularExpression row(
+        QStringLiteral("<a href=\"parts.html#%1\">%1</a></td><td class=\"count\">(\\d+)</td>")
+            .arg(aPart));
+    const QRegularExpressionMatch match = row.match(aHtml.mid(start, end - start));
+    return match.hasMatch() ? match.captured(1).toInt() : -1;
+}
+
+} // namespace
+
+// The help pages: where the viewers look for them, that every link and
+// picture of every page resolves, and that the generated pages say what the
+// catalog and the samples say.
+class HelpPagesTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        // The catalog writes its log relative to the working directory.
+        mRuntime = std::make_unique<TestRuntime>(TestRuntime::WithoutLogs);
+    }
+    void cleanupTestCase() { mRuntime.reset(); }
+
+    void htmlDirectoryFollowsTheWorkingDirectory_data()
+    {
+        QTest::addColumn<QString>("current");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("bin beside data") << "C:/Lanes/bin"
+                                         << "C:/Lanes/data/html/";
+        QTest::newRow("any other folder") << "/home/ann/lanes"
+                                          << "/home/ann/lanes/data/html/";
+        // Only the final "/bin" goes: the folder's other names keep their letters.
+        QTest::newRow("bin inside a name") << "/srv/binary/bin"
+                                           << "/srv/binary/data/html/";
+        QTest::newRow("bin twice") << "/opt/bin/lanes/bin"
+                                   << "/opt/bin/lanes/data/html/";
+        QTest::newRow("bin not last") << "/home/ann/bin/lanes"
+                                      << "/home/ann/bin/lanes/data/html/";
+        QTest::newRow("ends in bin, not /bin") << "/home/ann/cabin"
+                                               << "/home/ann/cabin/data/html/";
+        QTest::newRow("upper case BIN") << "/home/ann/BIN"
+                                        << "/home/ann/BIN/data/html/";
+    }
+    void htmlDirectoryFollowsTheWorkingDirectory()
+    {
+        QFETCH(QString, current);
+        QFETCH(QString, expected);
+        QCOMPARE(HelpPages::htmlDirectory(current), expected);
+        QCOMPARE(HelpPages::pageUrl(expected, "help.html"),
+                 QUrl::fromLocalFile(expected + "help.html"));
+    }
+
+    void everyPageIsThereAndNoOtherPage()
+    {
+        QStringList found = allPages().keys();
+        found.sort();
+        QStringList expected = kPages;
+        expected.sort();
+        QCOMPARE(found, expected);
+    }
+
+    // Well-formed, titled, on the shared style sheet, and every link and
+    // picture names a file of data/html (and an id of the page it names).
+    void everyLinkAndPictureResolves_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const QString &name : kPages)
+            QTest::newRow(qPrintable(name)) << name;
+    }
+    void everyLinkAndPictureResolves()
+    {
+        QFETCH(QString, name);
+        const Page page = allPages().value(name);
+        QVERIFY2(page.mError.isEmpty(), qPrintable(page.mError));
+        QVERIFY(!page.mTitle.isEmpty());
+        QCOMPARE(page.mStyleSheets, QStringList{"style.css"});
+        QVERIFY2(page.mDuplicateIds.isEmpty(), qPrintable(page.mDuplicateIds.join(", ")));
+
+        QStringList broken;
+        for (const QString &href : page.mHrefs) {
+            const QUrl url(href);
+            // Nothing leaves the help: no network, no files elsewhere.
+            if (!url.scheme().isEmpty() || url.path().startsWith('/') ||
+                url.path().contains("..")) {
+                broken << href;
+                continue;
+            }
+            const QString target = url.path().isEmpty() ? name : url.path();
+            if (!allPages().contains(target) ||
+                (url.hasFragment() && !allPages().value(target).mIds.contains(url.fragment())))
+                broken << href;
+        }
+        for (const QString &source : page.mSources) {
+            if (source.contains("..") || !QFile::exists(QDir(kHtmlDir).filePath(source)))
+                broken << source;
+        }
+        QVERIFY2(broken.isEmpty(), qPrintable(name + " does not resolve: " + broken.join(", ")));
+    }
+
+    // A picture no page shows is left over from an earlier page or sample.
+    void everyPictureIsShownOnAPage()
+    {
+        QSet<QString> shown;
+        for (const Page &page : allPages())
+            shown.unite(QSet<QString>(page.mSources.begin(), page.mSources.end()));
+        QStringList unused;
+        QDirIterator it(kHtmlDir + "/images", QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString relative = it.next().mid(kHtmlDir.size() + 1);
+            if (!shown.contains(relative))
+                unused << relative;
+        }
+        QVERIFY2(unused.isEmpty(), qPrintable("not on any page: " + unused.join(", ")));
+    }
+
+    void committedPagesAreWhatTheGeneratorWrites()
+    {
+        const RevellTrack catalog;
+        QString error;
+        const QByteArray sets = ReferencePages::setsPage(catalog, kTrackplans, &error);
+        QVERIFY2(!sets.isEmpty(), qPrintable(error));
+        // A stale page: run scripts/make-help-pages and commit data/html.
+        QVERIFY2(readFile(kHtmlDir + "/parts.html") == ReferencePages::partsPage(catalog),
+                 "parts.html is stale");
+        QVERIFY2(readFile(kHtmlDir + "/sets.html") == sets, "sets.html is stale");
+    }
+
+    void aboutPageShowsTheProgramVersion()
+    {
+        QVERIFY(readFile(kHtmlDir + "/about.html").contains(MainWindow::titleText().toUtf8()));
+    }
+
+    // What fits beside what, as the catalog's side lists (and the banked
+    // turn's fences) say.
+    void fittingPartsFollowTheCatalog_data()
+    {
+        QTest::addColumn<QString>("part");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("curved terminal") << "R3604" << QStringList{"R3612", "R3615R", "R3615L"};
+        QTest::newRow("half curve") << "R3621" << QStringList{"R3621o", "R3621i"};
+        QTest::newRow("lap counter") << "R3627" << QStringList{"R3603R", "R3603L", "R3614"};
+        QTest::newRow("banked curve") << "F8517" << QStringList{"R3628o"};
+        QTest::newRow("half apron") << "R3620a" << QStringList{"R3620"};
+        QTest::newRow("orange fence")
+            << "R3628o" << QStringList{"R3600", "R3601",  "R3602", "R3608", "R3609",
+                                       "R3610", "F8519R", "F8517", "F8514L"};
+        QTest::newRow("not a part") << "R3699" << QStringList{};
+    }
+    void fittingPartsFollowTheCatalog()
+    {
+        QFETCH(QString, part);
+        QFETCH(QStringList, expected);
+        QCOMPARE(ReferencePages::fittingParts(RevellTrack(), part), expected);
+    }
+
+    void partsPageStatesEachPartsFigures_data()
+    {
+        QTest::addColumn<QString>("part");
+        QTest::addColumn<QStringList>("fragments");
+        QTest::newRow("curve") << "R3601"
+                               << QStringList{"60&#176; curve of 14 inch (355.60 mm) radius",
+                                              "R3601_R: lane 1 231.08 mm, lane 2 325.84 mm",
+                                              "R3601_L: lane 1 325.84 mm, lane 2 231.08 mm"};
+        QTest::newRow("lane swap") << "R3609"
+                                   << QStringList{"324.00 mm each", "change sides",
+                                                  "straight, 308.00 mm (12.1 inch) long"};
+        QTest::newRow("short straight")
+            << "R3620dc" << QStringList{"straight, 102.67 mm (4 inch) long", "102.67 mm each"};
+        QTest::newRow("fence of many shapes")
+            << "R3628o"
+            << QStringList{"30&#176; curve of 22.7 inch (577.50 mm) radius",
+                           "R3628o_Us straight upper", "Fits beside"};
+    }
+    void partsPageStatesEachPartsFigures()
+    {
+        QFETCH(QString, part);
+        QFETCH(QStringList, fragments);
+        const QString html = QString::fromUtf8(ReferencePages::partsPage(RevellTrack()));
+        QCOMPARE(html.count("<div class=\"part\""), 36);
+        const int start = html.indexOf(QStringLiteral("<div class=\"part\" id=\"%1\">").arg(part));
+        QVERIFY(start >= 0);
+        const QString block = html.mid(start, html.indexOf("</div>", start) - start);
+        QVERIFY(block.contains(ReferencePages::partPicture(part)));
+        for (const QString &fragment : fragments)
+            QVERIFY2(block.contains(fragment), qPrintable(fragment));
+    }
+
+    // Pieces and attachments count by part number, whatever their direction;
+    // both strips of a four-lane layout count; unknown entries do not.
+    void setsPageCountsWhatEachLayoutNeeds()
+    {
+        QTemporaryDir dir;
+        const RevellTrack catalog;
+        QStringList types;
+        initDiagramTypeList(types);
+        QVERIFY(
+            QFile::copy(kTrackplans + "/four-lane-oval.txt", dir.filePath("four-lane-oval.txt")));
+
+        LayoutRecord a;
+        a.mName = QStringLiteral("Aproned");
+        const QStringList pieces = {"R3600", "R3601_R", "R3601_L", "R3699"};
+        for (const QString &number : pieces)
+            a.mPieces << PlacedPiece(number, catalog.findIndex(number),
+                                     getDiagramType(number, types), QPointF(), 0.0, 0.25);
+        a.mPieces[0].mAttachments << AttachmentEntry{"R3614_U", catalog.findIndex("R3614_U"), 0}
+                                  << AttachmentEntry{"R3603R_FU", catalog.findIndex("R3603R_FU"),
+                                                     0};
+        a.mPieces[1].mAttachments << AttachmentEntry{"R3605_R", catalog.findIndex("R3605_R"), 1};
+        a.mNextIndex = a.mPieces.size();
+        QVERIFY(saveTrackPlanFile(dir.filePath("aproned.txt"), a, LayoutRecord()));
+
+        QString error;
+        const QString html =
+            QString::fromUtf8(ReferencePages::setsPage(catalog, dir.path(), &error));
+        QVERIFY2(!html.isEmpty(), qPrintable(error));
+        const QList<QPair<QString, int>> aproned = {{"R3600", 1},  {"R3601", 2}, {"R3614", 1},
+                                                    {"R3603R", 1}, {"R3605", 1}, {"R3610", -1}};
+        for (const auto &part : aproned)
+            QCOMPARE(neededInSection(html, "aproned", part.first), part.second);
+        QVERIFY(html.contains("<tr><th>Attachments</th><td>3</td></tr>"));
+        const QList<QPair<QString, int>> fourLane = {{"R3600", 16}, {"R3601", 6}, {"R3610", 12}};
+        for (const auto &part : fourLane)
+            QCOMPARE(neededInSection(html, "four-lane-oval", part.first), part.second);
+        QVERIFY(html.contains(ReferencePages::samplePicture("four-lane-oval.txt")));
+    }
+
+private:
+    std::unique_ptr<TestRuntime> mRuntime;
+};
+
+QTEST_MAIN(HelpPagesTest)
+#include "test_helppages.moc"

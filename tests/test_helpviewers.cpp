@@ -1,0 +1,171 @@
+#include "app/HelpViewer.h"
+#include "support/WindowRig.h"
+
+#include <QLabel>
+#include <QWebElement>
+#include <QWebFrame>
+#include <QWebHistory>
+#include <QWebView>
+
+using namespace WindowRig;
+
+namespace {
+
+// Waits for the web view to finish the load that aAction starts.
+bool loads(QWebView *aView, const std::function<void()> &aAction)
+{
+    QSignalSpy finished(aView, &QWebView::loadFinished);
+    aAction();
+    return finished.wait(5000) && finished.last().at(0).toBool();
+}
+
+QString pageOf(QWebView *aView)
+{
+    return aView->url().fileName();
+}
+
+// The viewer loads its first page as it is made: wait until the page and
+// its pictures are in.
+bool shows(QWebView *aView, const QString &aPage)
+{
+    QWebFrame *frame = aView->page()->mainFrame();
+    return pageOf(aView) == aPage &&
+           frame->evaluateJavaScript(QStringLiteral("document.readyState")).toString() ==
+               QLatin1String("complete");
+}
+
+// The viewer the Help menu entry aAction opened: the main window's only one
+// of class aClass.
+HelpViewer *viewer(Rig &aRig, const char *aClass)
+{
+    HelpViewer *found = nullptr;
+    for (HelpViewer *candidate : aRig.w().findChildren<HelpViewer *>()) {
+        if (qstrcmp(candidate->metaObject()->className(), aClass) == 0) {
+            if (found)
+                return nullptr;
+            found = candidate;
+        }
+    }
+    return found;
+}
+
+// A click on the first link to aPage in the page shown, where a user would click it.
+void clickLink(QWebView *aView, const QString &aPage)
+{
+    const QWebElement link =
+        aView->page()->mainFrame()->findFirstElement(QStringLiteral("a[href=\"%1\"]").arg(aPage));
+    QVERIFY2(!link.isNull(), qPrintable("no link to " + aPage));
+    QTest::mouseClick(aView, Qt::LeftButton, Qt::NoModifier, link.geometry().center());
+}
+
+} // namespace
+
+// The Help menu's four viewers on the pages of a runtime's data/html.
+class HelpViewersTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void viewerOpensOnItsFirstPageAndGoesBackAndForth_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("viewerClass");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("heading");
+        QTest::addColumn<QString>("firstPage");
+        QTest::addColumn<QString>("linkTo");
+        QTest::newRow("help") << "actionHelp"
+                              << "helpDialog"
+                              << "Using Lanewright" << QString() << "help.html"
+                              << "controls.html";
+        QTest::newRow("tutorial") << "actionTutorial"
+                                  << "tutorialDialog"
+                                  << "How to Use Lanewright"
+                                  << "Lanewright Tutorial"
+                                  << "tutorial.html"
+                                  << "howto.html";
+        QTest::newRow("parts") << "actionParts"
+                               << "partsDialog"
+                               << "Revell Home Raceway Parts" << QString() << "parts.html"
+                               << "sets.html";
+        QTest::newRow("sets") << "actionSets"
+                              << "setsDialog"
+                              << "How to Use Lanewright"
+                              << "Revell Home Raceway Sets"
+                              << "sets.html"
+                              << "hints.html";
+    }
+    void viewerOpensOnItsFirstPageAndGoesBackAndForth()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, viewerClass);
+        QFETCH(QString, title);
+        QFETCH(QString, heading);
+        QFETCH(QString, firstPage);
+        QFETCH(QString, linkTo);
+        Rig rig;
+        QVERIFY(rig.rt.copyData("html"));
+        QVERIFY(rig.w().findChild<QAction *>(action)->isEnabled());
+
+        rig.trigger(qPrintable(action));
+        HelpViewer *shown = viewer(rig, qPrintable(viewerClass));
+        QVERIFY(shown);
+        QWebView *view = shown->webView();
+        QVERIFY(shown->isVisible());
+        QTRY_VERIFY(shows(view, firstPage));
+        QCOMPARE(shown->windowTitle(), title);
+        auto *label = shown->findChild<QLabel *>("headingLabel");
+        QCOMPARE(label ? label->text() : QString(), heading);
+        // Pages of the runtime's own data folder, beside its bin/.
+        QCOMPARE(view->url(), QUrl::fromLocalFile(rig.rt.path("data/html/") + firstPage));
+        QVERIFY(!view->history()->canGoBack());
+
+        QVERIFY(loads(view, [&] { clickLink(view, linkTo); }));
+        QCOMPARE(pageOf(view), linkTo);
+        auto *back = shown->findChild<QPushButton *>("revPushButton");
+        auto *forward = shown->findChild<QPushButton *>("fwdPushButton");
+        QVERIFY(back->isEnabled());
+        QVERIFY(loads(view, [&] { back->click(); }));
+        QCOMPARE(pageOf(view), firstPage);
+        QVERIFY(loads(view, [&] { forward->click(); }));
+        QCOMPARE(pageOf(view), linkTo);
+    }
+
+    // A viewer is made once: closed and opened again, it is the same window
+    // on the page it was left on; each page button opens its own page.
+    void viewerIsKeptWithItsPage()
+    {
+        Rig rig;
+        QVERIFY(rig.rt.copyData("html"));
+        rig.trigger("actionHelp");
+        HelpViewer *first = viewer(rig, "helpDialog");
+        QVERIFY(first);
+        QWebView *view = first->webView();
+        QTRY_VERIFY(shows(view, "help.html"));
+
+        const QList<QPair<QString, QString>> buttons = {
+            {"overviewPushButton", "help.html"},     {"controlsPushButton", "controls.html"},
+            {"tutorialPushButton", "tutorial.html"}, {"disclaimerPushButton", "disclaimer.html"},
+            {"hintsPushButton", "hints.html"},       {"aboutPushButton", "about.html"},
+            {"partsPushButton", "parts.html"},       {"howtoPushButton", "howto.html"}};
+        for (const auto &button : buttons) {
+            QVERIFY(loads(view, [&] { first->findChild<QPushButton *>(button.first)->click(); }));
+            QCOMPARE(pageOf(view), button.second);
+        }
+
+        first->findChild<QPushButton *>("closePushButton")->click();
+        QVERIFY(!first->isVisible());
+        rig.trigger("actionHelp");
+        QCOMPARE(viewer(rig, "helpDialog"), first);
+        QVERIFY(first->isVisible());
+        QCOMPARE(pageOf(view), QString("howto.html"));
+        QVERIFY(view->history()->canGoBack());
+        QVERIFY(rig.newDebug().contains("on_actionHelp_triggered()\n"));
+
+        // The program may close while a page is still loading.
+        first->findChild<QPushButton *>("partsPushButton")->click();
+        rig.window.reset();
+    }
+};
+
+QTEST_MAIN(HelpViewersTest)
+#include "test_helpviewers.moc"
