@@ -120,10 +120,10 @@ private slots:
                          "Inventory Manager", "-", "Print", "Print to PDF", "-", "Exit"}));
         QCOMPARE(
             menuEntries(window.itemMenu()),
-            QStringList({"&Append", "&Insert", "&Replace", "A&Ttach [off]", "&Banked [off]", "-",
-                         "Multi-Select Start", "Multi-Select End", "-", "Set Elev 0 (lowest) [off]",
-                         "Set Elev 1 (25%) [off]", "Set Elev 2 (50%) [off]",
-                         "Set Elev 3 (75%) [off]", "Set Elev 4 (highest) [off]", "-", "&Delete"}));
+            QStringList({"&Append", "&Insert", "&Replace", "A&Ttach [off]", "&Banked", "-",
+                         "Multi-Select Start", "Multi-Select End", "-", "Set Elev 0 (lowest)",
+                         "Set Elev 1 (25%)", "Set Elev 2 (50%)",
+                         "Set Elev 3 (75%)", "Set Elev 4 (highest)", "-", "&Delete"}));
         QCOMPARE(menuEntries(window.findChild<QMenu *>("menuOptions")),
                  QStringList({"Lane Colors"}));
         QCOMPARE(menuEntries(window.findChild<QMenu *>("menuHelp")),

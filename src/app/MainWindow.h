@@ -23,6 +23,7 @@
 #include <memory>
 
 class AddTrackDialog;
+class BankedDialog;
 class DiagramScene;
 class LaneColorDialog;
 class QAbstractButton;
@@ -68,7 +69,8 @@ class tutorialDialog;
 // edit, and the appearance and elevation views that replay it),
 // MainWindowToolbox.cpp (the toolbox and its button groups),
 // MainWindowMenus.cpp (actions and menus), MainWindowEdit.cpp (the Item
-// menu's editing commands and the answers to the scenes' edits), MainWindowFile.cpp
+// menu's editing commands and the answers to the scenes' edits),
+// MainWindowBanked.cpp (banked turns and elevation levels), MainWindowFile.cpp
 // (the layout file commands, the save-status lamps and the prompts to save at
 // close), MainWindowColors.cpp (lane colours), MainWindowHelp.cpp (the help
 // viewers), MainWindowStats.cpp (the inventory, the usage tables and the
@@ -180,6 +182,9 @@ public:
     // it by clicking its buttons instead.
     using AddTrackRunner = std::function<int(AddTrackDialog &aChooser)>;
     void setAddTrackRunner(AddTrackRunner aRunner) { mAddTrackRunner = std::move(aRunner); }
+    // The same for the banked command's dialog.
+    using BankedDialogRunner = std::function<int(BankedDialog &aDialog)>;
+    void setBankedDialogRunner(BankedDialogRunner aRunner);
 
     bool shiftKey() const { return mShiftKey; }
     bool elevInverted() const { return mElevInverted; }
@@ -226,6 +231,17 @@ public slots:
     void deleteItem();
     void startMultiSelect();
     void endMultiSelect();
+
+    // The banked turn of the selected piece and the levels of the selected
+    // pieces (MainWindowBanked.cpp). elevLevel0() to elevLevel4() set the
+    // levels 0.0, 0.25, 0.5, 0.75 and 1.0.
+    void bankedItem();
+    void setElevLevel(double aElev);
+    void elevLevel0();
+    void elevLevel1();
+    void elevLevel2();
+    void elevLevel3();
+    void elevLevel4();
 
 protected:
     void closeEvent(QCloseEvent *aEvent) override;
@@ -413,6 +429,7 @@ private:
     RangeEnd mMultiSelectStart;
     RangeEnd mMultiSelectEnd;
     AddTrackRunner mAddTrackRunner;
+    BankedDialogRunner mRunBankedDialog;
 
     // The layout tabs. The records are referenced by pointer from the scenes
     // and the TabScreen records, so they live in fixed arrays for the

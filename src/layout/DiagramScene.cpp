@@ -5,6 +5,7 @@
 #include "common/LogFile.h"
 #include "graphics/DiagramPathItem.h"
 #include "layout/Chaining.h"
+#include "layout/Elevation.h"
 #include "layout/LayoutRecord.h"
 
 #include <QBrush>
@@ -93,9 +94,7 @@ const QString &DiagramScene::cachedToolTip(DiagramItem::DiagramType aType, doubl
     // show, and the elevation; nearly every piece is laid at one level.
     ShapeCache &cache = mShapes[aType];
     if (!cache.mToolTipReady || cache.mToolTipElev != aElev) {
-        const QString &partNumber = cachedOutline(aType).mPartNumber;
-        cache.mToolTip = partNumber.left(partNumber.indexOf(QLatin1Char(' '))) +
-                         QLatin1String(" elev ") + QString::number(aElev, 'f', 2);
+        cache.mToolTip = Elevation::toolTip(cachedOutline(aType).mPartNumber, aElev);
         cache.mToolTipElev = aElev;
         cache.mToolTipReady = true;
     }

@@ -4,6 +4,7 @@
 #include "DiagramScene.h"
 
 #include "common/LogFile.h"
+#include "layout/Elevation.h"
 #include "layout/LayoutRecord.h"
 
 #include <QTransform>
@@ -40,7 +41,7 @@ void DiagramScene::rebuildRecord(LayoutRecord *aRecord, int aStartIndex, bool aE
         const double level = record.mPieces.at(i).mLevel;
         // Inverting reverses the stacking of overlapping pieces; the replay
         // keeps the inverted level, so inverting twice restores it.
-        const double elev = aElevInverted ? 1.0 - level : level;
+        const double elev = Elevation::replayedLevel(level, aElevInverted);
         if (mBuildFile)
             mBuildFile->write("rebuildTrackGraphic()   index %d   type   %d\n", i, type);
         writeReplayState(record, nullptr);

@@ -3,7 +3,9 @@
 #include "catalog/LaneLength.h"
 #include "catalog/RevellTrack.h"
 #include "graphics/DiagramTypes.h"
+#include "layout/BankedTurn.h"
 #include "layout/DiagramScene.h"
+#include "layout/Elevation.h"
 #include "layout/LayoutRecord.h"
 #include "layout/TrackPlanFile.h"
 
@@ -43,11 +45,15 @@ QList<SampleEntry> makeSampleList()
 
     // The first circuit of a starter set: a terminal in the top straight, a
     // plain straight run back and a 14 inch half circle at each end.
-    samples << SampleEntry{QStringLiteral("Oval with terminal"), QStringLiteral("oval-terminal.txt"),
-                          QPointF(2404, 2463), 2,
-                          QList<int>{D::R3602_L, D::R3600, D::R3600} << repeated(D::R3601_R, 3)
-                                                                     << repeated(D::R3600, 3)
-                                                                     << repeated(D::R3601_R, 3)};
+    samples << SampleEntry{QStringLiteral("Oval with terminal"),
+                           QStringLiteral("oval-terminal.txt"),
+                           QPointF(2404, 2463),
+                           2,
+                           QList<int>{D::R3602_L, D::R3600, D::R3600} << repeated(D::R3601_R, 3)
+                                                                      << repeated(D::R3600, 3)
+                                                                      << repeated(D::R3601_R, 3),
+                           {},
+                           {}};
 
     // Two 240 degree loops, one to the right and one to the left, joined by
     // two runs of three straights that cross in the middle of the eight:
@@ -55,21 +61,50 @@ QList<SampleEntry> makeSampleList()
     // a millimetre). The lane swap opens the first run, before both loops,
     // so each lane runs the inside of one loop and the outside of the other.
     samples << SampleEntry{QStringLiteral("Figure eight with lane swap"),
-                          QStringLiteral("figure-eight.txt"), QPointF(2404, 2519), 2,
-                          QList<int>{D::R3609, D::R3600, D::R3600} << repeated(D::R3601_R, 4)
-                                                                   << repeated(D::R3600, 3)
-                                                                   << repeated(D::R3601_L, 4)};
+                           QStringLiteral("figure-eight.txt"),
+                           QPointF(2404, 2519),
+                           2,
+                           QList<int>{D::R3609, D::R3600, D::R3600} << repeated(D::R3601_R, 4)
+                                                                    << repeated(D::R3600, 3)
+                                                                    << repeated(D::R3601_L, 4),
+                           {},
+                           {}};
 
-    samples << SampleEntry{QStringLiteral("Grand circuit"), QStringLiteral("grand-circuit.txt"),
-                          QPointF(2470, 2422), 2, grandCircuitHalf() << grandCircuitHalf()};
+    samples << SampleEntry{QStringLiteral("Grand circuit"),
+                           QStringLiteral("grand-circuit.txt"),
+                           QPointF(2470, 2422),
+                           2,
+                           grandCircuitHalf() << grandCircuitHalf(),
+                           {},
+                           {}};
 
     // Record A takes the 14 inch curves inside, record B the 21 inch ones
     // outside, two for each of A's.
-    samples << SampleEntry{QStringLiteral("Four-lane oval"), QStringLiteral("four-lane-oval.txt"),
-                          QPointF(2372, 2463), 4,
-                          repeated(D::R3600R3600, 4)
-                              << repeated(D::R3601R3610_R, 3) << repeated(D::R3600R3600, 4)
-                              << repeated(D::R3601R3610_R, 3)};
+    samples << SampleEntry{QStringLiteral("Four-lane oval"),
+                           QStringLiteral("four-lane-oval.txt"),
+                           QPointF(2372, 2463),
+                           4,
+                           repeated(D::R3600R3600, 4)
+                               << repeated(D::R3601R3610_R, 3) << repeated(D::R3600R3600, 4)
+                               << repeated(D::R3601R3610_R, 3),
+                           {},
+                           {}};
+
+    // A figure eight whose right loop is a banked turn of 240 degrees with
+    // its crash fences, and whose left loop is of 21 inch curves. Five
+    // straight lengths on each leg close two 21 inch loops (to 0.6 mm); the
+    // transitions are the fifth lengths. The leg out of the banked turn
+    // climbs over the first leg on a bridge of two straights.
+    SampleEntry banked{QStringLiteral("Banked figure eight with bridge"),
+                       QStringLiteral("banked-bridge.txt"),
+                       QPointF(2334, 2513),
+                       2,
+                       repeated(D::R3600, 4)
+                           << D::F8514L_R << repeated(D::F8517_R, 8) << D::F8519R_R
+                           << repeated(D::R3600, 4) << repeated(D::R3610_L, 8),
+                       {4},
+                       {{13, 0.5}, {14, 0.75}, {15, 0.75}, {16, 0.5}}};
+    samples << banked;
     return samples;
 }
 
@@ -145,6 +180,21 @@ bool buildSample(const SampleEntry &aSpec, const RevellTrack &aCatalog, LayoutRe
         return false;
     if (aSpec.mLanes == 4 && !checkClosed(aB, QStringLiteral("record B"), aError))
         return false;
+
+    for (int entry : aSpec.mFencedTurns) {
+        const BankedTurn::Turn turn = BankedTurn::findTurn(aA, entry);
+        if (!turn.mFound || turn.mStart != entry ||
+            !BankedTurn::applyChange(aA, aCatalog, turn, {turn.mCurves, true, true})) {
+            *aError = QStringLiteral("piece %1 is no banked turn's entry").arg(entry);
+            return false;
+        }
+    }
+    for (const QPair<int, double> &level : aSpec.mLevels) {
+        if (!Elevation::setLevel(aA, level.first, level.second)) {
+            *aError = QStringLiteral("there is no piece %1 to raise").arg(level.first);
+            return false;
+        }
+    }
 
     calcLaneLengths(aA, aB, aCatalog);
     // Each section's "track lengths" are the lanes of its own strip.

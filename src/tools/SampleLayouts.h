@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QPair>
 #include <QPointF>
 #include <QString>
 
@@ -19,6 +20,12 @@ struct SampleEntry
     // Two lanes: diagram types of two-lane pieces. Four lanes: four-lane pair
     // types (93 to 104), each laid on both records.
     QList<int> mTypes;
+    // Banked turns of record A fenced all round, as the banked command fences
+    // them: each by the index of its entry transition.
+    QList<int> mFencedTurns;
+    // Pieces of record A that lie above or below the level a click lays
+    // them at: piece index and level.
+    QList<QPair<int, double>> mLevels;
 };
 
 // The samples, in the order they are written.
@@ -34,9 +41,11 @@ double closureGap(const LayoutRecord &aRecord);
 constexpr double kClosureTolerance = 0.5;
 
 // Lays a sample on fresh records A and B, computes its lane lengths and
-// checks that every chain closes. Record B is only laid for four lanes; its
-// "track lengths" are the second strip's lanes 3 and 4. False with aError set
-// when a piece could not be laid or a chain does not close.
+// checks that every chain closes, then fences its banked turns and sets its
+// levels. Record B is only laid for four lanes; its "track lengths" are the
+// second strip's lanes 3 and 4. False with aError set when a piece could not
+// be laid, a chain does not close, or a fenced turn or a raised piece is not
+// where the sample says.
 bool buildSample(const SampleEntry &aSpec, const RevellTrack &aCatalog, LayoutRecord &aA,
                  LayoutRecord &aB, QString *aError);
 

@@ -15,6 +15,7 @@
 #include "graphics/DiagramItem.h"
 #include "graphics/DiagramPathItem.h"
 #include "layout/AddTrackDialog.h"
+#include "layout/BankedDialog.h"
 #include "layout/DiagramScene.h"
 #include "layout/LayoutRecord.h"
 #include "layout/LayoutScreen.h"
@@ -31,6 +32,7 @@
 #include <QDir>
 #include <QDialogButtonBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -76,6 +78,28 @@ inline MainWindow::AddTrackRunner answer(const QString &aButton, QStringList *aM
         auto *box = aChooser.findChild<QDialogButtonBox *>("buttonBox");
         box->button(aCancel ? QDialogButtonBox::Cancel : QDialogButtonBox::Ok)->click();
         return aChooser.result();
+    };
+}
+
+// The banked command's dialog answered as a user would: the buttons named in
+// aClicks clicked in order, then OK; a last name "Cancel" closes it with
+// Cancel instead. *aShown gets what it showed on opening: "<title> <total
+// angle> <curve fences checked>", and " noted" when it carried a note.
+inline MainWindow::BankedDialogRunner answerBanked(const QStringList &aClicks, QString *aShown)
+{
+    return [=](BankedDialog &aDialog) {
+        *aShown = QStringLiteral("%1 %2 %3")
+                      .arg(aDialog.windowTitle())
+                      .arg(aDialog.findChild<QLineEdit *>("totalAngleLineEdit")->text())
+                      .arg(aDialog.findChild<QToolButton *>("R3628o_ToolButton")->isChecked());
+        if (!aDialog.findChild<QLabel *>("noteLabel")->text().isEmpty())
+            *aShown += QStringLiteral(" noted");
+        const bool cancel = !aClicks.isEmpty() && aClicks.last() == QLatin1String("Cancel");
+        for (const QString &name : aClicks.mid(0, aClicks.size() - (cancel ? 1 : 0)))
+            aDialog.findChild<QToolButton *>(name)->click();
+        auto *box = aDialog.findChild<QDialogButtonBox *>("buttonBox");
+        box->button(cancel ? QDialogButtonBox::Cancel : QDialogButtonBox::Ok)->click();
+        return aDialog.result();
     };
 }
 
