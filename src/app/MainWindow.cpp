@@ -109,12 +109,12 @@ MainWindow::MainWindow(QWidget *aParent) : QMainWindow(aParent)
     setUpDefaultLaneColors();
     createCatalog();
     logCrossSection();
-    // Here, in this order: the inventory list from the catalog and the
-    // inventory file.
+    buildInventory();
+    readInventoryFile();
     buildLayoutScreens();
     buildLayoutRecords();
     buildDiagramTypeList();
-    // Here: the usage tables.
+    initStatsTables();
     createActions();
     buildToolBox();
     createMenus();

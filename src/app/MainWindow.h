@@ -6,6 +6,7 @@
 #include "TabWidgetBuilder.h"
 #include "ToolBoxBuilder.h"
 
+#include "catalog/Inventory.h"
 #include "catalog/LaneLength.h"
 #include "common/LogFile.h"
 #include "graphics/DiagramItem.h"
@@ -40,6 +41,7 @@ class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QPrinter;
 class QPushButton;
 class QRadioButton;
 class QLayout;
@@ -50,6 +52,7 @@ class QTimerEvent;
 class QtPrompter;
 class RevellTrack;
 class helpDialog;
+class inventoryDialog;
 class newLayoutDialog;
 class partsDialog;
 class setsDialog;
@@ -72,8 +75,9 @@ class tutorialDialog;
 // menu's editing commands and the answers to the scenes' edits),
 // MainWindowBanked.cpp (banked turns and elevation levels), MainWindowFile.cpp
 // (the layout file commands, the save-status lamps and the prompts to save at
-// close), MainWindowColors.cpp (lane colours) and MainWindowHelp.cpp (the help
-// viewers).
+// close), MainWindowColors.cpp (lane colours), MainWindowHelp.cpp (the help
+// viewers), MainWindowStats.cpp (the inventory, the usage tables and the
+// Inventory Manager) and MainWindowPrint.cpp (Print and Print to PDF).
 //
 // Every editing, file and display command acts on the active layout, chosen
 // by the tab widget: the accessors active*() return its parts.
@@ -113,6 +117,8 @@ public:
 
     const RevellTrack &catalog() const { return *mCatalog; }
     const QStringList &diagramTypeList() const { return mDiagramTypeList; }
+    // The parts the user owns; row r is row r of every usage table.
+    const TrackInventory &trackInventory() const { return mTrackInventory; }
     const std::array<QBrush, 4> &defaultLaneBrushes() const { return mDefaultLaneBrush; }
     // Every scene's context menu.
     QMenu *itemMenu() const { return mItemMenu; }
@@ -157,6 +163,16 @@ public:
     void updateLayoutSize();
     // The four lane label colours of layout aIndex follow its record A's lanes.
     void restyleLaneLabels(int aIndex);
+
+    // Layout aIndex's parts counted again into its tab's usage table; the
+    // Stats tab sums them when it is next shown.
+    void updateTrackUsage(int aIndex);
+    // The Stats tab's two tables from the eight layouts' counts.
+    void updateStatsTables();
+    // The rows of the active layout's usage table whose parts it does not
+    // use, hidden for printing and shown again afterwards.
+    void hideZeroTableRows();
+    void unhideZeroTableRows();
 
     // Replays aRecord's chain (record A or B of a layout) in its layout's
     // scene, then brings that tab's position fields, view, layout size and
@@ -205,8 +221,10 @@ public:
     // modal loop is needed. An empty function restores exec().
     using NewLayoutDialogRunner = std::function<int(newLayoutDialog &)>;
     using LaneColorDialogRunner = std::function<int(LaneColorDialog &)>;
+    using InventoryDialogRunner = std::function<int(inventoryDialog &)>;
     void setNewLayoutDialogRunner(NewLayoutDialogRunner aRunner);
     void setLaneColorDialogRunner(LaneColorDialogRunner aRunner);
+    void setInventoryDialogRunner(InventoryDialogRunner aRunner);
 
 public slots:
     // The lane lengths of the active layout, shown in the chosen unit.
@@ -267,6 +285,12 @@ private slots:
     void on_actionParts_triggered();
     void on_actionSets_triggered();
 
+    // Inventory and usage (MainWindowStats.cpp), printing (MainWindowPrint.cpp).
+    void on_actionInventory_Manager_triggered();
+    void on_zeroCheckBox_clicked(bool aChecked);
+    void on_actionPrint_triggered();
+    void on_actionPrint_to_PDF_triggered();
+
     // Tabs, units and appearance (MainWindowTabs.cpp).
     void on_tabWidget_currentChanged(int aIndex);
     void on_ftRadioButton_clicked();
@@ -308,6 +332,17 @@ private:
     void createCatalog();
     void logCrossSection();
     void buildDiagramTypeList();
+    // Inventory and usage (MainWindowStats.cpp).
+    void buildInventory();
+    void readInventoryFile();
+    void initStatsTables();
+    QStringList layoutNames() const;
+    void hideStatsZeroTableRows();
+    void unhideStatsZeroTableRows();
+    // Printing (MainWindowPrint.cpp).
+    void printLayout(bool aPdf);
+    bool renderActiveTab(QPrinter &aPrinter, bool aPdf);
+    QString pdfFileName() const;
     void dumpActiveSceneToRunLog();
     void startHousekeepingTimer();
     void stopHousekeepingTimer();
@@ -400,6 +435,9 @@ private:
     QStringList mDiagramTypeList;
     std::array<QBrush, 4> mDefaultLaneBrush{
         {QBrush(Qt::red), QBrush(Qt::green), QBrush(Qt::blue), QBrush(Qt::yellow)}};
+    TrackInventory mTrackInventory;
+    // Each layout's parts by inventory row, as of its last edit.
+    std::array<QVector<int>, kLayoutTabCount> mUsage;
 
     // Input state.
     bool mShiftKey = false;
@@ -482,6 +520,9 @@ private:
     // The per-use dialogs' runners (see setNewLayoutDialogRunner).
     NewLayoutDialogRunner mRunNewLayoutDialog;
     LaneColorDialogRunner mRunLaneColorDialog;
+    InventoryDialogRunner mRunInventoryDialog;
+    // Made on first use and kept (a child of the window).
+    inventoryDialog *mInventoryDialog = nullptr;
 
     // The desktop's prompter, installed unless one was already in force.
     std::unique_ptr<QtPrompter> mQtPrompter;

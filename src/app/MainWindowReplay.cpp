@@ -53,7 +53,7 @@ void MainWindow::refreshLayout(int aIndex)
 {
     refreshViewTransform(aIndex);
     showLayoutSize(aIndex);
-    // Here: the usage tables.
+    updateTrackUsage(aIndex);
     showLaneLengths(aIndex);
 }
 

@@ -260,7 +260,8 @@ void MainWindow::on_tabWidget_currentChanged(int aIndex)
         if (!walkingTabs)
             mActiveView->setFocus();
     }
-    // Here: the Stats tab's tables are refreshed when it is shown.
+    if (aIndex == 0)
+        updateStatsTables();
     mDebugLog.writeFlush("on_tabWidget_currentChanged() mActiveIndex %d\n", mActiveIndex);
 }
 

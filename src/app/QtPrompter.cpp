@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QTimer>
 
 void QtPrompter::message(const QString &aText)
@@ -54,4 +55,11 @@ QString QtPrompter::saveFileName(const QString &aCaption, const QString &aDir,
     // The program asks its own "File Exists" question, so the dialog must not.
     return QFileDialog::getSaveFileName(mParent, aCaption, aDir, aFilter, nullptr,
                                         QFileDialog::DontConfirmOverwrite);
+}
+
+// The dialog has no parent: it is the printer's own, not the layout's.
+bool QtPrompter::print(QPrinter &aPrinter)
+{
+    QPrintDialog dialog(&aPrinter);
+    return dialog.exec() == QDialog::Accepted;
 }

@@ -4,7 +4,8 @@
 
 class QWidget;
 
-// The desktop's prompter: real message boxes and file dialogs over aParent.
+// The desktop's prompter: real message boxes and file dialogs over aParent,
+// and the print dialog.
 class QtPrompter : public Prompter
 {
 public:
@@ -19,6 +20,7 @@ public:
                          const QString &aFilter) override;
     QString saveFileName(const QString &aCaption, const QString &aDir,
                          const QString &aFilter) override;
+    bool print(QPrinter &aPrinter) override;
 
 private:
     QWidget *mParent;

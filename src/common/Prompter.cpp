@@ -24,6 +24,7 @@ public:
     {
         return QString();
     }
+    bool print(QPrinter &) override { return false; }
 };
 
 SilentPrompter gSilent;

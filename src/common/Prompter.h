@@ -2,9 +2,12 @@
 
 #include <QString>
 
-// The one seam through which every message box, question box and file
-// dialog of the program passes. The desktop installs one that shows real
-// dialogs; tests install one that records the texts and answers from a script.
+class QPrinter;
+
+// The one seam through which every message box, question box, file dialog
+// and print dialog of the program passes. The desktop installs one that
+// shows real dialogs; tests install one that records the texts and answers
+// from a script.
 class Prompter
 {
 public:
@@ -26,6 +29,9 @@ public:
                                  const QString &aFilter) = 0;
     virtual QString saveFileName(const QString &aCaption, const QString &aDir,
                                  const QString &aFilter) = 0;
+    // The print dialog for aPrinter, whose page set-up it starts from; true
+    // when the user chose to print, with the printer set up as they chose.
+    virtual bool print(QPrinter &aPrinter) = 0;
 };
 
 // The prompter in force. Never null: until one is installed, a silent one

@@ -13,6 +13,8 @@ RecordingPrompter::~RecordingPrompter()
 void RecordingPrompter::message(const QString &aText)
 {
     mLog << QStringLiteral("message||") + aText;
+    if (mOnMessage)
+        mOnMessage(aText);
 }
 
 void RecordingPrompter::titledMessage(const QString &aTitle, const QString &aText)
@@ -43,4 +45,12 @@ QString RecordingPrompter::saveFileName(const QString &aCaption, const QString &
 {
     mLog << QStringLiteral("save|%1|%2|%3").arg(aCaption, aDir, aFilter);
     return mFileNames.isEmpty() ? QString() : mFileNames.dequeue();
+}
+
+bool RecordingPrompter::print(QPrinter &aPrinter)
+{
+    mLog << QStringLiteral("print||");
+    if (mOnPrint)
+        mOnPrint(aPrinter);
+    return mPrintAnswers.isEmpty() ? false : mPrintAnswers.dequeue();
 }

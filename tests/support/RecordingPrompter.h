@@ -5,6 +5,8 @@
 #include <QQueue>
 #include <QStringList>
 
+#include <functional>
+
 // The test prompter: records every prompt as "kind|title|text" and answers
 // from scripted queues (questions default to No, file dialogs to Cancel).
 // Installs itself on construction and restores the previous one on destruction.
@@ -23,10 +25,17 @@ public:
                          const QString &aFilter) override;
     QString saveFileName(const QString &aCaption, const QString &aDir,
                          const QString &aFilter) override;
+    // Records "print||", lets mOnPrint set up the printer as a user would
+    // in the dialog, then answers from mPrintAnswers (default Cancel).
+    bool print(QPrinter &aPrinter) override;
 
-    QStringList mLog;           // everything asked, in order
-    QQueue<bool> mAnswers;      // answers to question()
-    QQueue<QString> mFileNames; // answers to the file dialogs
+    QStringList mLog;               // everything asked, in order
+    QQueue<bool> mAnswers;          // answers to question()
+    QQueue<QString> mFileNames;     // answers to the file dialogs
+    QQueue<bool> mPrintAnswers;     // answers to print()
+    std::function<void(QPrinter &)> mOnPrint;
+    // Runs at every message, as the user reads it.
+    std::function<void(const QString &)> mOnMessage;
 
 private:
     Prompter *mPrevious = nullptr;

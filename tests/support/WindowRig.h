@@ -30,6 +30,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QLabel>
@@ -116,10 +117,12 @@ struct ColorAnswer
 // window is destroyed first, so its closing lines reach the runtime's logs.
 // aDefaultColors, when given, is written as the default lane colours file
 // before the window starts; the folders of the repository's data/ named in
-// aDataFolders (the pictures, say) are copied in before it starts too.
+// aDataFolders (the pictures, say) are copied in before it starts too, and
+// aInventory, when given, is written as the inventory file.
 struct Rig : ViewMouse
 {
-    explicit Rig(const char *aDefaultColors = nullptr, const QStringList &aDataFolders = {})
+    explicit Rig(const char *aDefaultColors = nullptr, const QStringList &aDataFolders = {},
+                 const char *aInventory = nullptr)
     {
         for (const QString &folder : aDataFolders)
             QVERIFY(rt.copyData(folder));
@@ -127,6 +130,12 @@ struct Rig : ViewMouse
             QFile file(rt.path("data/defaultLaneColors.txt"));
             if (file.open(QIODevice::WriteOnly))
                 file.write(aDefaultColors);
+        }
+        if (aInventory) {
+            QDir().mkpath(rt.path("data/Inventory"));
+            QFile file(rt.path("data/Inventory/RevellInventory.txt"));
+            if (file.open(QIODevice::WriteOnly))
+                file.write(aInventory);
         }
         window = std::make_unique<MainWindow>();
         rec.mTabs = w().tabWidget();
