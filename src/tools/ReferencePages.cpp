@@ -1,5 +1,6 @@
 #include "tools/ReferencePages.h"
 
+#include "catalog/Inventory.h"
 #include "catalog/LaneLength.h"
 #include "catalog/RevellTrack.h"
 #include "graphics/DiagramTypes.h"
@@ -304,21 +305,12 @@ QString partBlock(const RevellTrack &aCatalog, const QList<Part> &aParts, const 
              facts);
 }
 
-// Pieces and attachments of a record counted by inventory part; entries the
-// catalog does not know are left out.
-void countParts(const RevellTrack &aCatalog, const LayoutRecord &aRecord,
-                QMap<QString, int> &aCounts, int *aPieces, int *aAttachments)
+// How many pieces and attachments a layout holds, known to the catalog or not.
+void countEntries(const LayoutRecord &aRecord, int *aPieces, int *aAttachments)
 {
     for (const PlacedPiece &piece : aRecord.mPieces) {
         ++*aPieces;
-        if (aCatalog.isValidIndex(piece.mDbIndex))
-            ++aCounts[aCatalog.piece(piece.mDbIndex).mInventoryPartNumber];
-        for (const AttachmentEntry &attachment : piece.mAttachments) {
-            ++*aAttachments;
-            const int index = aCatalog.findIndex(attachment.mName);
-            if (index >= 0)
-                ++aCounts[aCatalog.piece(index).mInventoryPartNumber];
-        }
+        *aAttachments += piece.mAttachments.size();
     }
 }
 
@@ -326,12 +318,13 @@ QString sampleBlock(const RevellTrack &aCatalog, const QList<Part> &aParts,
                     const QString &aFileName, const LayoutRecord &aA, const LayoutRecord &aB)
 {
     const QString id = QFileInfo(aFileName).completeBaseName();
-    QMap<QString, int> counts;
+    const TrackInventory inventory(aCatalog);
+    const QVector<int> used = countUsage(inventory, aCatalog, aA, aB);
     int pieces = 0;
     int attachments = 0;
-    countParts(aCatalog, aA, counts, &pieces, &attachments);
+    countEntries(aA, &pieces, &attachments);
     if (aA.mLanes == 4)
-        countParts(aCatalog, aB, counts, &pieces, &attachments);
+        countEntries(aB, &pieces, &attachments);
 
     LayoutRecord a = aA;
     calcLaneLengths(a, aB, aCatalog);
@@ -352,7 +345,8 @@ QString sampleBlock(const RevellTrack &aCatalog, const QList<Part> &aParts,
 
     QString rows;
     for (const Part &part : aParts) {
-        const int count = counts.value(part.mNumber);
+        const int row = inventory.rowOf(part.mNumber);
+        const int count = row < 0 ? 0 : used.at(row);
         if (count == 0)
             continue;
         rows += QStringLiteral("<tr><td>%1</td><td class=\"count\">%2</td><td>%3</td></tr>\n")
@@ -384,19 +378,14 @@ QString samplePicture(const QString &aFileName)
 
 QList<Part> inventoryParts(const RevellTrack &aCatalog)
 {
+    // The inventory's rows are the parts, in its order; each gathers the
+    // catalog entries counted under it.
+    const TrackInventory inventory(aCatalog);
     QList<Part> parts;
-    QMap<QString, int> position;
-    for (int i = 0; i < aCatalog.mTrackDB.size(); ++i) {
-        const TrackPiece &piece = aCatalog.piece(i);
-        auto known = position.constFind(piece.mInventoryPartNumber);
-        if (known == position.constEnd()) {
-            position.insert(piece.mInventoryPartNumber, parts.size());
-            const QString description = piece.mDescription.section(QStringLiteral(", "), 0, 0);
-            parts << Part{piece.mInventoryPartNumber, description, {i}};
-        } else {
-            parts[*known].mEntries << i;
-        }
-    }
+    for (const InventoryItem &item : inventory.items())
+        parts << Part{item.mPartNumber, item.mDescription, {}};
+    for (int i = 0; i < aCatalog.mTrackDB.size(); ++i)
+        parts[inventory.rowOf(aCatalog.piece(i).mInventoryPartNumber)].mEntries << i;
     return parts;
 }
 
