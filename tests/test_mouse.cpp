@@ -5,6 +5,8 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <cmath>
+
 #include <memory>
 
 using D = DiagramTypeBase;
@@ -203,7 +205,9 @@ private slots:
         QTRY_COMPARE(appended.count(), 3);
         const QPointF pos = rig.reached(QPointF(1000, 1000));
         QCOMPARE(rig.recordA.mPieces.at(0).mOrigin, pos);
-        QCOMPARE(rig.recordB.mPieces.at(0).mOrigin, QPointF(pos.x(), pos.y() - 178 * kScale));
+        // One track width beside it, at the file's hundredths.
+        QCOMPARE(rig.recordB.mPieces.at(0).mOrigin,
+                 QPointF(pos.x(), std::round((pos.y() - 178 * kScale) * 100) / 100));
         QCOMPARE(rig.scene->mMode, DiagramScene::Append4);
         QCOMPARE(rig.scene->mRecord, &rig.recordA);
     }

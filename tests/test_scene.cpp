@@ -122,8 +122,9 @@ private slots:
         QCOMPARE(rig.recordA.mPieces.size(), 1);
         QCOMPARE(rig.recordB.mPieces.size(), 2);
         QCOMPARE(rig.recordB.mPieces.at(1).mPartNumber, QString("R3610_R"));
-        // Record B starts one track width to the upper side and turns as far as A.
-        QCOMPARE(rig.recordB.mFirstPt, QPointF(1000, 1000 - 178 * 5.0 / 24.0));
+        // Record B starts one track width (37.083) to the upper side, kept at the
+        // file's hundredths, and turns as far as A.
+        QCOMPARE(rig.recordB.mFirstPt, QPointF(1000, 962.92));
         QVERIFY(qAbs(rig.recordA.mForwardAngle - rig.recordB.mForwardAngle) < 1e-9);
         QCOMPARE(rig.scene->mRecord, &rig.recordA);
         QVERIFY(!rig.scene->appendFourLanePiece(D::R3600, QPointF(1000, 1000)));

@@ -35,7 +35,8 @@ struct Step
 // Lays the next entry of aRecord at the chain's end and advances the end by
 // the piece's catalog geometry: the end point, the angle (one step toward the
 // open interval (-360, 360)), the lane parity and mNextIndex. The first piece
-// of a chain goes to aPos, which becomes the first point. aAdd appends an
+// of a chain goes to aPos at the layout file's precision, which becomes the
+// first point. aAdd appends an
 // entry for aItemType at level aElev; otherwise the entry at mNextIndex is
 // rewritten in place, keeping its part number, catalog index, item type and
 // attachments and taking level aElev (a replay). Without an entry to rewrite
@@ -85,7 +86,7 @@ FourLanePlacement fourLanePlacement(int aType);
 
 // Where record B's first piece goes when record A's goes to aFirstA: one
 // two-lane track width to the upper (left) side, so that the second lane
-// pair runs beside the first.
+// pair runs beside the first; at the layout file's precision.
 QPointF secondPairStart(QPointF aFirstA, const RevellTrack &aCatalog);
 
 } // namespace Chaining

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <array>
+#include <cmath>
 
 // An apron, transition apron or crash fence kept on its host piece.
 struct AttachmentEntry
@@ -52,6 +53,21 @@ struct LayoutRecord
         : mName(aName), mLanes(aLanes), mBaseWidth(aBaseWidth), mReversePt(kStart, aBaseWidth),
           mLaneBrush(aLaneBrushes)
     {
+    }
+
+    // aPoint at the precision the layout file stores reals (two decimals).
+    // The first point is kept so: a replay starts there, and from a finer
+    // point a layout saved and opened again would not lie where it lay.
+    static QPointF atFilePrecision(QPointF aPoint)
+    {
+        return QPointF(atFilePrecision(aPoint.x()), atFilePrecision(aPoint.y()));
+    }
+    static double atFilePrecision(double aValue)
+    {
+        // Beyond 2^53 / 100 a double holds no hundredths to round away.
+        if (!(std::fabs(aValue) < 9.0e13))
+            return aValue;
+        return std::round(aValue * 100.0) / 100.0;
     }
 
     // Back to the start of the chain, as a replay begins: the end point at the
