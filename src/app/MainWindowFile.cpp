@@ -206,8 +206,10 @@ void MainWindow::on_actionOpen_Layout_File_triggered()
         prompter().message(openRefusal(result));
         return;
     }
-    *mActiveRecordA = recordA;
-    *mActiveRecordB = recordB;
+    // Moved, not copied: a copy left alive would share the piece lists, and
+    // the replay's first change would copy each of them whole.
+    *mActiveRecordA = std::move(recordA);
+    *mActiveRecordB = std::move(recordB);
     // Whatever the file and the replay have to say comes in one box.
     QStringList notes;
     if (!counts.agree())

@@ -8,6 +8,7 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QHash>
 #include <QIODevice>
 #include <QSaveFile>
 
@@ -17,6 +18,7 @@
 #include <cstdio>
 #include <limits>
 #include <locale.h>
+#include <utility>
 
 namespace {
 
@@ -140,31 +142,96 @@ bool isBlank(char aChar)
            aChar == '\r';
 }
 
-// Reads one line of at most aLimit bytes into aLine. A line ends at LF, CR LF,
-// a lone CR, or CR CR LF (a CR LF file passed through a second conversion).
-// False, with aLine empty, only at the end of the stream.
-bool readLine(QIODevice &aIn, int aLimit, QByteArray &aLine)
+// The lines of a stream. A line ends at LF, CR LF, a lone CR, or CR CR LF (a
+// CR LF file passed through a second conversion). A buffer's bytes are
+// scanned in place and its position is handed back when the reader goes;
+// any other device is read a byte at a time.
+class LineReader
 {
-    aLine.clear();
-    char c = 0;
-    bool any = false;
-    while (aIn.getChar(&c)) {
-        any = true;
-        if (c == '\n')
-            return true;
-        if (c == '\r') {
-            const QByteArray ahead = aIn.peek(2);
-            if (ahead.startsWith('\n'))
-                aIn.skip(1);
-            else if (ahead == "\r\n")
-                aIn.skip(2);
-            return true;
-        }
-        if (aLine.size() < aLimit)
-            aLine.append(c);
+public:
+    explicit LineReader(QIODevice &aIn) : mIn(aIn), mBuffer(qobject_cast<QBuffer *>(&aIn))
+    {
+        if (!mBuffer)
+            return;
+        const QByteArray &data = mBuffer->data();
+        mStart = data.constData();
+        mAt = mStart + qBound<qint64>(0, mBuffer->pos(), data.size());
+        mEnd = mStart + data.size();
     }
-    return any;
-}
+    ~LineReader()
+    {
+        if (mBuffer)
+            mBuffer->seek(mAt - mStart);
+    }
+    LineReader(const LineReader &) = delete;
+    LineReader &operator=(const LineReader &) = delete;
+
+    // The next line, of which at most aLimit bytes are kept. False, with
+    // aLine empty, only at the end of the stream.
+    bool readLine(int aLimit, QByteArray &aLine)
+    {
+        return mBuffer ? readBufferLine(aLimit, aLine) : readDeviceLine(aLimit, aLine);
+    }
+    // Up to aCount bytes of what follows, nothing consumed.
+    QByteArray peek(int aCount) const
+    {
+        if (!mBuffer)
+            return mIn.peek(aCount);
+        return QByteArray::fromRawData(mAt, int(qMin<qint64>(aCount, mEnd - mAt)));
+    }
+
+private:
+    bool readBufferLine(int aLimit, QByteArray &aLine)
+    {
+        if (mAt == mEnd) {
+            aLine.clear();
+            return false;
+        }
+        const char *end = mAt;
+        while (end < mEnd && *end != '\n' && *end != '\r')
+            ++end;
+        aLine = QByteArray(mAt, int(qMin<qint64>(aLimit, end - mAt)));
+        mAt = end;
+        if (mAt < mEnd && *mAt == '\n') {
+            ++mAt;
+        } else if (mAt < mEnd) {
+            ++mAt;
+            if (mAt < mEnd && *mAt == '\n')
+                ++mAt;
+            else if (mEnd - mAt >= 2 && mAt[0] == '\r' && mAt[1] == '\n')
+                mAt += 2;
+        }
+        return true;
+    }
+    bool readDeviceLine(int aLimit, QByteArray &aLine)
+    {
+        aLine.clear();
+        char c = 0;
+        bool any = false;
+        while (mIn.getChar(&c)) {
+            any = true;
+            if (c == '\n')
+                return true;
+            if (c == '\r') {
+                const QByteArray ahead = mIn.peek(2);
+                if (ahead.startsWith('\n'))
+                    mIn.skip(1);
+                else if (ahead == "\r\n")
+                    mIn.skip(2);
+                return true;
+            }
+            if (aLine.size() < aLimit)
+                aLine.append(c);
+        }
+        return any;
+    }
+
+    QIODevice &mIn;
+    QBuffer *mBuffer;
+    const char *mStart = nullptr;
+    const char *mAt = nullptr;
+    const char *mEnd = nullptr;
+};
 
 // A piece's first line: its index, then " part number:". Only the start of
 // aText is looked at, so it may be a peek at what follows in the stream.
@@ -270,16 +337,16 @@ void scanReals(const QByteArray &aValue, double *aOut, int aCount)
 class LineSource
 {
 public:
-    explicit LineSource(QIODevice &aIn) : mIn(aIn) {}
+    explicit LineSource(QIODevice &aIn) : mReader(aIn) {}
 
     bool line(QByteArray &aLine)
     {
-        if (mEnded || !readLine(mIn, kReadLineLimit, aLine))
+        if (mEnded || !mReader.readLine(kReadLineLimit, aLine))
             mEnded = true;
         return !mEnded;
     }
     // Whether the next line is a piece's first line; nothing is consumed.
-    bool pieceLineFollows() const { return !mEnded && isPieceLine(mIn.peek(kPieceLinePeek)); }
+    bool pieceLineFollows() const { return !mEnded && isPieceLine(mReader.peek(kPieceLinePeek)); }
     bool value(QByteArray &aValue)
     {
         QByteArray raw;
@@ -320,7 +387,7 @@ public:
     }
 
 private:
-    QIODevice &mIn;
+    LineReader mReader;
     bool mEnded = false;
 };
 
@@ -379,6 +446,39 @@ bool readHeader(LineSource &aSource, LayoutRecord &aRecord)
     return true;
 }
 
+// The part numbers of one read, each looked up once and shared by every
+// piece and attachment that names it: a layout uses a few kinds many times.
+class PartNames
+{
+public:
+    struct Part
+    {
+        QString mName;
+        int mDbIndex = -1;
+        int mItemType = -1;
+    };
+
+    PartNames(const RevellTrack &aCatalog, const QStringList &aDiagramTypeList)
+        : mCatalog(aCatalog), mTypes(aDiagramTypeList)
+    {
+    }
+    const Part &part(const QByteArray &aLatin1)
+    {
+        auto it = mParts.constFind(aLatin1);
+        if (it == mParts.constEnd()) {
+            const QString name = QString::fromLatin1(aLatin1);
+            it = mParts.insert(aLatin1,
+                               Part{name, mCatalog.findIndex(name), getDiagramType(name, mTypes)});
+        }
+        return *it;
+    }
+
+private:
+    const RevellTrack &mCatalog;
+    const QStringList &mTypes;
+    QHash<QByteArray, Part> mParts;
+};
+
 enum class PieceRead
 {
     Whole,
@@ -387,8 +487,7 @@ enum class PieceRead
 };
 
 // Lines 2 to 9 of the piece at position aIndex.
-PieceRead readPieceBody(LineSource &aSource, PlacedPiece &aPiece, int aIndex,
-                        const RevellTrack &aCatalog)
+PieceRead readPieceBody(LineSource &aSource, PlacedPiece &aPiece, int aIndex, PartNames &aNames)
 {
     // The DB index and item type lines are not trusted: both follow from the part number.
     if (!aSource.skip() || !aSource.skip() || !aSource.real(aPiece.mLevel) ||
@@ -405,8 +504,8 @@ PieceRead readPieceBody(LineSource &aSource, PlacedPiece &aPiece, int aIndex,
     if (names.size() > kMaxAttachmentsPerPiece)
         return PieceRead::TooManyAttachments;
     for (const QByteArray &bytes : names) {
-        const QString name = QString::fromLatin1(bytes);
-        aPiece.mAttachments.append(AttachmentEntry{name, aCatalog.findIndex(name), aIndex});
+        const PartNames::Part &part = aNames.part(bytes);
+        aPiece.mAttachments.append(AttachmentEntry{part.mName, part.mDbIndex, aIndex});
     }
     return PieceRead::Whole;
 }
@@ -420,16 +519,16 @@ TrackPlanRead readPieces(LineSource &aSource, LayoutRecord &aRecord, const Revel
         return TrackPlanRead::Truncated;
     if (aClaimed < 0)
         return TrackPlanRead::NotALayout;
+    PartNames names(aCatalog, aDiagramTypeList);
     while (aSource.pieceLineFollows()) {
         if (aRecord.mPieces.size() == kMaxPiecesPerStrip)
             return TrackPlanRead::TooManyPieces;
         QByteArray value;
         aSource.value(value);
-        const QString partNumber = QString::fromLatin1(value.trimmed());
-        PlacedPiece piece(partNumber, aCatalog.findIndex(partNumber),
-                          getDiagramType(partNumber, aDiagramTypeList), QPointF(), 0.0, 0.0);
+        const PartNames::Part &part = names.part(value.trimmed());
+        PlacedPiece piece(part.mName, part.mDbIndex, part.mItemType, QPointF(), 0.0, 0.0);
         const int index = aRecord.mPieces.size();
-        switch (readPieceBody(aSource, piece, index, aCatalog)) {
+        switch (readPieceBody(aSource, piece, index, names)) {
         case PieceRead::Whole:
             aRecord.mPieces.append(piece);
             break;
@@ -505,7 +604,7 @@ TrackPlanRead readTrackPlan(QIODevice *aIn, LayoutRecord &aRecord, const RevellT
         aCounts->mClaimed.append(claimed);
         aCounts->mRead.append(record.mPieces.size());
     }
-    aRecord = record;
+    aRecord = std::move(record);
     return result;
 }
 
@@ -524,7 +623,8 @@ bool isTrackPlanText(QIODevice &aIn)
     QString pieces;
     QByteArray raw;
     bool firstLine = true;
-    while (readLine(aIn, kTestLineLimit, raw)) {
+    LineReader reader(aIn);
+    while (reader.readLine(kTestLineLimit, raw)) {
         const QString line = QString::fromLatin1(raw);
         const QStringList parts = line.split(QStringLiteral(": "));
         const bool key = isKeyLine(parts);
@@ -652,8 +752,8 @@ TrackPlanRead loadTrackPlanText(const QByteArray &aText, LayoutRecord &aA, Layou
         (first.mLanes == 4 && !layoutNameProblem(second.mName).isEmpty()))
         return TrackPlanRead::NotALayout;
 
-    aA = first;
-    aB = second;
+    aA = std::move(first);
+    aB = std::move(second);
     if (aCounts)
         *aCounts = counts;
     return TrackPlanRead::Complete;
