@@ -214,6 +214,9 @@ void MainWindow::on_actionOpen_Layout_File_triggered()
     QStringList notes;
     if (!counts.agree())
         notes << countsNote(counts);
+    if (counts.mTrailing)
+        notes << QStringLiteral(
+            "The file selected goes on after its layout; the rest was not read.");
     mHeldNotes = &notes;
     showOpenedLayout(fileName);
     mHeldNotes = nullptr;

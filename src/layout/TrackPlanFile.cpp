@@ -248,6 +248,10 @@ bool isPieceLine(const QByteArray &aText)
 // belongs to no piece.
 constexpr int kPieceLinePeek = 64;
 
+// The longest part number or attachment list kept: its line, written back
+// with its key, must still fit the line limit.
+constexpr int kValueLimit = kReadLineLimit - 24;
+
 // The text after a line's first ": "; empty when the line has none.
 QByteArray valueOf(const QByteArray &aLine)
 {
@@ -343,6 +347,11 @@ public:
     {
         if (mEnded || !mReader.readLine(kReadLineLimit, aLine))
             mEnded = true;
+        // A NUL would end the field's text where it becomes a QString, and
+        // the writer turns it into a blank anyway: read as one, the rest of
+        // the field is kept.
+        if (!mEnded && aLine.contains('\0'))
+            aLine.replace('\0', ' ');
         return !mEnded;
     }
     // Whether the next line is a piece's first line; nothing is consumed.
@@ -497,8 +506,9 @@ PieceRead readPieceBody(LineSource &aSource, PlacedPiece &aPiece, int aIndex, Pa
     if (!aSource.point(aPiece.mNextPt) || !aSource.real(aPiece.mNextAngle) ||
         !aSource.value(attachments))
         return PieceRead::Cut;
-    // An empty field between two blanks names nothing; kept, it would not
-    // survive the next save and open.
+    attachments.truncate(kValueLimit);
+    // An empty field between two blanks names nothing and takes no place
+    // on the host.
     QList<QByteArray> names = attachments.split(' ');
     names.removeAll(QByteArray());
     if (names.size() > kMaxAttachmentsPerPiece)
@@ -525,7 +535,7 @@ TrackPlanRead readPieces(LineSource &aSource, LayoutRecord &aRecord, const Revel
             return TrackPlanRead::TooManyPieces;
         QByteArray value;
         aSource.value(value);
-        const PartNames::Part &part = names.part(value.trimmed());
+        const PartNames::Part &part = names.part(value.left(kValueLimit).trimmed());
         PlacedPiece piece(part.mName, part.mDbIndex, part.mItemType, QPointF(), 0.0, 0.0);
         const int index = aRecord.mPieces.size();
         switch (readPieceBody(aSource, piece, index, names)) {
@@ -747,6 +757,7 @@ TrackPlanRead loadTrackPlanText(const QByteArray &aText, LayoutRecord &aA, Layou
     }
     second.mFirstPair = false;
     second.mSecondPair = true;
+    counts.mTrailing = !aText.mid(int(buffer.pos())).trimmed().isEmpty();
     // A name Save would refuse would make a layout that opens but cannot be saved.
     if (!layoutNameProblem(first.mName).isEmpty() ||
         (first.mLanes == 4 && !layoutNameProblem(second.mName).isEmpty()))

@@ -37,8 +37,9 @@ enum class TrackPlanRead
 // per section read (record A's, then record B's).
 struct TrackPlanCounts
 {
-    QList<int> mClaimed; // the "track pieces" line's value
-    QList<int> mRead;    // the pieces read whole
+    QList<int> mClaimed;    // the "track pieces" line's value
+    QList<int> mRead;       // the pieces read whole
+    bool mTrailing = false; // text follows the last section the lane count calls for
 
     bool agree() const { return mClaimed == mRead; }
 };
@@ -96,8 +97,8 @@ TrackPlanRead readTrackPlanBytes(const QString &aPath, QByteArray &aText);
 // Complete needs every section the lane count calls for, up to its piece
 // count, a count that is not negative, names that layoutNameProblem accepts
 // and pieces within the limits; the pieces present may still disagree with
-// the counts, which aCounts (when given) tells. For a two-lane text record B
-// becomes an empty companion with A's name, lane count and colours.
+// the counts, and text may follow the layout, which aCounts (when given) tells. For a two-lane text
+// record B becomes an empty companion with A's name, lane count and colours.
 TrackPlanRead loadTrackPlanText(const QByteArray &aText, LayoutRecord &aA, LayoutRecord &aB,
                                 const RevellTrack &aCatalog, const QStringList &aDiagramTypeList,
                                 LogFile *aDebugLog = nullptr, TrackPlanCounts *aCounts = nullptr);
