@@ -6,12 +6,11 @@
 #include "layout/Chaining.h"
 #include "layout/DefaultLaneColors.h"
 #include "layout/LaneColors.h"
+#include "layout/LayoutEdit.h"
 #include "layout/LayoutRecord.h"
 #include "layout/TrackPlanFile.h"
 
 #include <QBuffer>
-#include <QFile>
-#include <QTemporaryDir>
 
 namespace {
 
@@ -42,16 +41,17 @@ void replay(LayoutRecord &aRecord)
     }
 }
 
-// What Open makes of aText without the window (the test, the read, the
-// replay, the lane lengths) and what Save then writes; empty when Open
-// refuses it.
-QByteArray openAndSave(const QByteArray &aText)
+} // namespace
+
+QByteArray openAndSave(const QByteArray &aText, QPointF aDrag)
 {
     LayoutRecord a;
     LayoutRecord b;
     if (!isTrackPlanText(aText) ||
         loadTrackPlanText(aText, a, b, catalog(), diagramTypes()) != TrackPlanRead::Complete)
         return QByteArray();
+    if (!aDrag.isNull())
+        LayoutEdit::relocate(a, b, catalog(), aDrag);
     replay(a);
     if (a.mLanes == 4)
         replay(b);
@@ -65,8 +65,6 @@ QByteArray openAndSave(const QByteArray &aText)
         writeTrackPlan(&out, b);
     return out.data();
 }
-
-} // namespace
 
 FuzzOutcome fuzzLayoutFile(const QByteArray &aInput)
 {
@@ -83,22 +81,20 @@ FuzzOutcome fuzzLayoutFile(const QByteArray &aInput)
 
 FuzzOutcome fuzzDefaultLaneColors(const QByteArray &aInput)
 {
-    static QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("defaultLaneColors.txt"));
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(aInput) != aInput.size())
-        return {false, QStringLiteral("the input could not be put into a file")};
-    file.close();
+    QBuffer in;
+    in.setData(aInput);
+    in.open(QIODevice::ReadOnly);
     std::array<QBrush, 4> brushes{};
-    if (!readDefaultLaneColors(brushes, path))
-        return {false, QStringLiteral("an existing file could not be read")};
+    readDefaultLaneColors(brushes, in);
     for (const QBrush &brush : brushes) {
         if (laneColorName(brush) == QLatin1String("unknown"))
             return {true, QStringLiteral("a lane got a colour that is none of the eight")};
     }
+    QBuffer written;
+    written.setData(defaultLaneColorsText(brushes));
+    written.open(QIODevice::ReadOnly);
     std::array<QBrush, 4> again{};
-    if (!writeDefaultLaneColors(brushes, path) || !readDefaultLaneColors(again, path))
-        return {true, QStringLiteral("the colours could not be written and read back")};
+    readDefaultLaneColors(again, written);
     if (again != brushes)
         return {true, QStringLiteral("the colours written read back differently")};
     return {true, QString()};

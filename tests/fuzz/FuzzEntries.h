@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QPointF>
 #include <QString>
 
 #include <vector>
@@ -13,6 +14,11 @@ struct FuzzOutcome
     bool mAccepted = false; // the reader took the input as a file of its kind
     QString mFault;         // the promise the input broke; empty when none
 };
+
+// What Open makes of a layout text without the window (the test, the read,
+// the replay, the lane lengths), with the first piece dragged to aDrag when
+// one is given, and what Save then writes; empty when Open refuses the text.
+QByteArray openAndSave(const QByteArray &aText, QPointF aDrag = QPointF());
 
 // A layout file: one that Open accepts saves into one that Open accepts, and
 // a second open and save writes the same text.
