@@ -711,12 +711,23 @@ TrackPlanRead readTrackPlanBytes(const QString &aPath, QByteArray &aText)
     QFile file(aPath);
     if (!file.open(QIODevice::ReadOnly))
         return TrackPlanRead::Failed;
-    // One byte more than allowed tells a file that is too large, however it
-    // reports its size (a device reports none).
-    aText = file.read(kMaxTrackPlanBytes + 1);
-    if (aText.size() > kMaxTrackPlanBytes) {
+    // In steps, so that a small file takes little memory and a device that
+    // never ends is cut off one byte past the most a layout file holds.
+    constexpr qint64 kStep = 1024 * 1024;
+    for (;;) {
+        const QByteArray chunk = file.read(qMin(kStep, kMaxTrackPlanBytes + 1 - aText.size()));
+        if (chunk.isEmpty())
+            break;
+        aText += chunk;
+        if (aText.size() > kMaxTrackPlanBytes) {
+            aText.clear();
+            return TrackPlanRead::TooLarge;
+        }
+    }
+    // A disk that fails halfway must not pass for a file that ends there.
+    if (file.error() != QFileDevice::NoError) {
         aText.clear();
-        return TrackPlanRead::TooLarge;
+        return TrackPlanRead::Failed;
     }
     return TrackPlanRead::Complete;
 }

@@ -97,8 +97,9 @@ TrackPlanRead readTrackPlanBytes(const QString &aPath, QByteArray &aText);
 // Complete needs every section the lane count calls for, up to its piece
 // count, a count that is not negative, names that layoutNameProblem accepts
 // and pieces within the limits; the pieces present may still disagree with
-// the counts, and text may follow the layout, which aCounts (when given) tells. For a two-lane text
-// record B becomes an empty companion with A's name, lane count and colours.
+// the counts, and text may follow the layout, which aCounts (when given)
+// tells. For a two-lane text record B becomes an empty companion with A's
+// name, lane count and colours.
 TrackPlanRead loadTrackPlanText(const QByteArray &aText, LayoutRecord &aA, LayoutRecord &aB,
                                 const RevellTrack &aCatalog, const QStringList &aDiagramTypeList,
                                 LogFile *aDebugLog = nullptr, TrackPlanCounts *aCounts = nullptr);
