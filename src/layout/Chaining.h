@@ -23,12 +23,12 @@ struct Step
     bool mLaid = false;
     // An existing entry was rewritten in place (a replay); false when one was appended.
     bool mReplayed = false;
-    int mIndex = -1;    // the entry's place in the list
-    int mItemType = -1; // its diagram type
-    int mDbIndex = -1;  // its catalog index
-    QPointF mStart;     // where its lower-left corner lies (scene units)
-    double mAngle = 0.0; // its rotation, the chain's angle before it
-    bool mFirst = false; // it began the chain
+    int mIndex = -1;        // the entry's place in the list
+    int mItemType = -1;     // its diagram type
+    int mDbIndex = -1;      // its catalog index
+    QPointF mStart;         // where its lower-left corner lies (scene units)
+    double mAngle = 0.0;    // its rotation, the chain's angle before it
+    bool mFirst = false;    // it began the chain
     bool mParityIn = false; // lane parity before it
 };
 
