@@ -369,7 +369,8 @@ private:
     void showLayoutSize(int aIndex);
     void showLaneLengths(int aIndex, bool aReportUnknown = true);
     void fitLayout(int aIndex);
-    // Tells the user of layout entries whose part numbers the catalog does not know.
+    // Tells the user, in one box, of layout entries whose part numbers the
+    // catalog does not know.
     void reportUnknownPieces(const QStringList &aPartNumbers);
     // Toolbox (MainWindowToolbox.cpp).
     void buildToolBox();
@@ -527,4 +528,7 @@ private:
     // The desktop's prompter, installed unless one was already in force.
     std::unique_ptr<QtPrompter> mQtPrompter;
     bool mOwnsPrompter = false;
+    // While a command gathers what its steps have to say into one box (Open),
+    // their notes wait here; null otherwise.
+    QStringList *mHeldNotes = nullptr;
 };

@@ -203,7 +203,8 @@ private slots:
 
     void secondPairStartsOneTrackWidthUp()
     {
-        QCOMPARE(Chaining::secondPairStart(kClick, mCatalog), QPointF(1000, 1000 - 178 * k));
+        // Kept at the hundredths the layout file stores (178 mm is 37.08 units).
+        QCOMPARE(Chaining::secondPairStart(kClick, mCatalog), QPointF(1000, 962.92));
     }
 
     // A type without a catalog piece lays nothing when appended; an entry the
