@@ -394,6 +394,9 @@ private:
     void resetToolbox();
     void setSceneMode(int aMode);
     void uncheckActiveButton(QButtonGroup *aGroup);
+    // The start of a command on the selection: its name in the debug log, the
+    // number selected in the build log, the first selected item (null for none).
+    QGraphicsItem *firstSelected(const char *aCommand);
     bool commandHost(const char *aCommand, bool aExitTransitions, EditHost *aHost);
     bool chooseTrack(const QString &aMode, QString *aPartNumber, QString *aAngle);
     void addChosenPieces(bool aAfter);

@@ -101,19 +101,9 @@ QString partLink(const QString &aNumber, const QString &aPage = QString())
     return QStringLiteral("<a href=\"%1#%2\">%2</a>").arg(aPage, escaped(aNumber));
 }
 
-const QStringList &typeList()
-{
-    static const QStringList list = [] {
-        QStringList l;
-        initDiagramTypeList(l);
-        return l;
-    }();
-    return list;
-}
-
 Group groupOf(const TrackPiece &aPiece)
 {
-    const int type = getDiagramType(aPiece.mPartNumber, typeList());
+    const int type = diagramTypeOf(aPiece.mPartNumber);
     if (PieceKinds::isPlainTrack(type))
         return Group::Track;
     if (PieceKinds::isBankedPiece(type))
@@ -439,11 +429,13 @@ QByteArray setsPage(const RevellTrack &aCatalog, const QString &aTrackplanDir, Q
     const QList<Part> parts = inventoryParts(aCatalog);
     QString blocks;
     QString index;
+    QStringList types;
+    initDiagramTypeList(types);
     for (const QString &file : sampleFiles(aTrackplanDir)) {
         LayoutRecord a;
         LayoutRecord b;
         const TrackPlanRead read =
-            loadTrackPlanFile(QDir(aTrackplanDir).filePath(file), a, b, aCatalog, typeList());
+            loadTrackPlanFile(QDir(aTrackplanDir).filePath(file), a, b, aCatalog, types);
         if (read != TrackPlanRead::Complete) {
             *aError = file + QStringLiteral(" is not a complete layout file");
             return QByteArray();
