@@ -1,5 +1,6 @@
 #include "FuzzEntries.h"
 
+#include "catalog/Inventory.h"
 #include "catalog/LaneLength.h"
 #include "catalog/RevellTrack.h"
 #include "graphics/DiagramTypes.h"
@@ -100,12 +101,38 @@ FuzzOutcome fuzzDefaultLaneColors(const QByteArray &aInput)
     return {true, QString()};
 }
 
+FuzzOutcome fuzzInventoryFile(const QByteArray &aInput)
+{
+    QBuffer in;
+    in.setData(aInput);
+    in.open(QIODevice::ReadOnly);
+    TrackInventory inventory(catalog());
+    readInventory(in, inventory);
+    for (const InventoryItem &item : inventory.items()) {
+        if (item.mCount < 0 || item.mCount > TrackInventory::kMaxCount)
+            return {true, QStringLiteral("a count outside 0 to 9999 was taken")};
+    }
+    QBuffer written;
+    written.open(QIODevice::WriteOnly);
+    if (!writeInventory(written, inventory))
+        return {true, QStringLiteral("the inventory could not be written to memory")};
+    written.close();
+    written.open(QIODevice::ReadOnly);
+    TrackInventory again(catalog());
+    readInventory(written, again);
+    for (int row = 0; row < inventory.size(); ++row) {
+        if (again.at(row).mCount != inventory.at(row).mCount)
+            return {true, QStringLiteral("the counts written read back differently")};
+    }
+    return {true, QString()};
+}
+
 const std::vector<FuzzTarget> &fuzzTargets()
 {
     static const std::vector<FuzzTarget> targets{
         {QStringLiteral("layout"), fuzzLayoutFile},
         {QStringLiteral("lanecolors"), fuzzDefaultLaneColors},
-        // Here: {"inventory", fuzzInventoryFile}.
+        {QStringLiteral("inventory"), fuzzInventoryFile},
     };
     return targets;
 }

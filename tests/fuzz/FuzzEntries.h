@@ -26,7 +26,9 @@ FuzzOutcome fuzzLayoutFile(const QByteArray &aInput);
 // The default lane colours: each lane gets one of the eight colours, and
 // what is written back reads back the same.
 FuzzOutcome fuzzDefaultLaneColors(const QByteArray &aInput);
-// Here: the inventory file, once it has its reader.
+// The inventory file: every count taken is one the program allows, and what
+// is written back reads back the same.
+FuzzOutcome fuzzInventoryFile(const QByteArray &aInput);
 
 struct FuzzTarget
 {
