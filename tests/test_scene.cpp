@@ -20,7 +20,7 @@ constexpr int kAfterClickMs = 300;
 // events on the view's viewport. Lives inside a TestRuntime.
 struct ViewRig : SceneRig, ViewMouse
 {
-    explicit ViewRig(LayoutScreen *aScreen = nullptr) : SceneRig(4, aScreen)
+    ViewRig() : SceneRig(4)
     {
         scene->setSceneRect(0, 0, 5000, 5000);
         view = std::make_unique<QGraphicsView>(scene.get());
@@ -226,7 +226,6 @@ private slots:
         QTest::addColumn<bool>("onLine");
         QTest::addColumn<int>("itemType");
         QTest::addColumn<bool>("inserts");
-        QTest::newRow("piece, track type") << false << int(D::R3601_R) << true;
         QTest::newRow("lane line, track type") << true << int(D::R3621_L) << true;
         QTest::newRow("piece, an apron chosen") << false << int(D::R3603R_FU) << false;
     }
