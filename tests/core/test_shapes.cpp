@@ -134,11 +134,6 @@ double area(const QPolygonF &aPolygon)
     return std::abs(twice) / 2;
 }
 
-QPolygonF mm(std::initializer_list<QPointF> aPoints)
-{
-    return QPolygonF(QVector<QPointF>(aPoints));
-}
-
 // The same from x, y pairs, for the longer outlines.
 QPolygonF xy(std::initializer_list<double> aCoordinates)
 {
@@ -220,13 +215,13 @@ private slots:
             << ExpectedArcs{{c14R, 355.6, 90, -22.5},
                             {c14R, 355.6, 52.5, -22.5},
                             {c14R, 177.6, 30, 60}}
-            << mm({{0, 0}, {0, -178}, at(c14R, 405.6, 67.5), at(c14R, 405.6, 52.5)});
+            << QPolygonF({{0, 0}, {0, -178}, at(c14R, 405.6, 67.5), at(c14R, 405.6, 52.5)});
         QTest::newRow("R3605_L outer apron")
             << D::R3605_L << 0 << ExpectedArcs{{c14L, 355.6, -90, 60}, {c14L, 393.7, -30, -60}}
             << xy({0, 38.1, 0, 0});
         QTest::newRow("R3615R_L wedge")
             << D::R3615R_L << 0 << ExpectedArcs{{c14L, 177.6, -30, -60}}
-            << mm({{0, -178}, at(c14L, 139.5, -30), at(c14L, 177.6, -30)});
+            << QPolygonF({{0, -178}, at(c14L, 139.5, -30), at(c14L, 177.6, -30)});
         // The banked curves' fences run beyond the bank, over the curve's 30 degrees.
         QTest::newRow("R3628o_Lb fence, left")
             << D::R3628o_Lb << 0
@@ -234,7 +229,7 @@ private slots:
             << xy({0, 44.1, 0, 63.15});
         QTest::newRow("F8517_R banked")
             << D::F8517_R << 0 << ExpectedArcs{{c21R, 584.5, 90, -30}, {c21R, 304.3, 60, 30}}
-            << mm({{0, 51.1}, {0, -229.1}, at(c21R, 355.4, 60)});
+            << QPolygonF({{0, 51.1}, {0, -229.1}, at(c21R, 355.4, 60)});
         // Lane 4 runs where lane 1 does: on the inner lane's circle.
         QTest::newRow("R3601_L lane 4")
             << D::R3601_L << 4 << ExpectedArcs{{c14L, 221.6, -90, 60}} << QPolygonF();
