@@ -84,18 +84,13 @@ private slots:
                      qPrintable(QString("lane %1: %2").arg(lane + 1).arg(a.mLaneLength[lane])));
     }
 
-    void oneThirdStraightShowsInEveryUnit()
+    // Figures are kept in millimetres and shown in the unit chosen; an empty
+    // scene, and a scale of zero, give a size of 0 x 0 rather than infinity.
+    void figuresShowInEveryUnit()
     {
-        LayoutRecord a = record("R3620dc", 2);
-        calcLaneLengths(a, LayoutRecord(), *mCatalog);
-        QCOMPARE(formatLength(a.mLaneLength[0], LengthUnit::Millimetres), QString("102.67"));
-        QCOMPARE(formatLength(a.mLaneLength[1], LengthUnit::Metres), QString("0.10"));
-        QCOMPARE(formatLength(a.mLaneLength[1], LengthUnit::Feet), QString("0.34"));
-    }
-
-    // An empty scene, and a scale of zero, give 0 x 0 rather than infinity.
-    void layoutSizeIsTheDrawingsExtentInMillimetres()
-    {
+        QCOMPARE(formatLength(308.0 / 3, LengthUnit::Millimetres), QString("102.67"));
+        QCOMPARE(formatLength(308.0 / 3, LengthUnit::Metres), QString("0.10"));
+        QCOMPARE(formatLength(308.0 / 3, LengthUnit::Feet), QString("0.34"));
         const double k = PieceKinds::kDrawScale;
         const QSizeF straight = layoutSizeMm(QRectF(2500, 2500 - 178 * k, 308 * k, 178 * k), k);
         QCOMPARE(formatLength(straight.width(), LengthUnit::Millimetres), QString("308.00"));
