@@ -122,16 +122,13 @@ private slots:
         QVERIFY(target->isSelected());
     }
 
-    void attachmentsHaveNoLaneLine()
-    {
-        auto line = laneItem(D::R3605_R, 1);
-        QVERIFY(line->path().isEmpty());
-        QCOMPARE(line->mPartNumber, getPartNumber(D::R3605_R));
-    }
-
-    // Under parity the lanes of a pair exchange their pens.
+    // Under parity the lanes of a pair exchange their pens; an attachment
+    // has no lane line.
     void laneItemsCarryTypeAndPen()
     {
+        auto apron = laneItem(D::R3605_R, 1);
+        QVERIFY(apron->path().isEmpty());
+        QCOMPARE(apron->mPartNumber, getPartNumber(D::R3605_R));
         const QColor plain[] = {Qt::red, Qt::green, Qt::blue, Qt::yellow};
         const QColor swapped[] = {Qt::green, Qt::red, Qt::yellow, Qt::blue};
         for (int lane = 1; lane <= 4; ++lane) {
