@@ -152,7 +152,6 @@ private slots:
         QTest::newRow("101 right turn: B outside takes two") << 101 << "R3601_R | R3610_R R3610_R";
         QTest::newRow("102 left turn: A outside takes two") << 102 << "R3610_L R3610_L | R3601_L";
         QTest::newRow("92 banked selection") << 92 << " | ";
-        QTest::newRow("-1 unknown") << -1 << " | ";
     }
     void fourLaneSelectionsGiveBothRecordsTheirPieces()
     {
