@@ -165,47 +165,38 @@ class ShapesTest : public QObject
     RevellTrack mCatalog;
 
 private slots:
-    // Lane 0 is the outline, which ends where it starts.
-    void pointByPointOutlinesAndLaneLines_data()
-    {
-        QTest::addColumn<D::DiagramType>("type");
-        QTest::addColumn<int>("lane");
-        QTest::addColumn<QPolygonF>("expected");
-        QTest::newRow("R3600 rectangle") << D::R3600 << 0 << xy({0, 0, 0, -178, 308, -178, 308, 0, 0, 0});
-        QTest::newRow("R3602_L tab above") << D::R3602_L << 0
-                                           << xy({0, 0, 0, -178, 110, -178, 110, -228, 198, -228,
-                                                  198, -178, 308, -178, 308, 0, 0, 0});
-        QTest::newRow("R3627_R dials below")
-            << D::R3627_R << 0
-            << xy({0, 0, 0, -178, 308, -178, 308, 0, 238, 0, 238, 100, 70, 100, 70, 0, 0, 0});
-        QTest::newRow("F8519R_L widens")
-            << D::F8519R_L << 0 << xy({0, 38.1, 0, -216.1, 308, -229.1, 308, 51.1, 0, 38.1});
-        QTest::newRow("R3614_U apron above")
-            << D::R3614_U << 0 << xy({0, -178, 0, -216.1, 308, -216.1, 308, -178, 0, -178});
-        QTest::newRow("R3603R_FU taper")
-            << D::R3603R_FU << 0 << xy({0, -178, 0, -216.1, 76.5, -216.1, 102, -178, 0, -178});
-        QTest::newRow("R3600 lane 1") << D::R3600 << 1 << xy({0, -44, 308, -44});
-        QTest::newRow("R3608 lane 1")
-            << D::R3608 << 1 << xy({0, -44, 40, -44, 115, -67, 193, -67, 268, -44, 308, -44});
-        QTest::newRow("R3609 lane 1")
-            << D::R3609 << 1 << xy({0, -44, 50, -54, 154, -89, 258, -124, 308, -134});
-    }
-
-    void pointByPointOutlinesAndLaneLines()
-    {
-        QFETCH(D::DiagramType, type);
-        QFETCH(int, lane);
-        QFETCH(QPolygonF, expected);
-        const QString fault = samePoints(drawn(type, lane, &mCatalog), expected);
-        QVERIFY2(fault.isEmpty(), qPrintable(fault));
-    }
-
-    void arcRulesRunOnTheRightCirclesAroundTheRightCentres_data()
+    // Lane 0 is the outline. Without arcs the points are the expected ones in
+    // order (an outline ends where it starts); with arcs, the outline runs on
+    // the arcs between the corners given.
+    void outlinesAndLaneLines_data()
     {
         QTest::addColumn<D::DiagramType>("type");
         QTest::addColumn<int>("lane");
         QTest::addColumn<ExpectedArcs>("arcs");
-        QTest::addColumn<QPolygonF>("corners");
+        QTest::addColumn<QPolygonF>("points");
+        const ExpectedArcs none;
+        QTest::newRow("R3600 rectangle")
+            << D::R3600 << 0 << none << xy({0, 0, 0, -178, 308, -178, 308, 0, 0, 0});
+        QTest::newRow("R3602_L tab above") << D::R3602_L << 0 << none
+                                           << xy({0, 0, 0, -178, 110, -178, 110, -228, 198, -228,
+                                                  198, -178, 308, -178, 308, 0, 0, 0});
+        QTest::newRow("R3627_R dials below")
+            << D::R3627_R << 0 << none
+            << xy({0, 0, 0, -178, 308, -178, 308, 0, 238, 0, 238, 100, 70, 100, 70, 0, 0, 0});
+        QTest::newRow("F8519R_L widens")
+            << D::F8519R_L << 0 << none
+            << xy({0, 38.1, 0, -216.1, 308, -229.1, 308, 51.1, 0, 38.1});
+        QTest::newRow("R3614_U apron above")
+            << D::R3614_U << 0 << none << xy({0, -178, 0, -216.1, 308, -216.1, 308, -178, 0, -178});
+        QTest::newRow("R3603R_FU taper")
+            << D::R3603R_FU << 0 << none
+            << xy({0, -178, 0, -216.1, 76.5, -216.1, 102, -178, 0, -178});
+        QTest::newRow("R3600 lane 1") << D::R3600 << 1 << none << xy({0, -44, 308, -44});
+        QTest::newRow("R3608 lane 1")
+            << D::R3608 << 1 << none
+            << xy({0, -44, 40, -44, 115, -67, 193, -67, 268, -44, 308, -44});
+        QTest::newRow("R3609 lane 1")
+            << D::R3609 << 1 << none << xy({0, -44, 50, -54, 154, -89, 258, -124, 308, -134});
         const QPolygonF track = xy({0, 0, 0, -178});
         QTest::newRow("R3601_R curve right")
             << D::R3601_R << 0 << ExpectedArcs{{c14R, 355.6, 90, -60}, {c14R, 177.6, 30, 60}}
@@ -224,8 +215,7 @@ private slots:
             << QPolygonF({{0, -178}, at(c14L, 139.5, -30), at(c14L, 177.6, -30)});
         // The banked curves' fences run beyond the bank, over the curve's 30 degrees.
         QTest::newRow("R3628o_Lb fence, left")
-            << D::R3628o_Lb << 0
-            << ExpectedArcs{{c21L, 577.5, -90, 30}, {c21L, 596.55, -60, -30}}
+            << D::R3628o_Lb << 0 << ExpectedArcs{{c21L, 577.5, -90, 30}, {c21L, 596.55, -60, -30}}
             << xy({0, 44.1, 0, 63.15});
         QTest::newRow("F8517_R banked")
             << D::F8517_R << 0 << ExpectedArcs{{c21R, 584.5, 90, -30}, {c21R, 304.3, 60, 30}}
@@ -235,13 +225,15 @@ private slots:
             << D::R3601_L << 4 << ExpectedArcs{{c14L, 221.6, -90, 60}} << QPolygonF();
     }
 
-    void arcRulesRunOnTheRightCirclesAroundTheRightCentres()
+    void outlinesAndLaneLines()
     {
         QFETCH(D::DiagramType, type);
         QFETCH(int, lane);
         QFETCH(ExpectedArcs, arcs);
-        QFETCH(QPolygonF, corners);
-        const QString fault = checkOutline(drawn(type, lane, &mCatalog), arcs, corners);
+        QFETCH(QPolygonF, points);
+        const QPolygonF shape = drawn(type, lane, &mCatalog);
+        const QString fault =
+            arcs.isEmpty() ? samePoints(shape, points) : checkOutline(shape, arcs, points);
         QVERIFY2(fault.isEmpty(), qPrintable(fault));
     }
 
