@@ -175,7 +175,9 @@ private slots:
             << "R3625_R" << "90 deg" << "F8514L_R F8517_R F8517_R F8517_R F8519R_R";
         QTest::newRow("left 30 deg") << "R3625_L" << "30 deg" << "F8519R_L F8517_L F8514L_L";
         QTest::newRow("more than eight curves are held to eight")
-            << "R3625_R" << "3000 deg" << "F8514L_R " + QString("F8517_R ").repeated(8) + "F8519R_R";
+            << "R3625_R"
+            << "3000 deg"
+            << "F8514L_R " + QString("F8517_R ").repeated(8) + "F8519R_R";
         QTest::newRow("an angle that is no number: no curves")
             << "R3625_L" << "deg 90" << "F8519R_L F8514L_L";
         QTest::newRow("a plain piece stands for itself") << "R3601_R" << "90 deg" << "R3601_R";
@@ -210,8 +212,8 @@ private slots:
         QCOMPARE(r.mPieces.at(3).mOrigin, r.mPieces.at(2).mNextPt);
         QCOMPARE(r.mPieces.at(3).mNextPt, r.mPieces.at(2).mNextPt);
         r.mPieces.removeAt(3);
-        const LayoutRecord want =
-            laid("R3600 R3601_R R3609 R3621_L R3601_R R3610_R R3602_R R3601_L R3608 R3604_R", first);
+        const LayoutRecord want = laid(
+            "R3600 R3601_R R3609 R3621_L R3601_R R3610_R R3602_R R3601_L R3608 R3604_R", first);
         for (int i = 0; i < want.mPieces.size(); ++i) {
             const PlacedPiece &got = r.mPieces.at(i);
             const PlacedPiece &w = want.mPieces.at(i);
@@ -247,7 +249,8 @@ private slots:
             << "insert" << 0 << "R3620 R9999" << before;
         QTest::newRow("a replaced piece drops its attachments")
             << "replace" << 1 << "R3610_L" << "R3600 R3610_L";
-        QTest::newRow("replaced by an attachment: refused") << "replace" << 1 << "R3605_L" << before;
+        QTest::newRow("replaced by an attachment: refused")
+            << "replace" << 1 << "R3605_L" << before;
         QTest::newRow("replacing outside the list: refused") << "replace" << 2 << "R3600" << before;
     }
     void addingAndReplacingPiecesAsTheCommandSays()

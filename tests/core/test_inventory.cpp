@@ -53,7 +53,8 @@ private slots:
         TrackInventory inventory(mCatalog);
         inventory.setCount(35, 12);
         QVERIFY(saveInventoryFile("../data/Inventory/RevellInventory.txt", inventory));
-        const QList<QByteArray> lines = mRuntime.read("data/Inventory/RevellInventory.txt").split('\n');
+        const QList<QByteArray> lines =
+            mRuntime.read("data/Inventory/RevellInventory.txt").split('\n');
         QCOMPARE(lines.size(), 37);
         QCOMPARE(lines.at(0), QByteArray("R3600 0 12 inch straight"));
         QCOMPARE(lines.at(8), QByteArray("R3620dc 0 custom 4 inch (1/3) straight"));
