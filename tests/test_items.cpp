@@ -27,8 +27,8 @@ class ItemsTest : public QObject
     std::unique_ptr<DiagramItem> item(D::DiagramType aType, const QString &aDirection = QString(),
                                       bool aLanes34 = false, QMenu *aMenu = nullptr)
     {
-        return std::make_unique<DiagramItem>(nullptr, nullptr, aType, aMenu, &mCatalog, 3,
-                                             aLanes34, aDirection);
+        return std::make_unique<DiagramItem>(nullptr, nullptr, aType, aMenu, &mCatalog, 3, aLanes34,
+                                             aDirection);
     }
 
     std::unique_ptr<DiagramPathItem> laneItem(D::DiagramType aType, int aLane, bool aParity = false,

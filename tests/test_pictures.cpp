@@ -180,7 +180,6 @@ private slots:
         QVERIFY(renderPicture(entry, mCatalog, &error).isNull());
         QVERIFY(error.contains("R3699"));
     }
-
 };
 
 QTEST_MAIN(PicturesTest)

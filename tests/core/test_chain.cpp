@@ -77,8 +77,8 @@ class ChainTest : public QObject
     {
         Chaining::prepareReplay(aRecord);
         for (int i = 0; i < aRecord.mPieces.size(); ++i)
-            Chaining::layNext(aRecord, mCatalog, aRecord.mPieces.at(i).mItemType,
-                              aRecord.mFirstPt, aRecord.mPieces.at(i).mLevel, false);
+            Chaining::layNext(aRecord, mCatalog, aRecord.mPieces.at(i).mItemType, aRecord.mFirstPt,
+                              aRecord.mPieces.at(i).mLevel, false);
     }
     AttachmentEntry attachment(const QString &aName, int aHost)
     {
@@ -171,16 +171,16 @@ private slots:
         QTest::addColumn<QString>("choice");
         QTest::addColumn<QString>("angle");
         QTest::addColumn<QString>("pieces");
-        QTest::newRow("right 90 deg")
-            << "R3625_R" << "90 deg" << "F8514L_R F8517_R F8517_R F8517_R F8519R_R";
-        QTest::newRow("left 30 deg") << "R3625_L" << "30 deg" << "F8519R_L F8517_L F8514L_L";
-        QTest::newRow("more than eight curves are held to eight")
-            << "R3625_R"
-            << "3000 deg"
-            << "F8514L_R " + QString("F8517_R ").repeated(8) + "F8519R_R";
-        QTest::newRow("an angle that is no number: no curves")
-            << "R3625_L" << "deg 90" << "F8519R_L F8514L_L";
-        QTest::newRow("a plain piece stands for itself") << "R3601_R" << "90 deg" << "R3601_R";
+        const auto row = [](const char *aTag, const char *aChoice, const char *aAngle,
+                            const QString &aPieces) {
+            QTest::newRow(aTag) << QString(aChoice) << QString(aAngle) << aPieces;
+        };
+        row("right 90 deg", "R3625_R", "90 deg", "F8514L_R F8517_R F8517_R F8517_R F8519R_R");
+        row("left 30 deg", "R3625_L", "30 deg", "F8519R_L F8517_L F8514L_L");
+        row("more than eight curves are held to eight", "R3625_R", "3000 deg",
+            "F8514L_R " + QString("F8517_R ").repeated(8) + "F8519R_R");
+        row("an angle that is no number: no curves", "R3625_L", "deg 90", "F8519R_L F8514L_L");
+        row("a plain piece stands for itself", "R3601_R", "90 deg", "R3601_R");
     }
     void bankedChoiceBecomesEntryCurvesAndExit()
     {
@@ -236,22 +236,20 @@ private slots:
         QTest::addColumn<QString>("result");
         const QString turn = BankedTurn::expandChoice("R3625_R", "30 deg").join(' ');
         const QString before = "R3600 R3601_R+R3605_R";
-        QTest::newRow("insert before the first")
-            << "insert" << 0 << "R3620" << "R3620 R3600 R3601_R+R3605_R";
-        QTest::newRow("append after the last")
-            << "append" << 1 << "R3620" << "R3600 R3601_R+R3605_R R3620";
-        QTest::newRow("a banked turn, in order")
-            << "append" << 0 << turn << "R3600 F8514L_R F8517_R F8519R_R R3601_R+R3605_R";
-        QTest::newRow("outside the list: nothing") << "insert" << 2 << "R3620" << before;
-        QTest::newRow("an attachment is no piece of the chain")
-            << "insert" << 0 << "R3605_R" << before;
-        QTest::newRow("one unknown name: nothing at all")
-            << "insert" << 0 << "R3620 R9999" << before;
-        QTest::newRow("a replaced piece drops its attachments")
-            << "replace" << 1 << "R3610_L" << "R3600 R3610_L";
-        QTest::newRow("replaced by an attachment: refused")
-            << "replace" << 1 << "R3605_L" << before;
-        QTest::newRow("replacing outside the list: refused") << "replace" << 2 << "R3600" << before;
+        const auto row = [](const char *aTag, const char *aEdit, int aAt, const QString &aNames,
+                            const QString &aResult) {
+            QTest::newRow(aTag) << QString(aEdit) << aAt << aNames << aResult;
+        };
+        row("insert before the first", "insert", 0, "R3620", "R3620 R3600 R3601_R+R3605_R");
+        row("append after the last", "append", 1, "R3620", "R3600 R3601_R+R3605_R R3620");
+        row("a banked turn, in order", "append", 0, turn,
+            "R3600 F8514L_R F8517_R F8519R_R R3601_R+R3605_R");
+        row("outside the list: nothing", "insert", 2, "R3620", before);
+        row("an attachment is no piece of the chain", "insert", 0, "R3605_R", before);
+        row("one unknown name: nothing at all", "insert", 0, "R3620 R9999", before);
+        row("a replaced piece drops its attachments", "replace", 1, "R3610_L", "R3600 R3610_L");
+        row("replaced by an attachment: refused", "replace", 1, "R3605_L", before);
+        row("replacing outside the list: refused", "replace", 2, "R3600", before);
     }
     void addingAndReplacingPiecesAsTheCommandSays()
     {

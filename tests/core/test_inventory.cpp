@@ -7,7 +7,6 @@
 #include <QRegularExpression>
 #include <QtTest>
 
-
 // The inventory list, its file and the counting of a layout's parts, without a window.
 class InventoryTest : public QObject
 {

@@ -40,8 +40,8 @@ private slots:
         QLinearGradient gradient(0, 0, 1, 1);
         gradient.setColorAt(0, Qt::red);
         gradient.setColorAt(1, Qt::red);
-        for (const QBrush &brush : {QBrush(QColor(254, 0, 0)), QBrush(Qt::red, Qt::Dense4Pattern),
-                                    QBrush(gradient)})
+        for (const QBrush &brush :
+             {QBrush(QColor(254, 0, 0)), QBrush(Qt::red, Qt::Dense4Pattern), QBrush(gradient)})
             QCOMPARE(laneColorName(brush), QString("unknown"));
     }
 
