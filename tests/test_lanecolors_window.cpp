@@ -26,8 +26,8 @@ QStringList laneLineColors(Rig &aRig, int aTab)
 {
     QStringList colors{QString(), QString()};
     for (QGraphicsItem *item : aRig.scene(aTab)->items()) {
-        auto *line = item->type() == DiagramPathItem::eType ? static_cast<DiagramPathItem *>(item)
-                                                            : nullptr;
+        auto *line =
+            item->type() == DiagramPathItem::eType ? static_cast<DiagramPathItem *>(item) : nullptr;
         if (line && line->mIndex == 0 && line->mLane >= 1 && line->mLane <= 2)
             colors[line->mLane - 1] = laneColorName(QBrush(line->pen().color()));
     }

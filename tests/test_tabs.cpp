@@ -39,7 +39,8 @@ private slots:
         QTest::addColumn<QPoint>("place"); // column, row
         QTest::addColumn<QString>("toolTip");
         QTest::addColumn<QString>("label");
-        QTest::newRow("R3600") << 0 << 0 << QPoint(0, 0) << "12\" straight" << "R3600";
+        QTest::newRow("R3600") << 0 << 0 << QPoint(0, 0) << "12\" straight"
+                               << "R3600";
         QTest::newRow("R3615L left") << 1 << 40 << QPoint(1, 7) << "14\" L trans\nleft turn"
                                      << "R3615L";
         QTest::newRow("4-lane 30 left") << 2 << 104 << QPoint(1, 5) << "30 deg left"
