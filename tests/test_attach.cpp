@@ -15,9 +15,9 @@ const QString kReplaced = "message||Attachment replaced with correct part...";
 const QString kPresent = "message||Attachment already present...";
 const QString kOops = "message|Oops|Cannot attach to this track piece.";
 
-QStringList list(const char *aNames)
+QStringList list(const QString &aNames)
 {
-    return QString(aNames).split(' ', Qt::SkipEmptyParts);
+    return aNames.split(' ', Qt::SkipEmptyParts);
 }
 
 // The attachments kept on aRecord's pieces as "host:part", with a note for
@@ -103,8 +103,6 @@ private slots:
         }
         LayoutRecord &record = pair ? rig.b() : rig.a();
         rig.apron(D::R3605)->click();
-        QCOMPARE(rig.screen().mModeLineEdit->text(), QString("Attach"));
-
         QGraphicsItem *target = onLine ? rig.laneLine(1, pair) : rig.piece(1, pair);
         const QPointF spot = rig.pointOn(target);
         QVERIFY2(spot.x() >= 0, "no point where the item is on top");
@@ -112,8 +110,6 @@ private slots:
         QCOMPARE(rig.rec.mLog, QStringList({kReplaced}));
         QCOMPARE(kept(record), QStringList({"1:R3611_R"}));
         QCOMPARE(drawn(rig, pair), QStringList({"1:R3611_R"}));
-        QCOMPARE(rig.scene()->mItemType, D::R3605);
-
         // The same choice again starts from the 14 inch apron and finds its
         // 21 inch relative already there.
         rig.click(spot);
@@ -132,19 +128,18 @@ private slots:
         rig.attach(2, D::R3614_L);
         rig.attach(3, D::R3612);
 
-        const QList<int> actions{MainWindow::InsertAction, MainWindow::DeleteAction,
-                                 MainWindow::ReplaceAction};
-        const QList<int> hosts{1, 0, 2};
-        const QStringList buttons{"R3620ToolButton", "", "R3608ToolButton"};
-        const QList<QStringList> after{list("0:R3614_U 2:R3605_R 3:R3614_L 4:R3612_R"),
-                                       list("1:R3605_R 2:R3614_L 3:R3612_R"),
-                                       list("1:R3605_R 3:R3612_R")};
-        for (int step = 0; step < actions.size(); ++step) {
-            rig.w().setAddTrackRunner(answer(buttons.at(step)));
-            rig.select({rig.piece(hosts.at(step))});
-            rig.w().itemAction(MainWindow::ItemAction(actions.at(step)))->trigger();
-            QCOMPARE(kept(rig.a()), after.at(step));
-            QCOMPARE(drawn(rig), after.at(step));
+        // The command, the piece it is given, the chooser's answer, the attachments after.
+        const std::tuple<MainWindow::ItemAction, int, const char *, const char *> steps[] = {
+            {MainWindow::InsertAction, 1, "R3620ToolButton",
+             "0:R3614_U 2:R3605_R 3:R3614_L 4:R3612_R"},
+            {MainWindow::DeleteAction, 0, "", "1:R3605_R 2:R3614_L 3:R3612_R"},
+            {MainWindow::ReplaceAction, 2, "R3608ToolButton", "1:R3605_R 3:R3612_R"}};
+        for (const auto &[action, host, button, after] : steps) {
+            rig.w().setAddTrackRunner(answer(button));
+            rig.select({rig.piece(host)});
+            rig.w().itemAction(action)->trigger();
+            QCOMPARE(kept(rig.a()), list(after));
+            QCOMPARE(drawn(rig), list(after));
         }
         QCOMPARE(Rig::parts(rig.a()), QStringList({"R3620", "R3601_R", "R3608", "R3601_R"}));
     }
@@ -153,48 +148,45 @@ private slots:
     {
         QTest::addColumn<int>("host");
         QTest::addColumn<QList<int>>("attached");
-        QTest::addColumn<QStringList>("clicks");
-        QTest::addColumn<bool>("cancel");
-        QTest::addColumn<QStringList>("after");
+        // "<the chooser's buttons clicked, then OK or Cancel>|<the attachments after>"
+        QTest::addColumn<QString>("row");
         QTest::newRow("OK unchanged keeps the banked curve's fence")
-            << int(D::F8517_R) << QList<int>{D::R3628o_Rb} << list("") << false
-            << list("0:R3628o_Rb");
+            << int(D::F8517_R) << QList<int>{D::R3628o_Rb} << "OK|0:R3628o_Rb";
         QTest::newRow("OK unchanged keeps a fence the half curve's chooser lacks")
-            << int(D::R3621_L) << QList<int>{D::R3617g_L, D::R3621o} << list("") << false
-            << list("0:R3617g_L 0:R3621o_L");
+            << int(D::R3621_L) << QList<int>{D::R3617g_L, D::R3621o} << "OK|0:R3617g_L 0:R3621o_L";
         QTest::newRow("OK after swapping the apron for a fence")
-            << int(D::R3610_L) << QList<int>{D::R3611} << list("R3605 R3617g") << false
-            << list("0:R3618g_L");
-        QTest::newRow("Cancel changes nothing") << int(D::R3600) << QList<int>{D::R3603R_FU}
-                                                << list("R3603R_FU") << true << list("0:R3603R_FU");
+            << int(D::R3610_L) << QList<int>{D::R3611} << "R3605 R3617g OK|0:R3618g_L";
+        QTest::newRow("Cancel changes nothing")
+            << int(D::R3600) << QList<int>{D::R3603R_FU} << "R3603R_FU Cancel|0:R3603R_FU";
         QTest::newRow("no chooser for a banked transition")
-            << int(D::F8519R_R) << QList<int>{} << list("") << false << list("");
+            << int(D::F8519R_R) << QList<int>{} << "|";
     }
     void attachCommandKeepsWhatTheChooserDoesNotOffer()
     {
         QFETCH(int, host);
         QFETCH(QList<int>, attached);
-        QFETCH(QStringList, clicks);
-        QFETCH(bool, cancel);
-        QFETCH(QStringList, after);
+        QFETCH(QString, row);
+        const QStringList after = list(row.section('|', 1));
+        QStringList buttons = list(row.section('|', 0, 0));
+        const bool chooser = !buttons.isEmpty();
+        const bool cancel = chooser && buttons.takeLast() == "Cancel";
         Rig rig;
         rig.activate(2);
         rig.append(D::DiagramType(host));
         for (int type : attached)
             QVERIFY(rig.attach(0, D::DiagramType(type)));
         rig.a().mChanged = false;
-        rig.answerChooser(clicks, cancel);
+        rig.answerChooser(buttons, cancel);
         rig.select({rig.piece(0)});
 
         rig.w().itemAction(MainWindow::AttachAction)->trigger();
-        const bool chooser = PieceKinds::isPlainTrack(host) || PieceKinds::isBankedCurve(host);
         QCOMPARE(rig.rec.mLog, chooser ? QStringList() : QStringList({kOops}));
         QCOMPARE(kept(rig.a()), after);
         QCOMPARE(drawn(rig), after);
         // An accepted chooser marks the layout changed; one that attached
         // leaves the scene attaching.
         QCOMPARE(rig.a().mChanged, chooser && !cancel);
-        if (!clicks.isEmpty() && !cancel)
+        if (!buttons.isEmpty() && !cancel)
             QCOMPARE(rig.screen().mModeLineEdit->text(), QString("Attach"));
     }
 

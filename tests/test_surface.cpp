@@ -2,8 +2,10 @@
 
 #include <QCheckBox>
 #include <QDial>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QScrollArea>
 #include <QSlider>
 #include <QToolBox>
 
@@ -36,6 +38,19 @@ QStringList checkedIds(const QButtonGroup *aGroup)
             ids << QString::number(aGroup->id(button));
     }
     return ids;
+}
+
+// aGroup holds a button for every id of the ranges aRanges and for no other id.
+bool holds(const QButtonGroup *aGroup, std::initializer_list<std::pair<int, int>> aRanges)
+{
+    int count = 0;
+    for (const auto &[first, last] : aRanges) {
+        for (int id = first; id <= last; ++id, ++count) {
+            if (!aGroup->button(id))
+                return false;
+        }
+    }
+    return aGroup->buttons().size() == count;
 }
 
 } // namespace
@@ -160,6 +175,44 @@ private slots:
         QCOMPARE(rig.newDebug(),
                  QString("on_layout8NameLineEdit_editingFinished() new name <oval>\n"));
         QCOMPARE(rig.a(8).mName + " " + rig.a(5).mName, QString("oval unnamed5"));
+    }
+
+    // A button's place, label and tip tell the user which piece its id lays.
+    void toolBoxButtonsSitInTheirCellsWithTheirPieces_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("cell"); // "<column>,<row> <label>|<tool tip>"
+        QTest::newRow("R3600") << 0 << int(D::R3600) << "0,0 R3600|12\" straight";
+        QTest::newRow("R3615L left")
+            << 1 << int(D::R3615L_L) << "1,7 R3615L|14\" L trans\nleft turn";
+        QTest::newRow("4-lane 30 left")
+            << 2 << int(D::R3621R3610_L) << "1,5 R3621R3610_L|30 deg left";
+    }
+    void toolBoxButtonsSitInTheirCellsWithTheirPieces()
+    {
+        QFETCH(int, page);
+        QFETCH(int, id);
+        QFETCH(QString, cell);
+        Rig rig;
+        const ToolBoxParts &box = rig.w().toolBox();
+        QVERIFY(holds(box.mTrackGroup, {{0, 16}}) && holds(box.mTrack4Group, {{93, 104}}) &&
+                holds(box.mBackgroundGroup, {{-5, -2}}));
+        QVERIFY(holds(box.mApronGroup, {{23, 26}, {35, 48}, {53, 56}, {71, 72}, {77, 88}}));
+        // A second click on a piece clears the choice; a background is always chosen.
+        QVERIFY(!box.mTrack4Group->exclusive() && !box.mApronGroup->exclusive() &&
+                box.mBackgroundGroup->exclusive());
+        QButtonGroup *groups[] = {box.mTrackGroup, box.mApronGroup, box.mTrack4Group};
+        QAbstractButton *button = groups[page]->button(id);
+        auto *scroll = qobject_cast<QScrollArea *>(box.mToolBox->widget(page));
+        auto *grid = qobject_cast<QGridLayout *>(scroll->widget()->layout());
+        const int index = button ? grid->indexOf(button->parentWidget()) : -1;
+        QVERIFY(index >= 0);
+        int row, column, rowSpan, columnSpan;
+        grid->getItemPosition(index, &row, &column, &rowSpan, &columnSpan);
+        QCOMPARE(QStringLiteral("%1,%2 ").arg(column).arg(row) + button->text() + "|" +
+                     button->toolTip(),
+                 cell);
     }
 
     void pieceButtonsSetModeTypeAndFieldsAndGroupsStayIndependent()
