@@ -68,9 +68,16 @@ private slots:
         QApplication::setQuitOnLastWindowClosed(false);
     }
 
-    void startUpGivesEveryTabItsOwnRecordsAndUniqueObjectNames()
+    void startUpGivesEveryTabItsOwnRecordsEveryPieceItsButtonAndNamesOnce()
     {
         Rig rig;
+        const ToolBoxParts &box = rig.w().toolBox();
+        QVERIFY(holds(box.mTrackGroup, {{0, 16}}) && holds(box.mTrack4Group, {{93, 104}}) &&
+                holds(box.mBackgroundGroup, {{-5, -2}}));
+        QVERIFY(holds(box.mApronGroup, {{23, 26}, {35, 48}, {53, 56}, {71, 72}, {77, 88}}));
+        // A second click on a piece clears the choice; a background is always chosen.
+        QVERIFY(!box.mTrack4Group->exclusive() && !box.mApronGroup->exclusive() &&
+                box.mBackgroundGroup->exclusive());
         QCOMPARE(rig.w().tabWidget()->tabText(0), QString("Stats"));
         for (int tab = 1; tab <= 8; ++tab) {
             QCOMPARE(rig.w().tabWidget()->tabText(tab), QStringLiteral("Layout %1").arg(tab));
@@ -89,66 +96,40 @@ private slots:
         }
     }
 
-    void activationFollowsTheTabAndOpensTheFourLanePage()
+    void activationFollowsTheTabResetsTheChoiceAndShowsEachLayoutsOwnLook()
     {
         Rig rig;
         QToolBox *box = rig.w().toolBox().mToolBox;
-        rig.w().recordA(2).mLanes = 4;
+        auto *hollow = rig.find<QRadioButton>("hollowRadioButton");
+        rig.a(3).mLanes = 4;
+        rig.activate(1);
+        rig.track(D::R3601_R)->click();
+        hollow->click();
         rig.mark();
         rig.activate(5);
         QCOMPARE(rig.newDebug(), QString("on_tabWidget_currentChanged() tab 5\n"
                                          "on_tabWidget_currentChanged() mActiveIndex 4\n"));
         QCOMPARE(rig.w().activeScene(), rig.scene(5));
         QCOMPARE(rig.find<QLineEdit>("activeLineEdit")->text(), QString("5"));
+        QVERIFY(!rig.track(D::R3601_R)->isChecked());
+        QCOMPARE(rig.scene(5)->mMode, DiagramScene::Move);
+        // Showing layout 5 filled must not change layout 1's appearance.
+        QVERIFY(!hollow->isChecked() && rig.scene(5)->mFilled && !rig.scene(1)->mFilled);
         rig.activate(3);
         QCOMPARE(box->currentIndex(), 2);
         rig.activate(1);
         QCOMPARE(box->currentIndex(), 0);
+        QVERIFY(hollow->isChecked());
         // The Stats tab keeps layout 1 active.
         rig.activate(0);
         QCOMPARE(rig.w().activeIndex(), 0);
         QCOMPARE(rig.w().activeScene(), rig.scene(1));
     }
 
-    void switchingTabsResetsSelectionAndKeepsEachLayoutsAppearance()
-    {
-        Rig rig;
-        rig.activate(1);
-        rig.track(9)->click();
-        rig.find<QRadioButton>("hollowRadioButton")->click();
-        rig.activate(2);
-        QVERIFY(!rig.track(9)->isChecked());
-        QCOMPARE(rig.scene(2)->mMode, DiagramScene::Move);
-        // Showing layout 2 filled must not change layout 1's appearance.
-        QVERIFY(rig.find<QRadioButton>("filledRadioButton")->isChecked());
-        QVERIFY(rig.scene(2)->mFilled && !rig.scene(1)->mFilled);
-    }
-
-    void lockTurnsTheViewWithTheTrackAfterAnAppendedCurve()
-    {
-        Rig rig;
-        rig.activate(3);
-        const LayoutScreen &screen = rig.screen(3);
-        QGraphicsView *view = rig.w().activeView();
-        screen.mRotateDial->setValue(30);
-        rig.append(D::R3601_R);
-        // Unlocked, the view keeps the dial's angle after the curve.
-        QVERIFY(sameTransform(view->transform(), 30.0, 1.0));
-
-        screen.mLockRotationCheckBox->setChecked(true);
-        QVERIFY(sameTransform(view->transform(), 60.0, 1.0));
-        // Locked, each appended piece turns the view with the track.
-        rig.append(D::R3601_R);
-        QVERIFY(sameTransform(view->transform(), 120.0, 1.0));
-        QCOMPARE(screen.mRotateLineEdit->text(), QString("120"));
-
-        screen.mLockRotationCheckBox->setChecked(false);
-        QVERIFY(sameTransform(view->transform(), 30.0, 1.0));
-        QCOMPARE(screen.mRotateLineEdit->text(), QString("30"));
-    }
-
-    // Each tab's handlers act on their own tab, even when the event comes late.
-    void tabEightsHandlersLogItsOwnNumberAndScaleMapsAcrossTheMiddle()
+    // Each tab's handlers act on their own tab, even when the event comes
+    // late; the scale maps across the slider's middle; locked, the view turns
+    // with the track.
+    void tabEightsViewControlsAndNameActOnTabEight()
     {
         Rig rig;
         rig.activate(8);
@@ -164,9 +145,20 @@ private slots:
                 rig.newDebug(),
                 QStringLiteral("on_scale8HorizontalSlider_valueChanged() value %1\n").arg(value));
         }
+        screen.mRotateDial->setValue(30);
+        rig.append(D::R3601_R);
+        // Unlocked, the view keeps the dial's angle after the curve.
+        QVERIFY(sameTransform(rig.view()->transform(), 30.0, 2.9));
         rig.mark();
         screen.mLockRotationCheckBox->setChecked(true);
         QCOMPARE(rig.newDebug(), QString("on_lock8RotationCheckBox_toggled()\n"));
+        QVERIFY(sameTransform(rig.view()->transform(), 60.0, 2.9));
+        rig.append(D::R3601_R);
+        QVERIFY(sameTransform(rig.view()->transform(), 120.0, 2.9));
+        QCOMPARE(screen.mRotateLineEdit->text(), QString("120"));
+        screen.mLockRotationCheckBox->setChecked(false);
+        QVERIFY(sameTransform(rig.view()->transform(), 30.0, 2.9));
+        QCOMPARE(screen.mRotateLineEdit->text(), QString("30"));
         screen.mNameLineEdit->setText("oval");
         // Leaving the field by switching tabs ends the edit after the switch.
         rig.activate(5);
@@ -196,12 +188,6 @@ private slots:
         QFETCH(QString, cell);
         Rig rig;
         const ToolBoxParts &box = rig.w().toolBox();
-        QVERIFY(holds(box.mTrackGroup, {{0, 16}}) && holds(box.mTrack4Group, {{93, 104}}) &&
-                holds(box.mBackgroundGroup, {{-5, -2}}));
-        QVERIFY(holds(box.mApronGroup, {{23, 26}, {35, 48}, {53, 56}, {71, 72}, {77, 88}}));
-        // A second click on a piece clears the choice; a background is always chosen.
-        QVERIFY(!box.mTrack4Group->exclusive() && !box.mApronGroup->exclusive() &&
-                box.mBackgroundGroup->exclusive());
         QButtonGroup *groups[] = {box.mTrackGroup, box.mApronGroup, box.mTrack4Group};
         QAbstractButton *button = groups[page]->button(id);
         auto *scroll = qobject_cast<QScrollArea *>(box.mToolBox->widget(page));
@@ -305,7 +291,8 @@ private slots:
         QCOMPARE(rig.scene(3)->backgroundBrush().style(), Qt::NoBrush);
     }
 
-    void unitButtonRelabelsEveryTabAndRecomputesOnlyTheActiveLayout()
+    // An appended piece refreshes its own tab and marks its layout changed.
+    void unitButtonRelabelsEveryTabAndAppendedPiecesRefreshTheirOwn()
     {
         Rig rig;
         rig.activate(2);
@@ -319,26 +306,23 @@ private slots:
             QCOMPARE(rig.screen(tab).mSizeLabel->text(), QString("Layout Size (mm)"));
         }
         QCOMPARE(rig.screen(5).mLaneLineEdit[0]->text(), QString("untouched"));
-    }
 
-    void appendedPieceFillsLengthsAndSizeAndMarksTheLayoutChanged()
-    {
-        Rig rig;
         rig.activate(6);
-        rig.find<QRadioButton>("mmRadioButton")->click();
         rig.a().mSaved = true;
         rig.mark();
         QVERIFY(rig.append(D::R3620dc));
         // The piece is 178 mm wide, drawn lengthwise; the size takes in the outline's pen.
         QCOMPARE(rig.lanes().at(1) + " " + rig.screen().mHeightLineEdit->text(),
                  QString("102.67 182.80"));
-        QVERIFY(rig.a().mChanged && !rig.a().mSaved && !rig.a(1).mChanged);
+        QVERIFY(rig.a().mChanged && !rig.a().mSaved && !rig.a(5).mChanged);
+        QCOMPARE(rig.screen(5).mLaneLineEdit[0]->text(), QString("untouched"));
         const int index = rig.w().catalog().findIndex("R3620dc");
         QVERIFY(rig.newBuild().endsWith(
             QStringLiteral("MainWindow::itemAppended(): diagram item type 2 <R3620dc> [%1] "
                            "<R3620dc>\n\n")
                 .arg(index)));
     }
+
 };
 
 QTEST_MAIN(SurfaceTest)
