@@ -1,7 +1,5 @@
 #include "support/WindowRig.h"
 
-#include <QFile>
-
 using namespace WindowRig;
 
 static void initResources()
@@ -95,7 +93,8 @@ private slots:
         QCOMPARE(rig.replays(), changed ? QStringList{"2"} : QStringList());
     }
 
-    // Seven 60 degree curves: the seventh lies on the first.
+    // Seven 60 degree curves: the seventh lies on the first. On a four-lane
+    // layout piece t of lanes 1 and 2 and piece t of lanes 3 and 4 are two pieces.
     void levelDecidesWhichOfTwoOverlappingPiecesIsOnTop()
     {
         Rig rig;
@@ -108,28 +107,17 @@ private slots:
         QVERIFY(rig.piece(0)->collidesWithItem(rig.piece(6)));
         QCOMPARE(rig.piece(0)->zValue() - rig.piece(6)->zValue(), 0.5);
         QCOMPARE(rig.laneLine(0)->zValue(), 0.75);
-        QCOMPARE(rig.piece(0)->toolTip(), QString("R3601_R elev 0.75"));
-
         rig.find<QRadioButton>("invertedRadioButton")->click();
         QCOMPARE(rig.piece(6)->zValue() - rig.piece(0)->zValue(), 0.5);
-        QCOMPARE(rig.piece(6)->toolTip(), QString("R3601_R elev 0.75"));
         // Saved while inverted, the file holds the levels as shown.
         rig.saveAs(rig.file("inverted.txt"));
-        QFile saved(rig.file("inverted.txt"));
-        QVERIFY(saved.open(QIODevice::ReadOnly));
-        const QByteArray text = saved.readAll();
+        const QByteArray text = rig.rt.read("inverted.txt");
         QCOMPARE(text.count("level: 0.75"), 6);
         QVERIFY(text.indexOf("level: 0.25") < text.indexOf("1 part number"));
-
         rig.find<QRadioButton>("normalRadioButton")->click();
         QCOMPARE(rig.piece(0)->zValue() - rig.piece(6)->zValue(), 0.5);
-    }
 
-    // Piece t of lanes 1 and 2 and piece t of lanes 3 and 4 are two pieces.
-    void levelOfOnePairLeavesTheOtherPairAlone()
-    {
-        Rig rig;
-        rig.activate(1);
+        rig.activate(2);
         rig.a().mLanes = rig.b().mLanes = 4;
         for (int i = 0; i < 3; ++i)
             rig.scene()->appendFourLanePiece(D::R3600R3600, kStart);
