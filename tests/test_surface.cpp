@@ -201,7 +201,10 @@ private slots:
                  cell);
     }
 
-    void pieceButtonsSetModeTypeAndFieldsAndGroupsStayIndependent()
+    // A piece button sets the mode, the piece and the tab's fields, and the
+    // groups stay independent; a four-lane piece is refused on a two-lane
+    // layout; a background tiles the active scene only.
+    void toolBoxHandlersActOnTheActiveLayout()
     {
         Rig rig;
         rig.activate(4);
@@ -226,29 +229,31 @@ private slots:
         QCOMPARE(scene->mMode, DiagramScene::Move);
         QCOMPARE(screen.mModeLineEdit->text() + "|" + screen.mBtnActiveLineEdit->text(),
                  QString("Move|"));
-        QCOMPARE(rig.newBuild(), QString("trackButtonGroupClicked()   id 9   checked 1\n"
-                                         "apronButtonGroupClicked()   id = 35    checked 1\n"
-                                         "trackButtonGroupClicked()   id 0   checked 1\n"
-                                         "trackButtonGroupClicked()   id 0   checked 0\n"));
-    }
-
-    void fourLaneButtonsAreRefusedOnTwoLaneLayouts()
-    {
-        Rig rig;
-        rig.activate(1);
         rig.track4(D::R3600R3600)->click();
         QCOMPARE(rig.rec.mLog,
                  QStringList({"message||4-lane selections are not available for 2-lane layouts."}));
         QVERIFY(!rig.track4(D::R3600R3600)->isChecked());
-        QCOMPARE(rig.scene(1)->mMode, DiagramScene::Move);
-        rig.a(2).mLanes = 4;
-        rig.activate(2);
+        QCOMPARE(scene->mMode, DiagramScene::Move);
+        rig.w().toolBox().mBackgroundGroup->buttons().first()->click();
+        QCOMPARE(rig.newBuild(), QString("trackButtonGroupClicked()   id 9   checked 1\n"
+                                         "apronButtonGroupClicked()   id = 35    checked 1\n"
+                                         "trackButtonGroupClicked()   id 0   checked 1\n"
+                                         "trackButtonGroupClicked()   id 0   checked 0\n"
+                                         "backgroundButtonGroupClicked()\n"));
+        const QBrush brush = scene->backgroundBrush();
+        QCOMPARE(brush.style(), Qt::TexturePattern);
+        QCOMPARE(brush.textureImage().convertToFormat(QImage::Format_ARGB32),
+                 QImage(":/images/background1.png").convertToFormat(QImage::Format_ARGB32));
+        QCOMPARE(rig.scene(5)->backgroundBrush().style(), Qt::NoBrush);
+
+        rig.a(5).mLanes = 4;
+        rig.activate(5);
         rig.mark();
         rig.track4(D::R3601R3610_R)->click();
         QCOMPARE(rig.rec.mLog.size(), 1);
         QCOMPARE(rig.newBuild(), QString("track4ButtonGroupClicked()   id 101    checked 1\n"));
-        QCOMPARE(rig.scene(2)->mMode, DiagramScene::Append4);
-        QCOMPARE(rig.screen(2).mBtnActiveLineEdit->text(), QString("60 deg right"));
+        QCOMPARE(rig.scene(5)->mMode, DiagramScene::Append4);
+        QCOMPARE(rig.screen(5).mBtnActiveLineEdit->text(), QString("60 deg right"));
     }
 
     // The file stores the name: one it cannot hold is refused where it is
@@ -275,20 +280,6 @@ private slots:
                  QString("message||A layout name cannot be a \"lanes:\" or \"track pieces:\" line."));
         QCOMPARE(rig.a().mName, QString("oval"));
         QCOMPARE(rig.a().mPieces.size(), 1);
-    }
-
-    void backgroundButtonTilesTheActiveSceneOnly()
-    {
-        Rig rig;
-        rig.activate(2);
-        rig.mark();
-        rig.w().toolBox().mBackgroundGroup->buttons().first()->click();
-        QCOMPARE(rig.newBuild(), QString("backgroundButtonGroupClicked()\n"));
-        const QBrush brush = rig.scene(2)->backgroundBrush();
-        QCOMPARE(brush.style(), Qt::TexturePattern);
-        QCOMPARE(brush.textureImage().convertToFormat(QImage::Format_ARGB32),
-                 QImage(":/images/background1.png").convertToFormat(QImage::Format_ARGB32));
-        QCOMPARE(rig.scene(3)->backgroundBrush().style(), Qt::NoBrush);
     }
 
     // An appended piece refreshes its own tab and marks its layout changed.
