@@ -128,7 +128,7 @@ private slots:
 
     // Each tab's handlers act on their own tab, even when the event comes
     // late; the scale maps across the slider's middle; locked, the view turns
-    // with the track.
+    // with the track; a name the file cannot hold is refused.
     void tabEightsViewControlsAndNameActOnTabEight()
     {
         Rig rig;
@@ -159,6 +159,15 @@ private slots:
         screen.mLockRotationCheckBox->setChecked(false);
         QVERIFY(sameTransform(rig.view()->transform(), 30.0, 2.9));
         QCOMPARE(screen.mRotateLineEdit->text(), QString("30"));
+
+        // The file stores the name: one it cannot hold is refused where it is
+        // typed, and a good one on a layout with pieces is an edit to save.
+        rig.a().mChanged = false;
+        screen.mNameLineEdit->setText(QString());
+        emit screen.mNameLineEdit->editingFinished();
+        QCOMPARE(rig.rec.mLog, QStringList{"message||A layout needs a name."});
+        QCOMPARE(screen.mNameLineEdit->text(), QString("unnamed8"));
+        QVERIFY(!rig.a().mChanged);
         screen.mNameLineEdit->setText("oval");
         // Leaving the field by switching tabs ends the edit after the switch.
         rig.activate(5);
@@ -167,6 +176,13 @@ private slots:
         QCOMPARE(rig.newDebug(),
                  QString("on_layout8NameLineEdit_editingFinished() new name <oval>\n"));
         QCOMPARE(rig.a(8).mName + " " + rig.a(5).mName, QString("oval unnamed5"));
+        QVERIFY(rig.a(8).mChanged && !rig.a(8).mSaved);
+        rig.activate(8);
+        rig.newName = QStringLiteral("track pieces: 9");
+        rig.newLayout();
+        QCOMPARE(rig.rec.mLog.last(), QString("message||A layout name cannot be a \"lanes:\" or "
+                                              "\"track pieces:\" line."));
+        QCOMPARE(rig.a().mName + " " + QString::number(rig.a().mPieces.size()), QString("oval 2"));
     }
 
     // A button's place, label and tip tell the user which piece its id lays.
@@ -256,32 +272,6 @@ private slots:
         QCOMPARE(rig.screen(5).mBtnActiveLineEdit->text(), QString("60 deg right"));
     }
 
-    // The file stores the name: one it cannot hold is refused where it is
-    // typed, and a good one on a layout with pieces is an edit to save.
-    void layoutNamesAreCheckedWhereTheyAreTyped()
-    {
-        Rig rig;
-        rig.activate(2);
-        rig.append(D::R3600);
-        rig.a().mChanged = false;
-        QLineEdit *name = rig.screen(2).mNameLineEdit;
-        name->setText(QString());
-        emit name->editingFinished();
-        QCOMPARE(rig.rec.mLog, QStringList{"message||A layout needs a name."});
-        QCOMPARE(name->text(), QString("unnamed2"));
-        QVERIFY(!rig.a().mChanged);
-        name->setText("oval");
-        emit name->editingFinished();
-        QVERIFY(rig.a().mChanged && !rig.a().mSaved);
-
-        rig.newName = QStringLiteral("track pieces: 9");
-        rig.newLayout();
-        QCOMPARE(rig.rec.mLog.last(),
-                 QString("message||A layout name cannot be a \"lanes:\" or \"track pieces:\" line."));
-        QCOMPARE(rig.a().mName, QString("oval"));
-        QCOMPARE(rig.a().mPieces.size(), 1);
-    }
-
     // An appended piece refreshes its own tab and marks its layout changed.
     void unitButtonRelabelsEveryTabAndAppendedPiecesRefreshTheirOwn()
     {
@@ -313,7 +303,6 @@ private slots:
                            "<R3620dc>\n\n")
                 .arg(index)));
     }
-
 };
 
 QTEST_MAIN(SurfaceTest)
