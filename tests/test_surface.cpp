@@ -340,7 +340,7 @@ private slots:
                 .arg(index)));
     }
 
-    void scopesDecideWhichLayoutsAndDefaultsChange_data()
+    void laneColorScopesDecideWhichLayoutsAndDefaultsChange_data()
     {
         QTest::addColumn<int>("showTab");
         QTest::addColumn<int>("pieceTab");
@@ -350,7 +350,7 @@ private slots:
         QTest::newRow("both scopes on the tab with pieces") << 3 << 3 << true;
         QTest::newRow("cancel changes nothing") << 4 << 4 << false;
     }
-    void scopesDecideWhichLayoutsAndDefaultsChange()
+    void laneColorScopesDecideWhichLayoutsAndDefaultsChange()
     {
         QFETCH(int, showTab);
         QFETCH(int, pieceTab);
