@@ -34,19 +34,12 @@ bool shows(QWebView *aView, const QString &aPage)
                QLatin1String("complete");
 }
 
-// The viewer the Help menu entry aAction opened: the main window's only one
-// of class aClass.
+// The window's viewer of class aClass, when it is the only one it has made.
 HelpViewer *viewer(Rig &aRig, const char *aClass)
 {
-    HelpViewer *found = nullptr;
-    for (HelpViewer *candidate : aRig.w().findChildren<HelpViewer *>()) {
-        if (qstrcmp(candidate->metaObject()->className(), aClass) == 0) {
-            if (found)
-                return nullptr;
-            found = candidate;
-        }
-    }
-    return found;
+    const QList<HelpViewer *> made = aRig.w().findChildren<HelpViewer *>();
+    const bool one = made.size() == 1 && qstrcmp(made[0]->metaObject()->className(), aClass) == 0;
+    return one ? made[0] : nullptr;
 }
 
 // A click on the first link to aPage in the page shown, where a user would click it.
