@@ -67,7 +67,7 @@ private slots:
                  QString("QLabel { color: white; background-color: tan;}"));
     }
 
-    // Cancel is driven through the window by test_lanecolors_window.
+    // Cancel is driven through the window by test_surface.
     void laneColorsOkHandsBackTheChosenNamesAndScopes_data()
     {
         QTest::addColumn<int>("tab");
