@@ -12,6 +12,7 @@
 #include "layout/AttachmentRules.h"
 #include "layout/DiagramScene.h"
 #include "layout/LayoutRecord.h"
+#include "tools/OffscreenStart.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -313,8 +314,7 @@ double best(const std::function<double()> &aMeasure)
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    drawOffscreenUnlessChosen();
     QApplication app(argc, argv);
 
     const RevellTrack catalog;
