@@ -5,21 +5,29 @@
 
 #include "BenchAnalysis.h"
 
+#include "app/MainWindow.h"
 #include "catalog/RevellTrack.h"
 #include "common/LogFile.h"
+#include "common/Prompter.h"
 #include "graphics/PieceShapes.h"
 #include "graphics/DiagramItem.h"
 #include "layout/AttachmentRules.h"
 #include "layout/DiagramScene.h"
+#include "layout/Chaining.h"
 #include "layout/LayoutRecord.h"
+#include "layout/TrackPlanFile.h"
 #include "tools/OffscreenStart.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QGraphicsPathItem>
 #include <QGraphicsPolygonItem>
 #include <QGraphicsScene>
+#include <QDir>
 #include <QHash>
+#include <QTabWidget>
+#include <QTemporaryDir>
 #include <QVector>
 
 #include <algorithm>
@@ -302,6 +310,91 @@ double appendAtEndCost(const RevellTrack &aCatalog, const QVector<D::DiagramType
     return result;
 }
 
+// Answers the Open command's file dialog with a fixed file and counts the
+// boxes it shows; every question is answered No.
+class OpenPrompter : public Prompter
+{
+public:
+    void message(const QString &) override { ++mMessages; }
+    bool question(const QString &, const QString &) override { return false; }
+    QString openFileName(const QString &, const QString &, const QString &) override
+    {
+        return mFile;
+    }
+    QString saveFileName(const QString &, const QString &, const QString &) override
+    {
+        return QString();
+    }
+    bool print(QPrinter &) override { return false; }
+    QString mFile;
+    int mMessages = 0;
+};
+
+// A layout file of aTypes, laid by the chaining rule and written by the
+// program's own writer.
+bool writeLayoutFile(const RevellTrack &aCatalog, const QVector<D::DiagramType> &aTypes,
+                     const QString &aPath)
+{
+    LayoutRecord record = emptyRecord();
+    record.mName = QStringLiteral("bench");
+    for (D::DiagramType type : aTypes)
+        Chaining::layNext(record, aCatalog, type, kStart, 0.25, true);
+    return saveTrackPlanFile(aPath, record, record);
+}
+
+struct OpenCost
+{
+    double mOpenMs = 0.0;
+    double mReplayMs = 0.0;
+};
+
+// The whole Open command of the running program on a layout file of aTypes,
+// each time into a fresh layout tab: the dialog, the validity test, the read,
+// the replay and the figures, settled as after the event. Beside it, the
+// replay alone of the layout it opened. Milliseconds, best of aRepetitions;
+// negative when an Open showed a box or did not open the whole layout.
+OpenCost openCost(const RevellTrack &aCatalog, const QVector<D::DiagramType> &aTypes,
+                  int aRepetitions)
+{
+    OpenCost cost{-1.0, -1.0};
+    // The program's runtime without a log directory, as the other figures.
+    QTemporaryDir runtime;
+    const QString previous = QDir::currentPath();
+    QDir(runtime.path()).mkpath(QStringLiteral("bin"));
+    QDir::setCurrent(runtime.filePath(QStringLiteral("bin")));
+    OpenPrompter answers;
+    answers.mFile = runtime.filePath(QStringLiteral("layout.txt"));
+    Prompter *const before = setPrompter(&answers);
+    if (writeLayoutFile(aCatalog, aTypes, answers.mFile)) {
+        MainWindow window;
+        QAction *open = window.findChild<QAction *>(QStringLiteral("actionOpen_Layout_File"));
+        double openMs = std::numeric_limits<double>::max();
+        double replayMs = std::numeric_limits<double>::max();
+        bool whole = open != nullptr;
+        for (int i = 0; whole && i < aRepetitions; ++i) {
+            window.tabWidget()->setCurrentIndex(1 + i % kLayoutTabCount);
+            DiagramScene &scene = *window.activeScene();
+            CpuTimer timer;
+            timer.start();
+            open->trigger();
+            settle(scene);
+            openMs = std::min(openMs, timer.nsecsElapsed() / 1e6);
+            whole =
+                answers.mMessages == 0 && window.activeRecordA()->mPieces.size() == aTypes.size();
+
+            timer.start();
+            scene.rebuildRecord(window.activeRecordA(), 0, false);
+            settle(scene);
+            replayMs = std::min(replayMs, timer.nsecsElapsed() / 1e6);
+        }
+        if (whole)
+            cost = {openMs, replayMs};
+    }
+    setPrompter(before);
+    QDir::setCurrent(previous);
+    return cost;
+}
+
 double best(const std::function<double()> &aMeasure)
 {
     double result = std::numeric_limits<double>::max();
@@ -316,6 +409,7 @@ int main(int argc, char *argv[])
 {
     drawOffscreenUnlessChosen();
     QApplication app(argc, argv);
+    Q_INIT_RESOURCE(lanewright);
 
     const RevellTrack catalog;
     QHash<int, Shapes> shapes;
@@ -327,7 +421,7 @@ int main(int argc, char *argv[])
     }
 
     // One measurement may be named, to profile it alone: "append", "replay",
-    // "replay_attached", "overlap" or "append_at_end".
+    // "replay_attached", "overlap", "open" or "append_at_end".
     const QString only = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     const auto wanted = [&only](const char *aName) {
         return only.isEmpty() || only == QLatin1String(aName);
@@ -367,6 +461,19 @@ int main(int argc, char *argv[])
         const double floor = replayFloorCost(shapes, types, kRepetitions, true);
         std::printf("replay_attached n=%d us_per_piece=%.3f floor_us_per_piece=%.3f ratio=%.2f\n",
                     n, replay, floor, replay / floor);
+        std::fflush(stdout);
+    }
+
+    for (int n : {1000, 4000, 16000}) {
+        if (!wanted("open"))
+            break;
+        const OpenCost cost = openCost(catalog, pieceMix(n), kRepetitions);
+        if (cost.mOpenMs < 0) {
+            std::printf("open n=%d failed: the layout did not open whole and silently\n", n);
+            return 1;
+        }
+        std::printf("open n=%d ms=%.1f replay_ms=%.1f ratio=%.2f\n", n, cost.mOpenMs,
+                    cost.mReplayMs, cost.mOpenMs / cost.mReplayMs);
         std::fflush(stdout);
     }
 

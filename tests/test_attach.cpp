@@ -15,9 +15,9 @@ const QString kReplaced = "message||Attachment replaced with correct part...";
 const QString kPresent = "message||Attachment already present...";
 const QString kOops = "message|Oops|Cannot attach to this track piece.";
 
-QStringList list(const char *aNames)
+QStringList list(const QString &aNames)
 {
-    return QString(aNames).split(' ', Qt::SkipEmptyParts);
+    return aNames.split(' ', Qt::SkipEmptyParts);
 }
 
 // The attachments kept on aRecord's pieces as "host:part", with a note for
@@ -56,17 +56,23 @@ QStringList drawn(Rig &aRig, int aPair = 0)
     return result;
 }
 
-QByteArray fileBytes(const QString &aPath)
+// A straight, a right turn of aCurves banked curves, a straight: the turn's
+// entry is piece 1.
+QList<D::DiagramType> rightTurn(int aCurves)
 {
-    QFile file(aPath);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    QList<D::DiagramType> types{D::R3600, D::F8514L_R};
+    for (int i = 0; i < aCurves; ++i)
+        types << D::F8517_R;
+    return types << D::F8519R_R << D::R3600;
 }
 
 } // namespace
 
 // Aprons, transition aprons and fences in the real window: put on by
 // clicking and through the attach command's choosers, kept through every
-// replay, saved and opened with the layout.
+// replay, saved and opened with the layout. And the Item menu's banked
+// command with its dialog, and the elevation commands with the
+// Normal/Inverted switch.
 class AttachTest : public QObject
 {
     Q_OBJECT
@@ -103,8 +109,6 @@ private slots:
         }
         LayoutRecord &record = pair ? rig.b() : rig.a();
         rig.apron(D::R3605)->click();
-        QCOMPARE(rig.screen().mModeLineEdit->text(), QString("Attach"));
-
         QGraphicsItem *target = onLine ? rig.laneLine(1, pair) : rig.piece(1, pair);
         const QPointF spot = rig.pointOn(target);
         QVERIFY2(spot.x() >= 0, "no point where the item is on top");
@@ -112,8 +116,6 @@ private slots:
         QCOMPARE(rig.rec.mLog, QStringList({kReplaced}));
         QCOMPARE(kept(record), QStringList({"1:R3611_R"}));
         QCOMPARE(drawn(rig, pair), QStringList({"1:R3611_R"}));
-        QCOMPARE(rig.scene()->mItemType, D::R3605);
-
         // The same choice again starts from the 14 inch apron and finds its
         // 21 inch relative already there.
         rig.click(spot);
@@ -132,19 +134,18 @@ private slots:
         rig.attach(2, D::R3614_L);
         rig.attach(3, D::R3612);
 
-        const QList<int> actions{MainWindow::InsertAction, MainWindow::DeleteAction,
-                                 MainWindow::ReplaceAction};
-        const QList<int> hosts{1, 0, 2};
-        const QStringList buttons{"R3620ToolButton", "", "R3608ToolButton"};
-        const QList<QStringList> after{list("0:R3614_U 2:R3605_R 3:R3614_L 4:R3612_R"),
-                                       list("1:R3605_R 2:R3614_L 3:R3612_R"),
-                                       list("1:R3605_R 3:R3612_R")};
-        for (int step = 0; step < actions.size(); ++step) {
-            rig.w().setAddTrackRunner(answer(buttons.at(step)));
-            rig.select({rig.piece(hosts.at(step))});
-            rig.w().itemAction(MainWindow::ItemAction(actions.at(step)))->trigger();
-            QCOMPARE(kept(rig.a()), after.at(step));
-            QCOMPARE(drawn(rig), after.at(step));
+        // The command, the piece it is given, the chooser's answer, the attachments after.
+        const std::tuple<MainWindow::ItemAction, int, const char *, const char *> steps[] = {
+            {MainWindow::InsertAction, 1, "R3620ToolButton",
+             "0:R3614_U 2:R3605_R 3:R3614_L 4:R3612_R"},
+            {MainWindow::DeleteAction, 0, "", "1:R3605_R 2:R3614_L 3:R3612_R"},
+            {MainWindow::ReplaceAction, 2, "R3608ToolButton", "1:R3605_R 3:R3612_R"}};
+        for (const auto &[action, host, button, after] : steps) {
+            rig.w().setAddTrackRunner(answer(button));
+            rig.select({rig.piece(host)});
+            rig.w().itemAction(action)->trigger();
+            QCOMPARE(kept(rig.a()), list(after));
+            QCOMPARE(drawn(rig), list(after));
         }
         QCOMPARE(Rig::parts(rig.a()), QStringList({"R3620", "R3601_R", "R3608", "R3601_R"}));
     }
@@ -153,48 +154,45 @@ private slots:
     {
         QTest::addColumn<int>("host");
         QTest::addColumn<QList<int>>("attached");
-        QTest::addColumn<QStringList>("clicks");
-        QTest::addColumn<bool>("cancel");
-        QTest::addColumn<QStringList>("after");
+        // "<the chooser's buttons clicked, then OK or Cancel>|<the attachments after>"
+        QTest::addColumn<QString>("row");
         QTest::newRow("OK unchanged keeps the banked curve's fence")
-            << int(D::F8517_R) << QList<int>{D::R3628o_Rb} << list("") << false
-            << list("0:R3628o_Rb");
+            << int(D::F8517_R) << QList<int>{D::R3628o_Rb} << "OK|0:R3628o_Rb";
         QTest::newRow("OK unchanged keeps a fence the half curve's chooser lacks")
-            << int(D::R3621_L) << QList<int>{D::R3617g_L, D::R3621o} << list("") << false
-            << list("0:R3617g_L 0:R3621o_L");
+            << int(D::R3621_L) << QList<int>{D::R3617g_L, D::R3621o} << "OK|0:R3617g_L 0:R3621o_L";
         QTest::newRow("OK after swapping the apron for a fence")
-            << int(D::R3610_L) << QList<int>{D::R3611} << list("R3605 R3617g") << false
-            << list("0:R3618g_L");
-        QTest::newRow("Cancel changes nothing") << int(D::R3600) << QList<int>{D::R3603R_FU}
-                                                << list("R3603R_FU") << true << list("0:R3603R_FU");
+            << int(D::R3610_L) << QList<int>{D::R3611} << "R3605 R3617g OK|0:R3618g_L";
+        QTest::newRow("Cancel changes nothing")
+            << int(D::R3600) << QList<int>{D::R3603R_FU} << "R3603R_FU Cancel|0:R3603R_FU";
         QTest::newRow("no chooser for a banked transition")
-            << int(D::F8519R_R) << QList<int>{} << list("") << false << list("");
+            << int(D::F8519R_R) << QList<int>{} << "|";
     }
     void attachCommandKeepsWhatTheChooserDoesNotOffer()
     {
         QFETCH(int, host);
         QFETCH(QList<int>, attached);
-        QFETCH(QStringList, clicks);
-        QFETCH(bool, cancel);
-        QFETCH(QStringList, after);
+        QFETCH(QString, row);
+        const QStringList after = list(row.section('|', 1));
+        QStringList buttons = list(row.section('|', 0, 0));
+        const bool chooser = !buttons.isEmpty();
+        const bool cancel = chooser && buttons.takeLast() == "Cancel";
         Rig rig;
         rig.activate(2);
         rig.append(D::DiagramType(host));
         for (int type : attached)
             QVERIFY(rig.attach(0, D::DiagramType(type)));
         rig.a().mChanged = false;
-        rig.answerChooser(clicks, cancel);
+        rig.answerChooser(buttons, cancel);
         rig.select({rig.piece(0)});
 
         rig.w().itemAction(MainWindow::AttachAction)->trigger();
-        const bool chooser = PieceKinds::isPlainTrack(host) || PieceKinds::isBankedCurve(host);
         QCOMPARE(rig.rec.mLog, chooser ? QStringList() : QStringList({kOops}));
         QCOMPARE(kept(rig.a()), after);
         QCOMPARE(drawn(rig), after);
         // An accepted chooser marks the layout changed; one that attached
         // leaves the scene attaching.
         QCOMPARE(rig.a().mChanged, chooser && !cancel);
-        if (!clicks.isEmpty() && !cancel)
+        if (!buttons.isEmpty() && !cancel)
             QCOMPARE(rig.screen().mModeLineEdit->text(), QString("Attach"));
     }
 
@@ -202,15 +200,110 @@ private slots:
     {
         Rig rig;
         rig.activate(3);
-        const QString sample =
-            QStringLiteral(LANEWRIGHT_SOURCE_DIR "/trackplans/aprons-and-fences.txt");
-        rig.open(sample);
+        QFile sample(QStringLiteral(LANEWRIGHT_SOURCE_DIR "/trackplans/aprons-and-fences.txt"));
+        QVERIFY(sample.open(QIODevice::ReadOnly));
+        rig.open(sample.fileName());
         QCOMPARE(drawn(rig), kept(rig.a()));
         QCOMPARE(drawn(rig).size(), 19);
+        rig.saveAs(rig.file("copy.txt"));
+        QCOMPARE(rig.rt.read("copy.txt"), sample.readAll());
+    }
 
-        const QString copy = rig.file("copy.txt");
-        rig.saveAs(copy);
-        QCOMPARE(fileBytes(copy), fileBytes(sample));
+    void bankedCommandEditsTheTurnOfTheSelectedPiece_data()
+    {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<int>("curves");
+        QTest::addColumn<bool>("fenced");
+        QTest::addColumn<int>("host");
+        QTest::addColumn<QStringList>("clicks");
+        // What the dialog showed (empty when it was not opened), then the
+        // number of pieces and of attachments afterwards.
+        QTest::addColumn<QString>("result");
+        QTest::newRow("entry, one unchecked")
+            << 1 << 4 << false << 1 << QStringList{"F8517d_ToolButton"}
+            << "Banked Right Turn 120 0 | 7 0";
+        QTest::newRow("exit of a fenced turn, grown, transitions fenced, on tab 8")
+            << 8 << 2 << true << 4 << QStringList{"F8517c_ToolButton", "R3628o_transToolButton"}
+            << "Banked Right Turn 60 1 | 7 5";
+        QTest::newRow("a plain piece is refused")
+            << 1 << 1 << false << 0 << QStringList() << " | 5 0";
+        QTest::newRow("cancelled")
+            << 1 << 3 << false << 2 << QStringList{"R3628o_ToolButton", "Cancel"}
+            << "Banked Right Turn 90 0 | 7 0";
+        QTest::newRow("ten shown as eight keep the two not shown")
+            << 1 << 10 << false << 5 << QStringList{"F8517h_ToolButton"}
+            << "Banked Right Turn 300 0 noted | 13 0";
+    }
+    void bankedCommandEditsTheTurnOfTheSelectedPiece()
+    {
+        QFETCH(int, tab);
+        QFETCH(int, curves);
+        QFETCH(bool, fenced);
+        QFETCH(int, host);
+        QFETCH(QStringList, clicks);
+        QFETCH(QString, result);
+        Rig rig;
+        rig.activate(tab);
+        rig.lay(rightTurn(curves));
+        for (int i = 2; fenced && i < curves + 2; ++i)
+            rig.a().mPieces[i].mAttachments << AttachmentEntry{"R3628o_Rb", -1, i};
+        rig.a().mChanged = false;
+        QString opened;
+        rig.w().setBankedDialogRunner(answerBanked(clicks, &opened));
+        rig.select({rig.piece(host)});
+        rig.mark();
+        rig.w().itemAction(MainWindow::BankedAction)->trigger();
+
+        QCOMPARE(rig.rec.mLog,
+                 opened.isEmpty()
+                     ? QStringList{"message||This track piece does not support banked track."}
+                     : QStringList());
+        int attachments = 0;
+        for (const PlacedPiece &piece : rig.a().mPieces)
+            attachments += piece.mAttachments.size();
+        QCOMPARE(
+            QStringLiteral("%1 | %2 %3").arg(opened).arg(rig.a().mPieces.size()).arg(attachments),
+            result);
+        const bool changed = !opened.isEmpty() && !clicks.contains("Cancel");
+        QCOMPARE(rig.a().mChanged, changed);
+        QCOMPARE(rig.replays(), changed ? QStringList{"2"} : QStringList());
+    }
+
+    // Seven 60 degree curves: the seventh lies on the first. On a four-lane
+    // layout piece t of lanes 1 and 2 and piece t of lanes 3 and 4 are two pieces.
+    void levelDecidesWhichOfTwoOverlappingPiecesIsOnTop()
+    {
+        Rig rig;
+        rig.activate(1);
+        for (int i = 0; i < 7; ++i)
+            rig.append(D::R3601_R);
+        rig.select({rig.piece(0)});
+        rig.w().itemAction(MainWindow::Elev3Action)->trigger();
+        QVERIFY(rig.a().mChanged);
+        QVERIFY(rig.piece(0)->collidesWithItem(rig.piece(6)));
+        QCOMPARE(rig.piece(0)->zValue() - rig.piece(6)->zValue(), 0.5);
+        QCOMPARE(rig.laneLine(0)->zValue(), 0.75);
+        rig.find<QRadioButton>("invertedRadioButton")->click();
+        QCOMPARE(rig.piece(6)->zValue() - rig.piece(0)->zValue(), 0.5);
+        // Saved while inverted, the file holds the levels as shown.
+        rig.saveAs(rig.file("inverted.txt"));
+        const QByteArray text = rig.rt.read("inverted.txt");
+        QCOMPARE(text.count("level: 0.75"), 6);
+        QVERIFY(text.indexOf("level: 0.25") < text.indexOf("1 part number"));
+        rig.find<QRadioButton>("normalRadioButton")->click();
+        QCOMPARE(rig.piece(0)->zValue() - rig.piece(6)->zValue(), 0.5);
+
+        rig.activate(2);
+        rig.a().mLanes = rig.b().mLanes = 4;
+        for (int i = 0; i < 3; ++i)
+            rig.scene()->appendFourLanePiece(D::R3600R3600, kStart);
+        DiagramItem *apron = rig.attach(1, D::R3614_U);
+        rig.select({rig.piece(1), apron});
+        rig.w().itemAction(MainWindow::Elev4Action)->trigger();
+        QCOMPARE(rig.laneLine(1)->zValue(), 1.0);
+        QCOMPARE(apron->zValue(), 1.0);
+        QCOMPARE(apron->toolTip(), QString("R3614_U elev 1.00"));
+        QCOMPARE(rig.laneLine(1, 1)->zValue(), 0.25);
     }
 };
 

@@ -1,4 +1,5 @@
 #include "app/LaneColorDialog.h"
+#include "app/QLedIndicator.h"
 #include "app/newLayoutDialog.h"
 #include "layout/AddTrackDialog.h"
 #include "support/TestRuntime.h"
@@ -6,6 +7,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -23,129 +25,108 @@ template <typename T> T *child(QWidget &aDialog, const char *aName)
     return widget;
 }
 
-void clickBox(QWidget &aDialog, QDialogButtonBox::StandardButton aButton)
+void clickOk(QWidget &aDialog)
 {
-    QTest::mouseClick(child<QDialogButtonBox>(aDialog, "buttonBox")->button(aButton),
+    QTest::mouseClick(child<QDialogButtonBox>(aDialog, "buttonBox")->button(QDialogButtonBox::Ok),
                       Qt::LeftButton);
 }
 
-void clickTool(QWidget &aDialog, const char *aName)
+// The lamp's middle pixel as the screen would show it.
+QRgb middle(QLedIndicator &aLamp)
 {
-    QTest::mouseClick(child<QToolButton>(aDialog, aName), Qt::LeftButton);
+    QImage image(aLamp.size(), QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    aLamp.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    // Outside the round lamp nothing is painted.
+    return qAlpha(image.pixel(0, 0)) == 0 ? image.pixel(15, 15) : 0;
 }
 
-const QStringList kLaneNames{"white", "black", "red", "blue"};
-const QStringList kDefaultNames{"red", "green", "blue", "yellow"};
+// Empty when aPixel is opaque and within 8 of aWanted in each channel; else the pixel.
+QString unlike(QRgb aPixel, const QColor &aWanted)
+{
+    const bool near = qAlpha(aPixel) == 255 && qAbs(qRed(aPixel) - aWanted.red()) <= 8 &&
+                      qAbs(qGreen(aPixel) - aWanted.green()) <= 8 &&
+                      qAbs(qBlue(aPixel) - aWanted.blue()) <= 8;
+    return near ? QString() : QColor::fromRgba(aPixel).name(QColor::HexArgb);
+}
 
 } // namespace
 
 // The lane colour chooser, the new-layout dialog and the add-track chooser,
-// driven through their buttons as a user would, without a modal loop.
+// driven through their buttons as a user would, without a modal loop; and the
+// save-status lamp as it paints a layout's flags.
 class DialogsTest : public QObject
 {
     Q_OBJECT
 private slots:
-    // --- lane colours ---------------------------------------------------
-
-    void laneLabelStyleUsesTanBehindLightColours_data()
+    void lightLaneColoursAreLabelledOnTan()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("style");
-        const QString beige = "QLabel { color: %1; background-color: beige;}";
-        const QString tan = "QLabel { color: %1; background-color: tan;}";
-        QTest::newRow("red") << "red" << beige.arg("red");
-        QTest::newRow("white") << "white" << tan.arg("white");
+        QCOMPARE(laneLabelStyleSheet("red"),
+                 QString("QLabel { color: red; background-color: beige;}"));
+        QCOMPARE(laneLabelStyleSheet("white"),
+                 QString("QLabel { color: white; background-color: tan;}"));
     }
 
-    void laneLabelStyleUsesTanBehindLightColours()
-    {
-        QFETCH(QString, name);
-        QFETCH(QString, style);
-        QCOMPARE(laneLabelStyleSheet(name), style);
-    }
-
-    void okHandsBackTheChosenNamesAndScopes_data()
+    // Cancel is driven through the window by test_surface.
+    void laneColorsOkHandsBackTheChosenNamesAndScopes_data()
     {
         QTest::addColumn<int>("tab");
-        QTest::addColumn<bool>("checkLayout");
         QTest::addColumn<bool>("checkDefault");
         QTest::addColumn<bool>("forLayout");
-        QTest::addColumn<bool>("asDefault");
-        QTest::newRow("layout only") << 4 << true << false << true << false;
-        QTest::newRow("Stats tab, layout box ignored") << 0 << true << true << false << true;
+        QTest::newRow("layout only") << 4 << false << true;
+        QTest::newRow("Stats tab, layout box ignored") << 0 << true << false;
     }
-
-    void okHandsBackTheChosenNamesAndScopes()
+    void laneColorsOkHandsBackTheChosenNamesAndScopes()
     {
         QFETCH(int, tab);
-        QFETCH(bool, checkLayout);
         QFETCH(bool, checkDefault);
         QFETCH(bool, forLayout);
-        QFETCH(bool, asDefault);
         TestRuntime runtime;
-        LaneColorDialog dialog(tab, kLaneNames, kDefaultNames);
+        LaneColorDialog dialog(tab, {"white", "black", "red", "blue"},
+                               {"red", "green", "blue", "yellow"});
         dialog.show();
-        child<QCheckBox>(dialog, "layoutCheckBox")->setChecked(checkLayout);
+        child<QCheckBox>(dialog, "layoutCheckBox")->setChecked(true);
         child<QCheckBox>(dialog, "defaultCheckBox")->setChecked(checkDefault);
         child<QComboBox>(dialog, "lane4ColorComboBox")->setCurrentIndex(5);
-        clickBox(dialog, QDialogButtonBox::Ok);
+        clickOk(dialog);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(dialog.useForLayout(), forLayout);
-        QCOMPARE(dialog.useAsDefault(), asDefault);
+        QCOMPARE(dialog.useAsDefault(), checkDefault);
         QCOMPARE(dialog.chosenNames(), QStringList({"white", "black", "red", "magenta"}));
     }
 
-    void cancelHandsBackNothing()
+    void newLayoutTakesTheTypedName_data()
     {
-        TestRuntime runtime;
-        LaneColorDialog dialog(1, kLaneNames, kDefaultNames);
-        dialog.show();
-        child<QCheckBox>(dialog, "defaultCheckBox")->setChecked(true);
-        clickBox(dialog, QDialogButtonBox::Cancel);
-        QCOMPARE(dialog.result(), int(QDialog::Rejected));
-        QVERIFY(!dialog.useForLayout());
-        QVERIFY(!dialog.useAsDefault());
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("Return in the shown dialog, four lanes") << true;
+        // Never shown, so no focus moves: only OK itself can hand the name over.
+        QTest::newRow("OK while the field has the focus") << false;
     }
-
-    // --- new layout -----------------------------------------------------
-
-    void laneButtonsSetTheLaneCount()
+    void newLayoutTakesTheTypedName()
     {
+        QFETCH(bool, shown);
         TestRuntime runtime;
         int lanes = 0;
         QString name = "unnamed1";
         newLayoutDialog dialog(&lanes, &name);
-        dialog.show();
-        QTest::mouseClick(child<QRadioButton>(dialog, "FourLanesRadioButton"), Qt::LeftButton);
-        QCOMPARE(lanes, 4);
         auto *edit = child<QLineEdit>(dialog, "nameLineEdit");
-        edit->clear();
-        QTest::keyClicks(edit, "Oval");
-        // Enter hands the name over and also presses the default button.
-        QTest::keyClick(edit, Qt::Key_Return);
+        if (shown) {
+            dialog.show();
+            QTest::mouseClick(child<QRadioButton>(dialog, "FourLanesRadioButton"), Qt::LeftButton);
+            edit->clear();
+            QTest::keyClicks(edit, "Oval");
+            // Enter hands the name over and also presses the default button.
+            QTest::keyClick(edit, Qt::Key_Return);
+        } else {
+            edit->setText("Oval");
+            child<QDialogButtonBox>(dialog, "buttonBox")->button(QDialogButtonBox::Ok)->click();
+        }
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(name, QString("Oval"));
-        QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(lanes, 4);
-        QCOMPARE(dialog.lanes(), 4);
+        QCOMPARE(lanes, shown ? 4 : 2);
     }
 
-    void okTakesTheTypedNameEvenWhenTheFieldNeverLostFocus()
-    {
-        TestRuntime runtime;
-        int lanes = 0;
-        QString name = "unnamed2";
-        newLayoutDialog dialog(&lanes, &name);
-        // Never shown, so no focus moves: only OK itself can hand the name over.
-        child<QLineEdit>(dialog, "nameLineEdit")->setText("Figure Eight");
-        child<QDialogButtonBox>(dialog, "buttonBox")->button(QDialogButtonBox::Ok)->click();
-        QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(name, QString("Figure Eight"));
-        QCOMPARE(dialog.name(), QString("Figure Eight"));
-    }
-
-    // --- add track ------------------------------------------------------
-
-    void replaceModeOffersNoBankedTurns()
+    void addTrackReplaceOffersNoBankedTurns()
     {
         TestRuntime runtime;
         AddTrackDialog dialog("replace", nullptr, nullptr);
@@ -156,69 +137,78 @@ private slots:
         QVERIFY(child<QComboBox>(dialog, "turnComboBox")->isHidden());
     }
 
-    void onlyTheLastCheckedPieceStaysChecked()
+    // What the chooser shows and what OK returns must agree: "<checked
+    // buttons> | <selection field> | <selection> <turn angle>".
+    void addTrackButtonsAndChoiceAgree_data()
     {
-        TestRuntime runtime;
-        QString part;
-        QString angle;
-        AddTrackDialog dialog("insert", &part, &angle);
-        dialog.show();
-        clickTool(dialog, "R3601_RToolButton");
-        clickTool(dialog, "R3625_RToolButton");
-        clickTool(dialog, "R3610_LToolButton");
-        const QList<QToolButton *> checked = [&] {
-            QList<QToolButton *> list;
-            for (QToolButton *button : dialog.findChildren<QToolButton *>())
-                if (button->isChecked())
-                    list << button;
-            return list;
-        }();
-        QCOMPARE(checked.size(), 1);
-        QCOMPARE(checked.first()->objectName(), QString("R3610_LToolButton"));
-        QCOMPARE(checked.first()->toolTip(), QString("R3610"));
-        QCOMPARE(child<QLineEdit>(dialog, "selectedLineEdit")->text(), QString("R3610_L"));
-        clickBox(dialog, QDialogButtonBox::Ok);
-        QCOMPARE(part, QString("R3610_L"));
-        QCOMPARE(dialog.chosenType(), DiagramTypeBase::R3610_L);
+        QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<int>("turn"); // the turn list's row, or -1 untouched
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("only the last checked piece stays checked")
+            << QStringList{"R3601_R", "R3625_R", "R3610_L"} << -1
+            << "R3610_L | R3610_L | R3610_L 30 deg";
+        QTest::newRow("a second click clears button and choice")
+            << QStringList{"R3604_L", "R3604_L"} << -1 << " |  |  30 deg";
+        QTest::newRow("a third click sets both again")
+            << QStringList{"R3604_L", "R3604_L", "R3604_L"} << -1
+            << "R3604_L | R3604_L | R3604_L 30 deg";
+        QTest::newRow("banked turn with its angle")
+            << QStringList{"R3625_L"} << 7 << "R3625_L | R3625_L | R3625_L 240 deg";
     }
-
-    void eachClickOnOnePieceTogglesTheChoiceWithTheButton()
+    void addTrackButtonsAndChoiceAgree()
     {
+        QFETCH(QStringList, clicks);
+        QFETCH(int, turn);
+        QFETCH(QString, answer);
         TestRuntime runtime;
-        QString part = "untouched";
-        QString angle;
-        AddTrackDialog dialog("append", &part, &angle);
+        AddTrackDialog dialog("insert", nullptr, nullptr);
         dialog.show();
-        QVERIFY(child<QLineEdit>(dialog, "selectedLineEdit")->text().isEmpty());
-        clickTool(dialog, "R3604_LToolButton");
-        clickTool(dialog, "R3604_LToolButton");
-        QVERIFY(!child<QToolButton>(dialog, "R3604_LToolButton")->isChecked());
-        QVERIFY(child<QLineEdit>(dialog, "selectedLineEdit")->text().isEmpty());
-        // A third click checks it again, and the choice is it again.
-        clickTool(dialog, "R3604_LToolButton");
-        QVERIFY(child<QToolButton>(dialog, "R3604_LToolButton")->isChecked());
-        QCOMPARE(child<QLineEdit>(dialog, "selectedLineEdit")->text(), QString("R3604_L"));
-        clickTool(dialog, "R3604_LToolButton");
-        clickBox(dialog, QDialogButtonBox::Ok);
+        for (const QString &name : clicks)
+            QTest::mouseClick(child<QToolButton>(dialog, qPrintable(name + "ToolButton")),
+                              Qt::LeftButton);
+        if (turn >= 0)
+            child<QComboBox>(dialog, "turnComboBox")->setCurrentIndex(turn);
+        QStringList checked;
+        for (QToolButton *button : dialog.findChildren<QToolButton *>()) {
+            if (button->isChecked())
+                checked << button->objectName().remove("ToolButton");
+        }
+        clickOk(dialog);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QVERIFY(part.isEmpty());
-        QCOMPARE(dialog.chosenType(), DiagramTypeBase::R9999);
-        QCOMPARE(angle, QString("30 deg"));
+        QCOMPARE(QStringLiteral("%1 | %2 | %3 %4")
+                     .arg(checked.join(' '), child<QLineEdit>(dialog, "selectedLineEdit")->text(),
+                          dialog.selection(), dialog.angleText()),
+                 answer);
     }
 
-    void bankedTurnReturnsItsAngle()
+    void lampPaintsTheColourOfTheFlagsLitAndDarkWhenNot_data()
     {
+        QTest::addColumn<bool>("changed");
+        QTest::addColumn<bool>("saved");
+        // The light falls from the upper left, so the middle shows the centre
+        // colour about halfway to the edge colour.
+        QTest::addColumn<QColor>("lit");
+        QTest::newRow("new or cleared: red") << false << false << QColor(224, 0, 0);
+        QTest::newRow("changed, not saved: yellow") << true << false << QColor(224, 224, 0);
+        QTest::newRow("saved or opened: green") << false << true << QColor(0, 224, 0);
+        // Not a state the commands make: the lamp keeps the red it had.
+        QTest::newRow("both flags keep the colour") << true << true << QColor(224, 0, 0);
+    }
+    void lampPaintsTheColourOfTheFlagsLitAndDarkWhenNot()
+    {
+        QFETCH(bool, changed);
+        QFETCH(bool, saved);
+        QFETCH(QColor, lit);
         TestRuntime runtime;
-        QString chosenPart;
-        QString chosenAngle;
-        AddTrackDialog dialog("insert", &chosenPart, &chosenAngle);
-        dialog.show();
-        clickTool(dialog, "R3625_LToolButton");
-        child<QComboBox>(dialog, "turnComboBox")->setCurrentIndex(7);
-        clickBox(dialog, QDialogButtonBox::Ok);
-        QCOMPARE(chosenPart, QString("R3625_L"));
-        QCOMPARE(chosenAngle, QString("240 deg"));
-        QCOMPARE(dialog.turnAngle(), 240);
+        QLedIndicator lamp;
+        lamp.resize(30, 30);
+        lamp.showSaveStatus(false, false);
+        lamp.showSaveStatus(changed, saved);
+        const QString on = unlike(middle(lamp), lit);
+        QVERIFY2(on.isEmpty(), qPrintable(on));
+        lamp.setChecked(false);
+        const QString off = unlike(middle(lamp), QColor(0, 74, 0));
+        QVERIFY2(off.isEmpty(), qPrintable(off));
     }
 };
 

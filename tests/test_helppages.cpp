@@ -2,8 +2,6 @@
 #include "catalog/RevellTrack.h"
 #include "common/HelpPages.h"
 #include "graphics/DiagramTypes.h"
-#include "layout/LayoutRecord.h"
-#include "layout/TrackPlanFile.h"
 #include "support/TestRuntime.h"
 #include "tools/ReferencePages.h"
 
@@ -13,7 +11,6 @@
 #include <QHash>
 #include <QRegularExpression>
 #include <QSet>
-#include <QTemporaryDir>
 #include <QUrl>
 #include <QXmlStreamReader>
 #include <QtTest>
@@ -95,23 +92,6 @@ const QHash<QString, Page> &allPages()
         return parsed;
     }();
     return pages;
-}
-
-// The number a sets page gives for part aPart in the section of layout aId;
-// -1 when the section does not list the part.
-int neededInSection(const QString &aHtml, const QString &aId, const QString &aPart)
-{
-    const int start = aHtml.indexOf(QStringLiteral("<h2 id=\"%1\">").arg(aId));
-    if (start < 0)
-        return -1;
-    int end = aHtml.indexOf(QStringLiteral("<h2 "), start + 1);
-    if (end < 0)
-        end = aHtml.size();
-    const QRegularExpression row(
-        QStringLiteral("<a href=\"parts.html#%1\">%1</a></td><td class=\"count\">(\\d+)</td>")
-            .arg(aPart));
-    const QRegularExpressionMatch match = row.match(aHtml.mid(start, end - start));
-    return match.hasMatch() ? match.captured(1).toInt() : -1;
 }
 
 } // namespace
@@ -250,9 +230,6 @@ private slots:
         QTest::newRow("lap counter") << "R3627" << QStringList{"R3603R", "R3603L", "R3614"};
         QTest::newRow("banked curve") << "F8517" << QStringList{"R3628o"};
         QTest::newRow("half apron") << "R3620a" << QStringList{"R3620"};
-        QTest::newRow("orange fence")
-            << "R3628o" << QStringList{"R3600", "R3601",  "R3602", "R3608", "R3609",
-                                       "R3610", "F8519R", "F8517", "F8514L"};
         QTest::newRow("not a part") << "R3699" << QStringList{};
     }
     void fittingPartsFollowTheCatalog()
@@ -273,12 +250,6 @@ private slots:
         QTest::newRow("lane swap") << "R3609"
                                    << QStringList{"324.00 mm each", "change sides",
                                                   "straight, 308.00 mm (12.1 inch) long"};
-        QTest::newRow("short straight")
-            << "R3620dc" << QStringList{"straight, 102.67 mm (4 inch) long", "102.67 mm each"};
-        QTest::newRow("fence of many shapes")
-            << "R3628o"
-            << QStringList{"30&#176; curve of 22.7 inch (577.50 mm) radius",
-                           "R3628o_Us straight upper", "Fits beside"};
     }
     void partsPageStatesEachPartsFigures()
     {
@@ -292,45 +263,6 @@ private slots:
         QVERIFY(block.contains(ReferencePages::partPicture(part)));
         for (const QString &fragment : fragments)
             QVERIFY2(block.contains(fragment), qPrintable(fragment));
-    }
-
-    // Pieces and attachments count by part number, whatever their direction;
-    // both strips of a four-lane layout count; unknown entries do not.
-    void setsPageCountsWhatEachLayoutNeeds()
-    {
-        QTemporaryDir dir;
-        const RevellTrack catalog;
-        QStringList types;
-        initDiagramTypeList(types);
-        QVERIFY(
-            QFile::copy(kTrackplans + "/four-lane-oval.txt", dir.filePath("four-lane-oval.txt")));
-
-        LayoutRecord a;
-        a.mName = QStringLiteral("Aproned");
-        const QStringList pieces = {"R3600", "R3601_R", "R3601_L", "R3699"};
-        for (const QString &number : pieces)
-            a.mPieces << PlacedPiece(number, catalog.findIndex(number),
-                                     getDiagramType(number, types), QPointF(), 0.0, 0.25);
-        a.mPieces[0].mAttachments << AttachmentEntry{"R3614_U", catalog.findIndex("R3614_U"), 0}
-                                  << AttachmentEntry{"R3603R_FU", catalog.findIndex("R3603R_FU"),
-                                                     0};
-        a.mPieces[1].mAttachments << AttachmentEntry{"R3605_R", catalog.findIndex("R3605_R"), 1};
-        a.mNextIndex = a.mPieces.size();
-        QVERIFY(saveTrackPlanFile(dir.filePath("aproned.txt"), a, LayoutRecord()));
-
-        QString error;
-        const QString html =
-            QString::fromUtf8(ReferencePages::setsPage(catalog, dir.path(), &error));
-        QVERIFY2(!html.isEmpty(), qPrintable(error));
-        const QList<QPair<QString, int>> aproned = {{"R3600", 1},  {"R3601", 2}, {"R3614", 1},
-                                                    {"R3603R", 1}, {"R3605", 1}, {"R3610", -1}};
-        for (const auto &part : aproned)
-            QCOMPARE(neededInSection(html, "aproned", part.first), part.second);
-        QVERIFY(html.contains("<tr><th>Attachments</th><td>3</td></tr>"));
-        const QList<QPair<QString, int>> fourLane = {{"R3600", 16}, {"R3601", 6}, {"R3610", 12}};
-        for (const auto &part : fourLane)
-            QCOMPARE(neededInSection(html, "four-lane-oval", part.first), part.second);
-        QVERIFY(html.contains(ReferencePages::samplePicture("four-lane-oval.txt")));
     }
 
 private:

@@ -34,19 +34,12 @@ bool shows(QWebView *aView, const QString &aPage)
                QLatin1String("complete");
 }
 
-// The viewer the Help menu entry aAction opened: the main window's only one
-// of class aClass.
+// The window's viewer of class aClass, when it is the only one it has made.
 HelpViewer *viewer(Rig &aRig, const char *aClass)
 {
-    HelpViewer *found = nullptr;
-    for (HelpViewer *candidate : aRig.w().findChildren<HelpViewer *>()) {
-        if (qstrcmp(candidate->metaObject()->className(), aClass) == 0) {
-            if (found)
-                return nullptr;
-            found = candidate;
-        }
-    }
-    return found;
+    const QList<HelpViewer *> made = aRig.w().findChildren<HelpViewer *>();
+    const bool one = made.size() == 1 && qstrcmp(made[0]->metaObject()->className(), aClass) == 0;
+    return one ? made[0] : nullptr;
 }
 
 // A click on the first link to aPage in the page shown, where a user would click it.
@@ -65,56 +58,36 @@ class HelpViewersTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void viewerOpensOnItsFirstPageAndGoesBackAndForth_data()
+    // A viewer is made once: closed and opened again, it is the same window
+    // on the page it was left on.
+    void viewerOpensOnItsFirstPageGoesBackAndForthAndIsKept_data()
     {
-        QTest::addColumn<QString>("action");
-        QTest::addColumn<QString>("viewerClass");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<QString>("heading");
-        QTest::addColumn<QString>("firstPage");
-        QTest::addColumn<QString>("linkTo");
-        QTest::newRow("help") << "actionHelp"
-                              << "helpDialog"
-                              << "Using Lanewright" << QString() << "help.html"
-                              << "controls.html";
-        QTest::newRow("tutorial") << "actionTutorial"
-                                  << "tutorialDialog"
-                                  << "How to Use Lanewright"
-                                  << "Lanewright Tutorial"
-                                  << "tutorial.html"
-                                  << "howto.html";
-        QTest::newRow("parts") << "actionParts"
-                               << "partsDialog"
-                               << "Revell Home Raceway Parts" << QString() << "parts.html"
-                               << "sets.html";
-        QTest::newRow("sets") << "actionSets"
-                              << "setsDialog"
-                              << "How to Use Lanewright"
-                              << "Revell Home Raceway Sets"
-                              << "sets.html"
-                              << "hints.html";
+        // "<action>|<viewer class>|<title>|<heading>|<first page>|<a page it links to>"
+        QTest::addColumn<QString>("row");
+        QTest::newRow("help") << "Help|helpDialog|Using Lanewright||help.html|controls.html";
+        QTest::newRow("tutorial") << "Tutorial|tutorialDialog|How to Use Lanewright|"
+                                     "Lanewright Tutorial|tutorial.html|howto.html";
+        QTest::newRow("parts")
+            << "Parts|partsDialog|Revell Home Raceway Parts||parts.html|sets.html";
+        QTest::newRow("sets") << "Sets|setsDialog|How to Use Lanewright|"
+                                 "Revell Home Raceway Sets|sets.html|hints.html";
     }
-    void viewerOpensOnItsFirstPageAndGoesBackAndForth()
+    void viewerOpensOnItsFirstPageGoesBackAndForthAndIsKept()
     {
-        QFETCH(QString, action);
-        QFETCH(QString, viewerClass);
-        QFETCH(QString, title);
-        QFETCH(QString, heading);
-        QFETCH(QString, firstPage);
-        QFETCH(QString, linkTo);
+        QFETCH(QString, row);
+        const QString firstPage = row.section('|', 4, 4);
+        const QString linkTo = row.section('|', 5, 5);
         Rig rig;
         QVERIFY(rig.rt.copyData("html"));
-        QVERIFY(rig.w().findChild<QAction *>(action)->isEnabled());
-
-        rig.trigger(qPrintable(action));
-        HelpViewer *shown = viewer(rig, qPrintable(viewerClass));
-        QVERIFY(shown);
+        const QByteArray action = "action" + row.section('|', 0, 0).toLatin1();
+        rig.trigger(action);
+        HelpViewer *shown = viewer(rig, qPrintable(row.section('|', 1, 1)));
+        QVERIFY(shown && shown->isVisible());
         QWebView *view = shown->webView();
-        QVERIFY(shown->isVisible());
         QTRY_VERIFY(shows(view, firstPage));
-        QCOMPARE(shown->windowTitle(), title);
         auto *label = shown->findChild<QLabel *>("headingLabel");
-        QCOMPARE(label ? label->text() : QString(), heading);
+        QCOMPARE(shown->windowTitle() + "|" + (label ? label->text() : QString()),
+                 row.section('|', 2, 3));
         // Pages of the runtime's own data folder, beside its bin/.
         QCOMPARE(view->url(), QUrl::fromLocalFile(rig.rt.path("data/html/") + firstPage));
         QVERIFY(!view->history()->canGoBack());
@@ -128,41 +101,35 @@ private slots:
         QCOMPARE(pageOf(view), firstPage);
         QVERIFY(loads(view, [&] { forward->click(); }));
         QCOMPARE(pageOf(view), linkTo);
+
+        shown->findChild<QPushButton *>("closePushButton")->click();
+        QVERIFY(!shown->isVisible());
+        rig.mark();
+        rig.trigger(action);
+        QCOMPARE(rig.newDebug(), QString::fromLatin1("on_" + action + "_triggered()\n"));
+        QCOMPARE(viewer(rig, qPrintable(row.section('|', 1, 1))), shown);
+        QVERIFY(shown->isVisible());
+        QCOMPARE(pageOf(view), linkTo);
+        QVERIFY(view->history()->canGoBack());
     }
 
-    // A viewer is made once: closed and opened again, it is the same window
-    // on the page it was left on; each page button opens its own page.
-    void viewerIsKeptWithItsPage()
+    void eachPageButtonOpensItsPage()
     {
         Rig rig;
         QVERIFY(rig.rt.copyData("html"));
         rig.trigger("actionHelp");
-        HelpViewer *first = viewer(rig, "helpDialog");
-        QVERIFY(first);
-        QWebView *view = first->webView();
+        HelpViewer *help = viewer(rig, "helpDialog");
+        QVERIFY(help);
+        QWebView *view = help->webView();
         QTRY_VERIFY(shows(view, "help.html"));
-
-        const QList<QPair<QString, QString>> buttons = {
-            {"overviewPushButton", "help.html"},     {"controlsPushButton", "controls.html"},
-            {"tutorialPushButton", "tutorial.html"}, {"disclaimerPushButton", "disclaimer.html"},
-            {"hintsPushButton", "hints.html"},       {"aboutPushButton", "about.html"},
-            {"partsPushButton", "parts.html"},       {"howtoPushButton", "howto.html"}};
-        for (const auto &button : buttons) {
-            QVERIFY(loads(view, [&] { first->findChild<QPushButton *>(button.first)->click(); }));
-            QCOMPARE(pageOf(view), button.second);
+        for (const QString page :
+             {"controls", "tutorial", "disclaimer", "hints", "about", "parts", "howto", "help"}) {
+            const QString button = (page == "help" ? "overview" : page) + "PushButton";
+            QVERIFY(loads(view, [&] { help->findChild<QPushButton *>(button)->click(); }));
+            QCOMPARE(pageOf(view), page + ".html");
         }
-
-        first->findChild<QPushButton *>("closePushButton")->click();
-        QVERIFY(!first->isVisible());
-        rig.trigger("actionHelp");
-        QCOMPARE(viewer(rig, "helpDialog"), first);
-        QVERIFY(first->isVisible());
-        QCOMPARE(pageOf(view), QString("howto.html"));
-        QVERIFY(view->history()->canGoBack());
-        QVERIFY(rig.newDebug().contains("on_actionHelp_triggered()\n"));
-
         // The program may close while a page is still loading.
-        first->findChild<QPushButton *>("partsPushButton")->click();
+        help->findChild<QPushButton *>("partsPushButton")->click();
         rig.window.reset();
     }
 };

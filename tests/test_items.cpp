@@ -2,7 +2,6 @@
 #include "common/LogFile.h"
 #include "graphics/DiagramItem.h"
 #include "graphics/DiagramPathItem.h"
-#include "graphics/PieceShapes.h"
 #include "support/TestRuntime.h"
 
 #include <QGraphicsScene>
@@ -15,39 +14,21 @@
 
 Q_DECLARE_METATYPE(DiagramTypeBase::DiagramType)
 
-namespace {
-
 using D = DiagramTypeBase;
-
-QPolygonF mm(std::initializer_list<QPointF> aPoints)
-{
-    return QPolygonF(QVector<QPointF>(aPoints));
-}
-
-} // namespace
 
 // The polygon and lane-line items: their kinds, logs, pens and menu.
 class ItemsTest : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<TestRuntime> mRuntime;
-    std::unique_ptr<RevellTrack> mCatalog;
-
-    // A catalog in which aPartNumber has no entry.
-    std::unique_ptr<RevellTrack> catalogWithout(const QString &aPartNumber)
-    {
-        auto catalog = std::make_unique<RevellTrack>();
-        catalog->mTrackDB[catalog->findIndex(aPartNumber)].mPartNumber = QStringLiteral("gone");
-        return catalog;
-    }
+    TestRuntime mRuntime; // first: the catalog writes its log there
+    RevellTrack mCatalog;
 
     std::unique_ptr<DiagramItem> item(D::DiagramType aType, const QString &aDirection = QString(),
-                                      bool aLanes34 = false, LogFile *aDebug = nullptr,
-                                      QMenu *aMenu = nullptr)
+                                      bool aLanes34 = false, QMenu *aMenu = nullptr)
     {
-        return std::make_unique<DiagramItem>(nullptr, aDebug, aType, aMenu, mCatalog.get(), 3,
-                                             aLanes34, aDirection);
+        return std::make_unique<DiagramItem>(nullptr, nullptr, aType, aMenu, &mCatalog, 3, aLanes34,
+                                             aDirection);
     }
 
     std::unique_ptr<DiagramPathItem> laneItem(D::DiagramType aType, int aLane, bool aParity = false,
@@ -56,23 +37,10 @@ class ItemsTest : public QObject
     {
         return std::make_unique<DiagramPathItem>(
             nullptr, aDebug, aType, 5, aLane, QBrush(Qt::red), QBrush(Qt::green), QBrush(Qt::blue),
-            QBrush(Qt::yellow), aParity, aCatalog ? aCatalog : mCatalog.get());
+            QBrush(Qt::yellow), aParity, aCatalog ? aCatalog : &mCatalog);
     }
 
 private slots:
-    void initTestCase()
-    {
-        mRuntime = std::make_unique<TestRuntime>();
-        QVERIFY(mRuntime->isValid());
-        mCatalog = std::make_unique<RevellTrack>();
-    }
-
-    void cleanupTestCase()
-    {
-        mCatalog.reset();
-        mRuntime.reset();
-    }
-
     // Kinds without a shape get a placeholder rectangle in scene units; an
     // undirected attachment takes its host's side, and draws nothing without one.
     void shapeOfEachKindOfItem_data()
@@ -100,14 +68,13 @@ private slots:
             QVERIFY(piece->polygon().size() > 5 && piece->polygon().isClosed());
             return;
         }
-        const QPolygonF rectangle = mm({{0, 0}, {0, -77}, {150, -77}, {150, 0}, {0, 0}});
+        const QPolygonF rectangle({{0, 0}, {0, -77}, {150, -77}, {150, 0}, {0, 0}});
         QCOMPARE(piece->polygon(), shape == "rectangle" ? rectangle : QPolygonF());
         QVERIFY(piece->mPartNumber.isEmpty());
         QVERIFY(piece->toolTip().isEmpty());
     }
 
-    // ---- the polygon item -------------------------------------------------
-
+    // A piece of lanes 3 and 4 is a kind of its own, drawn alike.
     void itemTypeFollowsTheLanePairButNotTheShape()
     {
         auto first = item(D::R3601_R, QString(), false);
@@ -122,12 +89,12 @@ private slots:
         LogFile build, debug;
         QVERIFY(build.open("../logs/items-build.log"));
         QVERIFY(debug.open("../logs/items-debug.log"));
-        DiagramItem(&build, &debug, D::R3600, nullptr, mCatalog.get(), 0, false, QString());
+        DiagramItem(&build, &debug, D::R3600, nullptr, &mCatalog, 0, false, QString());
         build.close();
         debug.close();
         const QByteArray line = "DiagramItem() constructor, eType = 65551, eType4 = 65552\n";
-        QCOMPARE(mRuntime->read("logs/items-build.log"), line);
-        QVERIFY(mRuntime->read("logs/items-debug.log").startsWith(line));
+        QCOMPARE(mRuntime.read("logs/items-build.log"), line);
+        QVERIFY(mRuntime.read("logs/items-debug.log").startsWith(line));
     }
 
     void rightClickSelectsOnlyThisItem()
@@ -141,7 +108,7 @@ private slots:
         });
         QGraphicsScene scene;
         DiagramItem *other = item(D::R3600).release();
-        DiagramItem *target = item(D::R3620, QString(), false, nullptr, &menu).release();
+        DiagramItem *target = item(D::R3620, QString(), false, &menu).release();
         scene.addItem(other);
         scene.addItem(target);
         other->setSelected(true);
@@ -155,23 +122,19 @@ private slots:
         QVERIFY(target->isSelected());
     }
 
-    void attachmentsHaveNoLaneLine()
+    // Under parity the lanes of a pair exchange their pens; an attachment
+    // has no lane line.
+    void laneItemsCarryTypeAndPen()
     {
-        auto line = laneItem(D::R3605_R, 1);
-        QVERIFY(line->path().isEmpty());
-        QCOMPARE(line->mPartNumber, getPartNumber(D::R3605_R));
-    }
-
-    // Each lane item draws the catalog's path; under parity the lanes of a
-    // pair exchange their pens.
-    void laneItemsCarryPathTypeAndPen()
-    {
+        auto apron = laneItem(D::R3605_R, 1);
+        QVERIFY(apron->path().isEmpty());
+        QCOMPARE(apron->mPartNumber, getPartNumber(D::R3605_R));
         const QColor plain[] = {Qt::red, Qt::green, Qt::blue, Qt::yellow};
         const QColor swapped[] = {Qt::green, Qt::red, Qt::yellow, Qt::blue};
         for (int lane = 1; lane <= 4; ++lane) {
             for (const bool parity : {false, true}) {
                 auto line = laneItem(D::R3608, lane, parity);
-                QCOMPARE(line->path(), lanePath(D::R3608, lane, mCatalog.get()));
+                QVERIFY(!line->path().isEmpty());
                 QCOMPARE(line->type(), lane > 2 ? 65554 : 65553);
                 const QPen pen = line->pen();
                 QCOMPARE(pen.color(), (parity ? swapped : plain)[lane - 1]);
@@ -182,14 +145,15 @@ private slots:
 
     void missingCatalogEntryIsLoggedAndLeavesTheLaneEmpty()
     {
-        auto catalog = catalogWithout(QStringLiteral("R3609"));
+        RevellTrack catalog;
+        catalog.mTrackDB[catalog.findIndex("R3609")].mPartNumber = QStringLiteral("gone");
         LogFile debug;
         QVERIFY(debug.open("../logs/items-lane.log"));
-        auto line = laneItem(D::R3609, 2, true, &debug, catalog.get());
+        auto line = laneItem(D::R3609, 2, true, &debug, &catalog);
         debug.close();
         QVERIFY(line->path().isEmpty());
         QCOMPARE(line->pen().color(), QColor(Qt::red));
-        QCOMPARE(mRuntime->read("logs/items-lane.log"),
+        QCOMPARE(mRuntime.read("logs/items-lane.log"),
                  QByteArray("DiagramPathItem() constructor\n"
                             "DiagramPathItem(::DiagramPathItem))constructor: index for <R3609> "
                             "not found (6)\n"));

@@ -20,7 +20,7 @@ constexpr int kAfterClickMs = 300;
 // events on the view's viewport. Lives inside a TestRuntime.
 struct ViewRig : SceneRig, ViewMouse
 {
-    explicit ViewRig(LayoutScreen *aScreen = nullptr) : SceneRig(4, aScreen)
+    ViewRig() : SceneRig(4)
     {
         scene->setSceneRect(0, 0, 5000, 5000);
         view = std::make_unique<QGraphicsView>(scene.get());
@@ -57,12 +57,15 @@ struct ViewRig : SceneRig, ViewMouse
 class SceneTest : public QObject
 {
     Q_OBJECT
+    // A fresh runtime for each test, so each log holds that test's lines only.
+    std::unique_ptr<TestRuntime> rt;
+
 private slots:
-    void initTestCase() { QVERIFY(TestRuntime().isValid()); }
+    void init() { rt = std::make_unique<TestRuntime>(); }
+    void cleanup() { rt.reset(); }
 
     void tabShowsTheChainsEndAfterEachPiece()
     {
-        TestRuntime rt;
         QLineEdit posX, posY, ang, index;
         LayoutScreen screen;
         screen.mCurrentPosXLineEdit = &posX;
@@ -78,21 +81,9 @@ private slots:
         QCOMPARE(posX.text(), QString::asprintf("%.2lf", rig.recordA.mForwardPt.x()));
     }
 
-    void toolTipsFollowTheLevelOfEachPiece()
-    {
-        TestRuntime rt;
-        SceneRig rig;
-        // The same kind at another level, and back: each shows its own level.
-        for (double level : {0.25, 0.75, 0.25})
-            QCOMPARE(
-                rig.scene->appendTrackPiece(true, D::R3600, QPointF(), level, false)->toolTip(),
-                QString::asprintf("R3600 elev %.2f", level));
-    }
-
     // Logs are compared with their golden files byte for byte.
     void appendAndReplayWriteTheirBuildLogLines()
     {
-        TestRuntime rt;
         {
             SceneRig rig;
             rig.append(D::R3600);
@@ -100,21 +91,24 @@ private slots:
             rig.recordA.mFirstPt = QPointF(2000, 2000);
             rig.scene->rebuildRecord(&rig.recordA, 1, false);
         }
-        const QString why = fixtureDifference("scene_build.log", rt.read("logs/build.log"));
+        const QString why = fixtureDifference("scene_build.log", rt->read("logs/build.log"));
         QVERIFY2(why.isEmpty(), qPrintable(why));
     }
 
-    void replayDrawsEachEntryOnceWhereItLies()
+    // A replay lays the record's own kinds; the next click must still lay the
+    // piece the toolbox shows.
+    void replayDrawsEachEntryOnceWhereItLiesAndKeepsTheToolboxChoice()
     {
-        TestRuntime rt;
         SceneRig rig;
         rig.lay({D::R3601_R, D::R3600, D::R3609, D::R3600});
         LayoutRecord &r = rig.recordA;
         r.mFirstPt = QPointF(2345.5, 777.25);
         r.mPieces[1] = PlacedPiece(QStringLiteral("R9876"), -1, -1, QPointF(), 0, 0.25);
         r.mPieces[2].mDeleted = true;
+        rig.scene->setItemType(D::R3621_L);
         QSignalSpy appended(rig.scene.get(), &DiagramScene::itemAppended);
         rig.scene->rebuildRecord(&r, 1, false);
+        QCOMPARE(rig.scene->mItemType, D::R3621_L);
         // The unknown entry stays but is not drawn; the deleted one is gone.
         QCOMPARE(r.mPieces.size(), 3);
         QCOMPARE(rig.scene->items().size(), 3 * 2);
@@ -127,21 +121,11 @@ private slots:
         QCOMPARE(appended.count(), 0);
     }
 
-    // A replay lays the record's own kinds; the next click must still lay the
-    // piece the toolbox shows.
-    void replayLeavesTheToolboxChoiceAsItWas()
-    {
-        TestRuntime rt;
-        SceneRig rig;
-        rig.lay({D::R3600, D::R3610_R});
-        rig.scene->setItemType(D::R3621_L);
-        rig.scene->rebuildRecord(&rig.recordA, 0, true);
-        QCOMPARE(rig.scene->mItemType, D::R3621_L);
-    }
-
+    // Only the replayed pair's items are taken down and laid again, with the
+    // attachment hooks around the drawing: before it with that pair's kind,
+    // after it with the record.
     void replayOfRecordBLeavesRecordAAlone()
     {
-        TestRuntime rt;
         ViewRig rig;
         for (int type : {D::R3600R3600, D::R3601R3610_R, D::R3609R3609})
             QVERIFY(rig.scene->appendFourLanePiece(type, QPointF(1000, 1000)));
@@ -149,9 +133,21 @@ private slots:
         const QSet<QGraphicsItem *> itemsA = rig.pairItems(false);
         for (QGraphicsItem *item : itemsA + rig.pairItems(true))
             item->setData(0, QStringLiteral("before"));
+        QStringList calls;
+        const int kind = DiagramItem::eType4;
+        rig.scene->mDeleteAttachments = [&](int aKind) {
+            calls << QStringLiteral("delete %1 items %2").arg(aKind).arg(rig.itemsOf(kind).size());
+        };
+        rig.scene->mRestoreAttachments = [&](LayoutRecord *aRecord) {
+            calls << QStringLiteral("restore %1 items %2")
+                         .arg(aRecord == &rig.recordB)
+                         .arg(rig.itemsOf(kind).size());
+        };
         rig.recordB.mPieces[1].mDeleted = true;
         rig.scene->rebuildRecord(&rig.recordB, 1, false);
 
+        QCOMPARE(calls, QStringList({QStringLiteral("delete %1 items 0").arg(kind),
+                                     QStringLiteral("restore 1 items 3")}));
         QCOMPARE(rig.pairItems(false), itemsA);
         for (QGraphicsItem *item : itemsA)
             QCOMPARE(item->data(0).toString(), QString("before"));
@@ -166,7 +162,6 @@ private slots:
     // put on a pair's list goes with that pair only.
     void itemsGoneElsewhereOrAddedToAPairAreNoTrouble()
     {
-        TestRuntime rt;
         SceneRig rig;
         QVERIFY(rig.scene->appendFourLanePiece(D::R3601R3610_R, QPointF(1000, 1000)));
         rig.append(D::R3600);
@@ -190,47 +185,10 @@ private slots:
         QVERIFY(!taken->scene());
     }
 
-    void attachmentHooksRunAroundTheDrawing()
-    {
-        TestRuntime rt;
-        SceneRig rig;
-        for (int i = 0; i < 3; ++i)
-            QVERIFY(rig.scene->appendFourLanePiece(D::R3600R3600, QPointF(1000, 1000)));
-        QStringList calls;
-        const int kind = DiagramItem::eType4;
-        rig.scene->mDeleteAttachments = [&](int aKind) {
-            calls << QStringLiteral("delete %1 items %2").arg(aKind).arg(rig.itemsOf(kind).size());
-        };
-        rig.scene->mRestoreAttachments = [&](LayoutRecord *aRecord) {
-            calls << QStringLiteral("restore %1 items %2")
-                         .arg(aRecord == &rig.recordB)
-                         .arg(rig.itemsOf(kind).size());
-        };
-        rig.scene->rebuildRecord(&rig.recordB, 0, false);
-        QCOMPARE(calls, QStringList({QStringLiteral("delete %1 items 0").arg(kind),
-                                     QStringLiteral("restore 1 items 3")}));
-    }
-
-    void insertSignalCrossesAQueuedConnection()
-    {
-        // Only a registered diagram type survives a queued connection.
-        TestRuntime rt;
-        SceneRig rig;
-        DiagramItem *item = rig.append(D::R3600);
-        D::DiagramType received = D::R9999;
-        connect(
-            rig.scene.get(), &DiagramScene::itemInserted, rig.scene.get(),
-            [&received](DiagramItem *, DiagramItem::DiagramType aType) { received = aType; },
-            Qt::QueuedConnection);
-        emit rig.scene->itemInserted(item, D::R3621_L);
-        QTRY_COMPARE(received, D::R3621_L);
-    }
-
     // ---- the mouse -------------------------------------------------------
 
     void clicksAppendOnlyOnceTheDelayIsOver()
     {
-        TestRuntime rt;
         ViewRig rig;
         QVERIFY(rig.exposed);
         rig.choose(DiagramScene::Append, D::R3600);
@@ -248,7 +206,6 @@ private slots:
 
     void clickOnALaneLineOfRecordBReplacesItsPiece()
     {
-        TestRuntime rt;
         ViewRig rig;
         for (int i = 0; i < 3; ++i)
             QVERIFY(rig.scene->appendFourLanePiece(D::R3600R3600, QPointF(1000, 1000)));
@@ -269,7 +226,6 @@ private slots:
         QTest::addColumn<bool>("onLine");
         QTest::addColumn<int>("itemType");
         QTest::addColumn<bool>("inserts");
-        QTest::newRow("piece, track type") << false << int(D::R3601_R) << true;
         QTest::newRow("lane line, track type") << true << int(D::R3621_L) << true;
         QTest::newRow("piece, an apron chosen") << false << int(D::R3603R_FU) << false;
     }
@@ -278,7 +234,6 @@ private slots:
         QFETCH(bool, onLine);
         QFETCH(int, itemType);
         QFETCH(bool, inserts);
-        TestRuntime rt;
         ViewRig rig;
         rig.lay({D::R3600, D::R3601_R, D::R3600});
         DiagramItem *piece = rig.scene->pieceItem(0, 1);
@@ -311,7 +266,6 @@ private slots:
         QFETCH(int, pressed);
         QFETCH(int, mode);
         QFETCH(QPointF, offset);
-        TestRuntime rt;
         ViewRig rig;
         rig.lay({D::R3600, D::R3600, D::R3600});
         rig.scene->setMode(DiagramScene::Mode(mode));
@@ -328,7 +282,6 @@ private slots:
 
     void fourLaneClickLaysBothPairsOnlyOnOpenGround()
     {
-        TestRuntime rt;
         ViewRig rig;
         rig.choose(DiagramScene::Append4, D::R3601R3610_R);
         QSignalSpy appended(rig.scene.get(), &DiagramScene::itemAppended);
@@ -345,7 +298,6 @@ private slots:
 
     void doubleClickWritesTheseLogLines()
     {
-        TestRuntime rt;
         {
             ViewRig rig;
             rig.choose(DiagramScene::Append, D::R3600);
@@ -353,9 +305,9 @@ private slots:
             rig.doubleClick(QPointF(1000, 1000));
             QTest::qWait(kAfterClickMs);
         }
-        QCOMPARE(QString::fromLatin1(rt.read("logs/build.log")),
+        QCOMPARE(QString::fromLatin1(rt->read("logs/build.log")),
                  QString("mouseDoubleClickEvent(), button 1\n"));
-        QCOMPARE(QString::fromLatin1(rt.read("logs/debug.log")),
+        QCOMPARE(QString::fromLatin1(rt->read("logs/debug.log")),
                  QString("DiagramScene constructor\n"
                          "DiagramScene constructor end\n"
                          "mouseReleaseEvent() mode: 0   drag 0   shift 1\n"

@@ -1,9 +1,12 @@
+#include "layout/LaneColors.h"
 #include "support/WindowRig.h"
 
 #include <QCheckBox>
 #include <QDial>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QScrollArea>
 #include <QSlider>
 #include <QToolBox>
 
@@ -18,14 +21,9 @@ namespace {
 
 bool sameTransform(const QTransform &aActual, double aAngle, double aScale)
 {
-    QTransform expected;
-    expected.rotate(-aAngle);
-    expected.scale(aScale, aScale);
-    const double d[] = {aActual.m11() - expected.m11(), aActual.m12() - expected.m12(),
-                        aActual.m21() - expected.m21(), aActual.m22() - expected.m22(),
-                        aActual.dx() - expected.dx(),   aActual.dy() - expected.dy()};
-    for (double v : d) {
-        if (qAbs(v) > 1e-9)
+    const QTransform expected = QTransform().rotate(-aAngle).scale(aScale, aScale);
+    for (QPointF p : {QPointF(0, 0), QPointF(1, 0), QPointF(0, 1)}) {
+        if (QLineF(aActual.map(p), expected.map(p)).length() > 1e-9)
             return false;
     }
     return true;
@@ -33,21 +31,59 @@ bool sameTransform(const QTransform &aActual, double aAngle, double aScale)
 
 using WindowRig::Rig;
 
-QStringList checkedIds(const QButtonGroup *aGroup)
+// aGroup holds a button for every id of the ranges aRanges and for no other id.
+bool holds(const QButtonGroup *aGroup, std::initializer_list<std::pair<int, int>> aRanges)
 {
-    QStringList ids;
-    for (QAbstractButton *button : aGroup->buttons()) {
-        if (button->isChecked())
-            ids << QString::number(aGroup->id(button));
+    int count = 0;
+    for (const auto &[first, last] : aRanges) {
+        for (int id = first; id <= last; ++id, ++count) {
+            if (!aGroup->button(id))
+                return false;
+        }
     }
-    return ids;
+    return aGroup->buttons().size() == count;
+}
+
+// The defaults file the window starts with names "purple", which is not one
+// of the eight: it reads as black, and black is what exit writes back.
+const char *const kDefaultsFile = "red purple blue yellow\n";
+const QStringList kDefaults{"red", "black", "blue", "yellow"};
+
+QStringList names(const std::array<QBrush, 4> &aBrushes)
+{
+    QStringList list;
+    for (const QBrush &brush : aBrushes)
+        list << laneColorName(brush);
+    return list;
+}
+
+// The colours of lanes 1 and 2 of the first piece drawn on layout aTab.
+QStringList laneLineColors(Rig &aRig, int aTab)
+{
+    QStringList colors{QString(), QString()};
+    for (QGraphicsItem *item : aRig.scene(aTab)->items()) {
+        auto *line =
+            item->type() == DiagramPathItem::eType ? static_cast<DiagramPathItem *>(item) : nullptr;
+        if (line && line->mIndex == 0 && line->mLane >= 1 && line->mLane <= 2)
+            colors[line->mLane - 1] = laneColorName(QBrush(line->pen().color()));
+    }
+    return colors;
+}
+
+// The defaults file as the window's exit writes it.
+QStringList writtenDefaults(Rig &aRig)
+{
+    aRig.window.reset();
+    return QString::fromLatin1(aRig.rt.read("data/defaultLaneColors.txt")).split('\n');
 }
 
 } // namespace
 
 // The main window's working surface: tabs, records, scenes, activation, the
-// per-tab view controls, units, appearance, the toolbox handlers and the
-// refresh after an appended piece.
+// per-tab view controls, units, appearance, the toolbox handlers, the
+// refresh after an appended piece, and the lane colours: the defaults read at
+// start-up before the layouts are made, written at exit, and the Lane Colors
+// command's scopes.
 class SurfaceTest : public QObject
 {
     Q_OBJECT
@@ -58,18 +94,23 @@ private slots:
         QApplication::setQuitOnLastWindowClosed(false);
     }
 
-    void startUpGivesEveryTabItsOwnRecordsAndUniqueObjectNames()
+    void startUpGivesEveryTabItsOwnRecordsEveryPieceItsButtonAndNamesOnce()
     {
         Rig rig;
-        QTabWidget *tabs = rig.w().tabWidget();
-        QCOMPARE(tabs->tabText(0), QString("Stats"));
-        for (int i = 0; i < 8; ++i) {
-            QCOMPARE(tabs->tabText(i + 1), QStringLiteral("Layout %1").arg(i + 1));
-            const DiagramScene *scene = rig.w().tabScreen(i).mScene;
-            QCOMPARE(scene->mRecord, &rig.w().recordA(i));
-            QCOMPARE(scene->mSecondRecord, &rig.w().recordB(i));
-            QVERIFY(rig.w().recordA(i).mFirstPair && rig.w().recordB(i).mSecondPair);
-            QCOMPARE(rig.w().recordB(i).mName, QStringLiteral("unnamed%1").arg(i + 1));
+        const ToolBoxParts &box = rig.w().toolBox();
+        QVERIFY(holds(box.mTrackGroup, {{0, 16}}) && holds(box.mTrack4Group, {{93, 104}}) &&
+                holds(box.mBackgroundGroup, {{-5, -2}}));
+        QVERIFY(holds(box.mApronGroup, {{23, 26}, {35, 48}, {53, 56}, {71, 72}, {77, 88}}));
+        // A second click on a piece clears the choice; a background is always chosen.
+        QVERIFY(!box.mTrack4Group->exclusive() && !box.mApronGroup->exclusive() &&
+                box.mBackgroundGroup->exclusive());
+        QCOMPARE(rig.w().tabWidget()->tabText(0), QString("Stats"));
+        for (int tab = 1; tab <= 8; ++tab) {
+            QCOMPARE(rig.w().tabWidget()->tabText(tab), QStringLiteral("Layout %1").arg(tab));
+            QCOMPARE(rig.scene(tab)->mRecord, &rig.a(tab));
+            QCOMPARE(rig.scene(tab)->mSecondRecord, &rig.b(tab));
+            QVERIFY(rig.a(tab).mFirstPair && rig.b(tab).mSecondPair);
+            QCOMPARE(rig.b(tab).mName, QStringLiteral("unnamed%1").arg(tab));
         }
         // Slots connect by object name across the whole window: no name twice.
         QSet<QString> seen;
@@ -81,251 +122,254 @@ private slots:
         }
     }
 
-    void activationFollowsTheTabAndOpensTheFourLanePage()
+    void activationFollowsTheTabResetsTheChoiceAndShowsEachLayoutsOwnLook()
     {
         Rig rig;
         QToolBox *box = rig.w().toolBox().mToolBox;
-        rig.w().recordA(2).mLanes = 4;
+        auto *hollow = rig.find<QRadioButton>("hollowRadioButton");
+        rig.a(3).mLanes = 4;
+        rig.activate(1);
+        rig.track(D::R3601_R)->click();
+        hollow->click();
         rig.mark();
         rig.activate(5);
         QCOMPARE(rig.newDebug(), QString("on_tabWidget_currentChanged() tab 5\n"
                                          "on_tabWidget_currentChanged() mActiveIndex 4\n"));
         QCOMPARE(rig.w().activeScene(), rig.scene(5));
         QCOMPARE(rig.find<QLineEdit>("activeLineEdit")->text(), QString("5"));
+        QVERIFY(!rig.track(D::R3601_R)->isChecked());
+        QCOMPARE(rig.scene(5)->mMode, DiagramScene::Move);
+        // Showing layout 5 filled must not change layout 1's appearance.
+        QVERIFY(!hollow->isChecked() && rig.scene(5)->mFilled && !rig.scene(1)->mFilled);
         rig.activate(3);
         QCOMPARE(box->currentIndex(), 2);
         rig.activate(1);
         QCOMPARE(box->currentIndex(), 0);
+        QVERIFY(hollow->isChecked());
         // The Stats tab keeps layout 1 active.
         rig.activate(0);
         QCOMPARE(rig.w().activeIndex(), 0);
         QCOMPARE(rig.w().activeScene(), rig.scene(1));
     }
 
-    void switchingTabsResetsSelectionAndKeepsEachLayoutsAppearance()
-    {
-        Rig rig;
-        rig.activate(1);
-        rig.track(9)->click();
-        rig.find<QRadioButton>("hollowRadioButton")->click();
-        rig.activate(2);
-        QVERIFY(!rig.track(9)->isChecked());
-        QCOMPARE(rig.scene(2)->mMode, DiagramScene::Move);
-        // Showing layout 2 filled must not change layout 1's appearance.
-        QVERIFY(rig.find<QRadioButton>("filledRadioButton")->isChecked());
-        QVERIFY(rig.scene(2)->mFilled && !rig.scene(1)->mFilled);
-    }
-
-    void lockTurnsTheViewWithTheTrackAfterAnAppendedCurve()
-    {
-        Rig rig;
-        rig.activate(3);
-        const LayoutScreen &screen = rig.screen(3);
-        QGraphicsView *view = rig.w().activeView();
-        screen.mRotateDial->setValue(30);
-        rig.append(D::R3601_R);
-        // Unlocked, the view keeps the dial's angle after the curve.
-        QVERIFY(sameTransform(view->transform(), 30.0, 1.0));
-
-        screen.mLockRotationCheckBox->setChecked(true);
-        QVERIFY(sameTransform(view->transform(), 60.0, 1.0));
-        // Locked, each appended piece turns the view with the track.
-        rig.append(D::R3601_R);
-        QVERIFY(sameTransform(view->transform(), 120.0, 1.0));
-        QCOMPARE(screen.mRotateLineEdit->text(), QString("120"));
-
-        screen.mLockRotationCheckBox->setChecked(false);
-        QVERIFY(sameTransform(view->transform(), 30.0, 1.0));
-        QCOMPARE(screen.mRotateLineEdit->text(), QString("30"));
-    }
-
-    void tabEightsHandlersLogItsOwnNumberAndScaleMapsAcrossTheMiddle()
+    // Each tab's handlers act on their own tab, even when the event comes
+    // late; the scale maps across the slider's middle; locked, the view turns
+    // with the track; a name the file cannot hold is refused.
+    void tabEightsViewControlsAndNameActOnTabEight()
     {
         Rig rig;
         rig.activate(8);
         const LayoutScreen &screen = rig.screen(8);
-        const struct
-        {
-            int mValue;
-            double mScale;
-            const char *mText;
-        } steps[] = {
+        const std::tuple<int, double, const char *> steps[] = {
             {0, 0.1, "0.10x"}, {49, 0.982, "0.98x"}, {50, 1.0, "1.00x"}, {100, 2.9, "2.90x"}};
-        for (const auto &step : steps) {
+        for (const auto &[value, scale, text] : steps) {
             rig.mark();
-            screen.mScaleSlider->setValue(step.mValue);
-            QCOMPARE(screen.mScaleLineEdit->text(), QString(step.mText));
-            QVERIFY(sameTransform(rig.w().tabScreen(7).mView->transform(), 0.0, step.mScale));
-            QCOMPARE(rig.newDebug(),
-                     QStringLiteral("on_scale8HorizontalSlider_valueChanged() value %1\n")
-                         .arg(step.mValue));
+            screen.mScaleSlider->setValue(value);
+            QCOMPARE(screen.mScaleLineEdit->text(), QString(text));
+            QVERIFY(sameTransform(rig.view()->transform(), 0.0, scale));
+            QCOMPARE(
+                rig.newDebug(),
+                QStringLiteral("on_scale8HorizontalSlider_valueChanged() value %1\n").arg(value));
         }
+        screen.mRotateDial->setValue(30);
+        rig.append(D::R3601_R);
+        // Unlocked, the view keeps the dial's angle after the curve.
+        QVERIFY(sameTransform(rig.view()->transform(), 30.0, 2.9));
         rig.mark();
         screen.mLockRotationCheckBox->setChecked(true);
         QCOMPARE(rig.newDebug(), QString("on_lock8RotationCheckBox_toggled()\n"));
-        rig.mark();
+        QVERIFY(sameTransform(rig.view()->transform(), 60.0, 2.9));
+        rig.append(D::R3601_R);
+        QVERIFY(sameTransform(rig.view()->transform(), 120.0, 2.9));
+        QCOMPARE(screen.mRotateLineEdit->text(), QString("120"));
+        screen.mLockRotationCheckBox->setChecked(false);
+        QVERIFY(sameTransform(rig.view()->transform(), 30.0, 2.9));
+        QCOMPARE(screen.mRotateLineEdit->text(), QString("30"));
+
+        // The file stores the name: one it cannot hold is refused where it is
+        // typed, and a good one on a layout with pieces is an edit to save.
+        rig.a().mChanged = false;
+        screen.mNameLineEdit->setText(QString());
+        emit screen.mNameLineEdit->editingFinished();
+        QCOMPARE(rig.rec.mLog, QStringList{"message||A layout needs a name."});
+        QCOMPARE(screen.mNameLineEdit->text(), QString("unnamed8"));
+        QVERIFY(!rig.a().mChanged);
         screen.mNameLineEdit->setText("oval");
+        // Leaving the field by switching tabs ends the edit after the switch.
+        rig.activate(5);
+        rig.mark();
         emit screen.mNameLineEdit->editingFinished();
         QCOMPARE(rig.newDebug(),
                  QString("on_layout8NameLineEdit_editingFinished() new name <oval>\n"));
-        QCOMPARE(rig.w().recordA(7).mName, QString("oval"));
+        QCOMPARE(rig.a(8).mName + " " + rig.a(5).mName, QString("oval unnamed5"));
+        QVERIFY(rig.a(8).mChanged && !rig.a(8).mSaved);
+        rig.activate(8);
+        rig.newName = QStringLiteral("track pieces: 9");
+        rig.newLayout();
+        QCOMPARE(rig.rec.mLog.last(), QString("message||A layout name cannot be a \"lanes:\" or "
+                                              "\"track pieces:\" line."));
+        QCOMPARE(rig.a().mName + " " + QString::number(rig.a().mPieces.size()), QString("oval 2"));
     }
 
-    void pieceButtonsSetModeTypeAndFieldsAndGroupsStayIndependent()
+    // A button's place, label and tip tell the user which piece its id lays.
+    void toolBoxButtonsSitInTheirCellsWithTheirPieces_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("cell"); // "<column>,<row> <label>|<tool tip>"
+        QTest::newRow("R3600") << 0 << int(D::R3600) << "0,0 R3600|12\" straight";
+        QTest::newRow("R3615L left")
+            << 1 << int(D::R3615L_L) << "1,7 R3615L|14\" L trans\nleft turn";
+        QTest::newRow("4-lane 30 left")
+            << 2 << int(D::R3621R3610_L) << "1,5 R3621R3610_L|30 deg left";
+    }
+    void toolBoxButtonsSitInTheirCellsWithTheirPieces()
+    {
+        QFETCH(int, page);
+        QFETCH(int, id);
+        QFETCH(QString, cell);
+        Rig rig;
+        const ToolBoxParts &box = rig.w().toolBox();
+        QButtonGroup *groups[] = {box.mTrackGroup, box.mApronGroup, box.mTrack4Group};
+        QAbstractButton *button = groups[page]->button(id);
+        auto *scroll = qobject_cast<QScrollArea *>(box.mToolBox->widget(page));
+        auto *grid = qobject_cast<QGridLayout *>(scroll->widget()->layout());
+        const int index = button ? grid->indexOf(button->parentWidget()) : -1;
+        QVERIFY(index >= 0);
+        int row, column, rowSpan, columnSpan;
+        grid->getItemPosition(index, &row, &column, &rowSpan, &columnSpan);
+        QCOMPARE(QStringLiteral("%1,%2 ").arg(column).arg(row) + button->text() + "|" +
+                     button->toolTip(),
+                 cell);
+    }
+
+    // A piece button sets the mode, the piece and the tab's fields, and the
+    // groups stay independent; a four-lane piece is refused on a two-lane
+    // layout; a background tiles the active scene only.
+    void toolBoxHandlersActOnTheActiveLayout()
     {
         Rig rig;
         rig.activate(4);
         DiagramScene *scene = rig.scene(4);
         const LayoutScreen &screen = rig.screen(4);
-
         rig.mark();
-        rig.track(9)->click();
-        QCOMPARE(rig.newBuild(), QString("trackButtonGroupClicked()   id 9   checked 1\n"));
+        rig.track(D::R3601_R)->click();
         QCOMPARE(scene->mMode, DiagramScene::Append);
-        QCOMPARE(int(scene->mItemType), 9);
-        QCOMPARE(screen.mModeLineEdit->text(), QString("Append"));
-        QCOMPARE(screen.mBtnActiveLineEdit->text(), QString("14\" curve, right"));
-        QCOMPARE(screen.mLastBtnLineEdit->text(), QString("9"));
-
-        rig.mark();
-        rig.apron(35)->click();
-        QCOMPARE(rig.newBuild(), QString("apronButtonGroupClicked()   id = 35    checked 1\n"));
+        QCOMPARE(scene->mItemType, D::R3601_R);
+        QCOMPARE(screen.mModeLineEdit->text() + "|" + screen.mBtnActiveLineEdit->text() + "|" +
+                     screen.mLastBtnLineEdit->text(),
+                 QString("Append|14\" curve, right|9"));
+        rig.apron(D::R3614_U)->click();
         QCOMPARE(scene->mMode, DiagramScene::Attach);
         QCOMPARE(screen.mBtnActiveLineEdit->text(), QString("upper str apron"));
-
-        rig.track(0)->click();
-        QCOMPARE(checkedIds(rig.w().toolBox().mTrackGroup), QStringList({"0"}));
-        QCOMPARE(checkedIds(rig.w().toolBox().mApronGroup), QStringList({"35"}));
-
-        rig.mark();
-        rig.track(0)->click();
-        QCOMPARE(rig.newBuild(), QString("trackButtonGroupClicked()   id 0   checked 0\n"));
-        QVERIFY(checkedIds(rig.w().toolBox().mTrackGroup).isEmpty());
+        rig.track(D::R3600)->click();
+        QVERIFY(rig.track(D::R3600)->isChecked() && !rig.track(D::R3601_R)->isChecked() &&
+                rig.apron(D::R3614_U)->isChecked());
+        rig.track(D::R3600)->click();
+        QVERIFY(!rig.track(D::R3600)->isChecked());
         QCOMPARE(scene->mMode, DiagramScene::Move);
-        QCOMPARE(screen.mModeLineEdit->text(), QString("Move"));
-        QVERIFY(screen.mBtnActiveLineEdit->text().isEmpty());
-    }
-
-    void fourLaneButtonsAreRefusedOnTwoLaneLayouts()
-    {
-        Rig rig;
-        rig.activate(1);
-        rig.mark();
-        rig.track4(93)->click();
+        QCOMPARE(screen.mModeLineEdit->text() + "|" + screen.mBtnActiveLineEdit->text(),
+                 QString("Move|"));
+        rig.track4(D::R3600R3600)->click();
         QCOMPARE(rig.rec.mLog,
                  QStringList({"message||4-lane selections are not available for 2-lane layouts."}));
-        QVERIFY(!rig.track4(93)->isChecked());
-        QCOMPARE(rig.scene(1)->mMode, DiagramScene::Move);
-
-        rig.w().recordA(1).mLanes = 4;
-        rig.activate(2);
-        rig.mark();
-        rig.track4(101)->click();
-        QCOMPARE(rig.rec.mLog.size(), 1);
-        QCOMPARE(rig.newBuild(), QString("track4ButtonGroupClicked()   id 101    checked 1\n"));
-        QCOMPARE(rig.scene(2)->mMode, DiagramScene::Append4);
-        QCOMPARE(rig.screen(2).mBtnActiveLineEdit->text(), QString("60 deg right"));
-    }
-
-    void aLateNameEditRenamesItsOwnLayout()
-    {
-        Rig rig;
-        rig.activate(3);
-        rig.screen(3).mNameLineEdit->setText("figure eight");
-        // Leaving the field by switching tabs ends the edit after the switch.
-        rig.activate(5);
-        emit rig.screen(3).mNameLineEdit->editingFinished();
-        QCOMPARE(rig.w().recordA(2).mName, QString("figure eight"));
-        QCOMPARE(rig.w().recordA(4).mName, QString("unnamed5"));
-    }
-
-    // The file stores the name: one it cannot hold is refused where it is
-    // typed, and a good one on a layout with pieces is an edit to save.
-    void layoutNamesAreCheckedWhereTheyAreTyped()
-    {
-        Rig rig;
-        rig.activate(2);
-        rig.append(D::R3600);
-        rig.a().mChanged = false;
-        QLineEdit *name = rig.screen(2).mNameLineEdit;
-        name->setText(QString());
-        emit name->editingFinished();
-        QCOMPARE(rig.rec.mLog, QStringList{"message||A layout needs a name."});
-        QCOMPARE(name->text(), QString("unnamed2"));
-        QVERIFY(!rig.a().mChanged);
-        name->setText("oval");
-        emit name->editingFinished();
-        QVERIFY(rig.a().mChanged && !rig.a().mSaved);
-
-        rig.newName = QStringLiteral("track pieces: 9");
-        rig.newLayout();
-        QCOMPARE(rig.rec.mLog.last(),
-                 QString("message||A layout name cannot be a \"lanes:\" or \"track pieces:\" line."));
-        QCOMPARE(rig.a().mName, QString("oval"));
-        QCOMPARE(rig.a().mPieces.size(), 1);
-    }
-
-    void backgroundButtonTilesTheActiveSceneOnly()
-    {
-        Rig rig;
-        rig.activate(2);
-        QAbstractButton *blue = rig.w().toolBox().mBackgroundGroup->buttons().first();
-        QCOMPARE(blue->text(), QString("Blue Grid"));
-        rig.mark();
-        blue->click();
-        QCOMPARE(rig.newBuild(), QString("backgroundButtonGroupClicked()\n"));
-        const QBrush brush = rig.scene(2)->backgroundBrush();
+        QVERIFY(!rig.track4(D::R3600R3600)->isChecked());
+        QCOMPARE(scene->mMode, DiagramScene::Move);
+        rig.w().toolBox().mBackgroundGroup->buttons().first()->click();
+        QCOMPARE(rig.newBuild(), QString("trackButtonGroupClicked()   id 9   checked 1\n"
+                                         "apronButtonGroupClicked()   id = 35    checked 1\n"
+                                         "trackButtonGroupClicked()   id 0   checked 1\n"
+                                         "trackButtonGroupClicked()   id 0   checked 0\n"
+                                         "backgroundButtonGroupClicked()\n"));
+        const QBrush brush = scene->backgroundBrush();
         QCOMPARE(brush.style(), Qt::TexturePattern);
         QCOMPARE(brush.textureImage().convertToFormat(QImage::Format_ARGB32),
                  QImage(":/images/background1.png").convertToFormat(QImage::Format_ARGB32));
-        QCOMPARE(rig.scene(3)->backgroundBrush().style(), Qt::NoBrush);
+        QCOMPARE(rig.scene(5)->backgroundBrush().style(), Qt::NoBrush);
+
+        rig.a(5).mLanes = 4;
+        rig.activate(5);
+        rig.mark();
+        rig.track4(D::R3601R3610_R)->click();
+        QCOMPARE(rig.rec.mLog.size(), 1);
+        QCOMPARE(rig.newBuild(), QString("track4ButtonGroupClicked()   id 101    checked 1\n"));
+        QCOMPARE(rig.scene(5)->mMode, DiagramScene::Append4);
+        QCOMPARE(rig.screen(5).mBtnActiveLineEdit->text(), QString("60 deg right"));
     }
 
-    void unitButtonRelabelsEveryTabAndRecomputesOnlyTheActiveLayout()
+    // An appended piece refreshes its own tab and marks its layout changed.
+    void unitButtonRelabelsEveryTabAndAppendedPiecesRefreshTheirOwn()
     {
         Rig rig;
         rig.activate(2);
-        for (int i = 0; i < 2; ++i)
-            rig.append(D::R3600);
-        for (int i = 0; i < 6; ++i)
-            rig.append(D::R3601_R);
+        rig.lay({D::R3600, D::R3600, D::R3601_R, D::R3601_R, D::R3601_R, D::R3601_R, D::R3601_R,
+                 D::R3601_R});
         rig.screen(5).mLaneLineEdit[0]->setText("untouched");
-
         rig.find<QRadioButton>("mmRadioButton")->click();
-        const LayoutScreen &screen = rig.screen(2);
-        QCOMPARE(screen.mLaneLineEdit[0]->text(), QString("2002.48"));
-        QCOMPARE(screen.mLaneLineEdit[1]->text(), QString("2571.04"));
+        QCOMPARE(rig.lanes().mid(0, 2), QStringList({"2002.48", "2571.04"}));
         for (int tab = 1; tab <= 8; ++tab) {
             QCOMPARE(rig.screen(tab).mLaneLengthGroupBox->title(), QString("Lane Lengths (mm)"));
             QCOMPARE(rig.screen(tab).mSizeLabel->text(), QString("Layout Size (mm)"));
         }
         QCOMPARE(rig.screen(5).mLaneLineEdit[0]->text(), QString("untouched"));
-    }
 
-    void appendedPieceFillsLengthsAndSizeAndMarksTheLayoutChanged()
-    {
-        Rig rig;
         rig.activate(6);
-        rig.find<QRadioButton>("mmRadioButton")->click();
-        LayoutRecord &record = rig.w().recordA(5);
-        record.mSaved = true;
+        rig.a().mSaved = true;
         rig.mark();
         QVERIFY(rig.append(D::R3620dc));
-        const LayoutScreen &screen = rig.screen(6);
-        QCOMPARE(screen.mLaneLineEdit[1]->text(), QString("102.67"));
-        const QRectF bounds = rig.scene(6)->itemsBoundingRect();
-        const double scale = rig.scene(6)->mScale;
-        QCOMPARE(screen.mHeightLineEdit->text(), QString::number(bounds.height() / scale, 'f', 2));
-        // The piece is 178 mm wide, drawn lengthwise.
-        QVERIFY(bounds.height() * 24.0 / 5.0 >= 177.9);
-        QVERIFY(record.mChanged);
-        QVERIFY(!record.mSaved);
-        QVERIFY(!rig.w().recordA(0).mChanged);
+        // The piece is 178 mm wide, drawn lengthwise; the size takes in the outline's pen.
+        QCOMPARE(rig.lanes().at(1) + " " + rig.screen().mHeightLineEdit->text(),
+                 QString("102.67 182.80"));
+        QVERIFY(rig.a().mChanged && !rig.a().mSaved && !rig.a(5).mChanged);
+        QCOMPARE(rig.screen(5).mLaneLineEdit[0]->text(), QString("untouched"));
         const int index = rig.w().catalog().findIndex("R3620dc");
         QVERIFY(rig.newBuild().endsWith(
             QStringLiteral("MainWindow::itemAppended(): diagram item type 2 <R3620dc> [%1] "
                            "<R3620dc>\n\n")
                 .arg(index)));
+    }
+
+    void laneColorScopesDecideWhichLayoutsAndDefaultsChange_data()
+    {
+        QTest::addColumn<int>("showTab");
+        QTest::addColumn<int>("pieceTab");
+        QTest::addColumn<bool>("accept");
+        QTest::newRow("Stats tab: defaults only, layouts with pieces keep theirs")
+            << 0 << 3 << true;
+        QTest::newRow("both scopes on the tab with pieces") << 3 << 3 << true;
+        QTest::newRow("cancel changes nothing") << 4 << 4 << false;
+    }
+    void laneColorScopesDecideWhichLayoutsAndDefaultsChange()
+    {
+        QFETCH(int, showTab);
+        QFETCH(int, pieceTab);
+        QFETCH(bool, accept);
+        Rig rig(kDefaultsFile);
+        rig.activate(pieceTab);
+        rig.append(D::R3600);
+        rig.a(pieceTab).mChanged = false;
+        rig.a(pieceTab).mSaved = true;
+        if (!accept)
+            rig.b(showTab).mLaneBrush[2] = QBrush(Qt::white);
+        rig.activate(showTab);
+        const QStringList chosen{"cyan", "magenta", "black", "white"};
+        rig.colors = {accept, chosen, 1};
+        rig.laneColors();
+        QCOMPARE(rig.colors.mStartLayoutBox, showTab != 0);
+        const bool layoutScope = accept && showTab != 0;
+        for (int tab = 1; tab <= 8; ++tab) {
+            const bool follows = tab == showTab ? layoutScope : accept && tab != pieceTab;
+            const QStringList expected = follows ? chosen : kDefaults;
+            // Record B always follows record A.
+            QCOMPARE(names(rig.a(tab).mLaneBrush) + names(rig.b(tab).mLaneBrush),
+                     expected + expected);
+        }
+        QCOMPARE(names(rig.w().defaultLaneBrushes()), accept ? chosen : kDefaults);
+        // New colours are saved with the layout: the close must offer it.
+        QCOMPARE(rig.a(pieceTab).mChanged, pieceTab == showTab && layoutScope);
+        // The chain is laid again in its layout's colours.
+        QCOMPARE(laneLineColors(rig, pieceTab), names(rig.a(pieceTab).mLaneBrush).mid(0, 2));
+        QCOMPARE(writtenDefaults(rig), (accept ? chosen : kDefaults) + QStringList{""});
     }
 };
 

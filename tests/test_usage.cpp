@@ -25,24 +25,6 @@ int hiddenRows(QTableWidget *aTable)
     return hidden;
 }
 
-// Row aRow's count typed over as a user does, then Return and OK or Cancel.
-int answer(inventoryDialog &aDialog, int aRow, const QString &aText, bool aOk)
-{
-    auto *table = aDialog.findChild<QTableWidget *>("tableWidget");
-    table->editItem(table->item(aRow, 1));
-    auto *editor = table->viewport()->findChild<QLineEdit *>();
-    editor->clear();
-    QTest::keyClicks(editor, aText);
-    QTest::keyClick(editor, Qt::Key_Return);
-    // The view commits on its next turn, then lets the editor go.
-    QApplication::processEvents();
-    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    aDialog.findChild<QDialogButtonBox *>()
-        ->button(aOk ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)
-        ->click();
-    return aDialog.result();
-}
-
 // One landscape Letter page: 792 x 612 points.
 bool isOneLetterLandscapePage(const QByteArray &aPdf)
 {
@@ -116,7 +98,18 @@ private slots:
         r.w().setInventoryDialogRunner([&](inventoryDialog &aDialog) {
             auto *table = aDialog.findChild<QTableWidget *>("tableWidget");
             shown << table->item(0, 1)->text();
-            return answer(aDialog, 0, typed.at(use), ok.at(use));
+            // The count typed over as a user does, then Return, and OK or Cancel.
+            table->editItem(table->item(0, 1));
+            auto *editor = table->viewport()->findChild<QLineEdit *>();
+            editor->clear();
+            QTest::keyClicks(editor, typed.at(use));
+            QTest::keyClick(editor, Qt::Key_Return);
+            // The view commits on its next turn, then lets the editor go.
+            QApplication::processEvents();
+            QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            auto *box = aDialog.findChild<QDialogButtonBox *>();
+            box->button(ok.at(use) ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)->click();
+            return aDialog.result();
         });
         for (; use < typed.size(); ++use) {
             if (use == typed.size() - 1) { // the folder is taken by a file

@@ -384,7 +384,8 @@ private:
     void showLayoutSize(int aIndex);
     void showLaneLengths(int aIndex, bool aReportUnknown = true);
     void fitLayout(int aIndex);
-    // Tells the user of layout entries whose part numbers the catalog does not know.
+    // Tells the user, in one box, of layout entries whose part numbers the
+    // catalog does not know.
     void reportUnknownPieces(const QStringList &aPartNumbers);
     // Toolbox (MainWindowToolbox.cpp).
     void buildToolBox();
@@ -408,6 +409,9 @@ private:
     void resetToolbox();
     void setSceneMode(int aMode);
     void uncheckActiveButton(QButtonGroup *aGroup);
+    // The start of a command on the selection: its name in the debug log, the
+    // number selected in the build log, the first selected item (null for none).
+    QGraphicsItem *firstSelected(const char *aCommand);
     bool commandHost(const char *aCommand, bool aExitTransitions, EditHost *aHost);
     bool chooseTrack(const QString &aMode, QString *aPartNumber, QString *aAngle);
     void addChosenPieces(bool aAfter);
@@ -544,4 +548,7 @@ private:
     // The desktop's prompter, installed unless one was already in force.
     std::unique_ptr<QtPrompter> mQtPrompter;
     bool mOwnsPrompter = false;
+    // While a command gathers what its steps have to say into one box (Open),
+    // their notes wait here; null otherwise.
+    QStringList *mHeldNotes = nullptr;
 };

@@ -47,15 +47,9 @@ void MainWindow::itemAttached(DiagramItem *aItem)
 // chosen, and whatever the chooser does not offer stays as it was.
 void MainWindow::attachItem()
 {
-    mDebugLog.writeFlush("attachItem()\n");
-    if (!mActiveScene)
+    QGraphicsItem *first = firstSelected("attachItem");
+    if (!first)
         return;
-    const QList<QGraphicsItem *> selected = mActiveScene->selectedItems();
-    mBuildLog.writeFlush("attachItem()  number selected: %d\n", int(selected.size()));
-    if (selected.isEmpty())
-        return;
-
-    QGraphicsItem *first = selected.first();
     const int pair = PieceKinds::pairOfItemKind(first->type());
     LayoutRecord *record = pair ? mActiveRecordB : mActiveRecordA;
     const auto *host = PieceKinds::isPieceItemKind(first->type())

@@ -25,14 +25,9 @@ void MainWindow::setBankedDialogRunner(BankedDialogRunner aRunner)
 // there.
 void MainWindow::bankedItem()
 {
-    mDebugLog.writeFlush("bankedItem()\n");
-    if (!mActiveScene)
+    QGraphicsItem *first = firstSelected("bankedItem");
+    if (!first)
         return;
-    const QList<QGraphicsItem *> selected = mActiveScene->selectedItems();
-    mBuildLog.writeFlush("bankedItem()  number selected: %d\n", int(selected.size()));
-    if (selected.isEmpty())
-        return;
-    QGraphicsItem *first = selected.first();
     if (!PieceKinds::isPieceItemKind(first->type())) {
         resetToolbox();
         return;

@@ -39,19 +39,23 @@ struct MainWindow::EditHost
     int mIndex = -1;
 };
 
+QGraphicsItem *MainWindow::firstSelected(const char *aCommand)
+{
+    mDebugLog.writeFlush("%s()\n", aCommand);
+    if (!mActiveScene)
+        return nullptr;
+    const QList<QGraphicsItem *> selected = mActiveScene->selectedItems();
+    mBuildLog.writeFlush("%s()  number selected: %d\n", aCommand, int(selected.size()));
+    return selected.isEmpty() ? nullptr : selected.first();
+}
+
 // The common start of append, insert and replace. False when the command
 // ends here; the toolbox is reset where the command refuses its host.
 bool MainWindow::commandHost(const char *aCommand, bool aExitTransitions, EditHost *aHost)
 {
-    mDebugLog.writeFlush("%s()\n", aCommand);
-    if (!mActiveScene)
+    QGraphicsItem *first = firstSelected(aCommand);
+    if (!first)
         return false;
-    const QList<QGraphicsItem *> selected = mActiveScene->selectedItems();
-    mBuildLog.writeFlush("%s()  number selected: %d\n", aCommand, int(selected.size()));
-    if (selected.isEmpty())
-        return false;
-
-    QGraphicsItem *first = selected.first();
     if (!PieceKinds::isPieceItemKind(first->type())) {
         resetToolbox();
         return false;

@@ -7,7 +7,6 @@
 #include "TabControls.h"
 #include "newLayoutDialog.h"
 
-#include "catalog/LaneLength.h"
 #include "common/Prompter.h"
 #include "layout/DiagramScene.h"
 #include "layout/TrackPlanFile.h"
@@ -41,6 +40,55 @@ QByteArray pathText(const QString &aPath)
 int toolBoxPageFor(int aLanes)
 {
     return aLanes == 4 ? ToolBoxBuilder::Track4Page : ToolBoxBuilder::TrackPage;
+}
+
+// Why Open read nothing, as the one sentence the user is shown.
+QString openRefusal(TrackPlanRead aResult)
+{
+    switch (aResult) {
+    case TrackPlanRead::Failed:
+        return QStringLiteral("The file selected cannot be read.");
+    case TrackPlanRead::TooLarge:
+        return QStringLiteral(
+                   "The file selected is larger than %1 MB, too large for a layout file.")
+            .arg(kMaxTrackPlanBytes / (1024 * 1024));
+    case TrackPlanRead::TooManyPieces:
+        return QStringLiteral("The file selected holds more than %1 pieces in one lane pair, more "
+                              "than a layout can have.")
+            .arg(kMaxPiecesPerStrip);
+    case TrackPlanRead::TooManyAttachments:
+        return QStringLiteral("The file selected has a piece with more than %1 attachments, more "
+                              "than any piece can carry.")
+            .arg(kMaxAttachmentsPerPiece);
+    case TrackPlanRead::Complete:
+    case TrackPlanRead::Truncated:
+    case TrackPlanRead::NotALayout:
+        break;
+    }
+    return QStringLiteral("The file selected was not a valid layout file.");
+}
+
+QString joinedCounts(const QList<int> &aCounts)
+{
+    QStringList texts;
+    for (int count : aCounts)
+        texts << QString::number(count);
+    return texts.join(QStringLiteral(" + "));
+}
+
+// How many pieces a file's count lines claim against how many it held, one
+// figure per lane pair.
+QString countsNote(const TrackPlanCounts &aCounts)
+{
+    const bool one = aCounts.mRead.size() == 1 && aCounts.mRead.first() == 1;
+    const QString claimed = aCounts.mClaimed.size() == 1 && aCounts.mClaimed.first() == 1
+                                ? QStringLiteral("1 piece")
+                                : joinedCounts(aCounts.mClaimed) + QStringLiteral(" pieces");
+    const QString pairs =
+        aCounts.mClaimed.size() > 1 ? QStringLiteral(" for its two lane pairs") : QString();
+    return QStringLiteral("The file selected claims %1%2, but %3 %4 read.")
+        .arg(claimed, pairs, joinedCounts(aCounts.mRead),
+             one ? QStringLiteral("was") : QStringLiteral("were"));
 }
 
 } // namespace
@@ -138,30 +186,47 @@ void MainWindow::on_actionOpen_Layout_File_triggered()
     }
     mDebugLog.writeFlush("   filename <%s>\n", pathText(fileName).constData());
     mRunLog.writeFlush("   open: filename <%s>\n", pathText(fileName).constData());
-    if (!isTrackPlanFile(fileName)) {
-        prompter().message(QStringLiteral("The file selected was not a valid layout file."));
+    // The file is read once, and no further than the most a layout file holds.
+    QByteArray text;
+    const TrackPlanRead got = readTrackPlanBytes(fileName, text);
+    if (got != TrackPlanRead::Complete) {
+        prompter().message(openRefusal(got));
+        return;
+    }
+    if (!isTrackPlanText(text)) {
+        prompter().message(openRefusal(TrackPlanRead::NotALayout));
         return;
     }
 
     mDebugLog.writeFlush("   readTrackPlan() path <%s>\n", pathText(fileName).constData());
     mRunLog.writeFlush("   readTrackPlan() path <%s>\n", pathText(fileName).constData());
     // Read into copies: the layout changes only when the whole file was read,
-    // so a damaged or vanished file never leaves half a layout behind.
+    // so a damaged or oversized file never leaves half a layout behind.
     LayoutRecord recordA = *mActiveRecordA;
     LayoutRecord recordB = *mActiveRecordB;
+    TrackPlanCounts counts;
     const TrackPlanRead result =
-        loadTrackPlanFile(fileName, recordA, recordB, *mCatalog, mDiagramTypeList, &mDebugLog);
-    if (result == TrackPlanRead::Failed) {
-        prompter().message(QStringLiteral("The file selected cannot be read."));
+        loadTrackPlanText(text, recordA, recordB, *mCatalog, mDiagramTypeList, &mDebugLog, &counts);
+    if (result != TrackPlanRead::Complete) {
+        prompter().message(openRefusal(result));
         return;
     }
-    if (result == TrackPlanRead::Truncated) {
-        prompter().message(QStringLiteral("The file selected was not a valid layout file."));
-        return;
-    }
-    *mActiveRecordA = recordA;
-    *mActiveRecordB = recordB;
+    // Moved, not copied: a copy left alive would share the piece lists, and
+    // the replay's first change would copy each of them whole.
+    *mActiveRecordA = std::move(recordA);
+    *mActiveRecordB = std::move(recordB);
+    // Whatever the file and the replay have to say comes in one box.
+    QStringList notes;
+    if (!counts.agree())
+        notes << countsNote(counts);
+    if (counts.mTrailing)
+        notes << QStringLiteral(
+            "The file selected goes on after its layout; the rest was not read.");
+    mHeldNotes = &notes;
     showOpenedLayout(fileName);
+    mHeldNotes = nullptr;
+    if (!notes.isEmpty())
+        prompter().message(notes.join(QLatin1Char(' ')));
 }
 
 // The questions before a layout that holds something is replaced. False when
@@ -276,12 +341,13 @@ void MainWindow::saveLayout(bool aSaveAs)
 }
 
 // Each section's "track lengths" line holds its own strip's lanes, so record
-// B carries lanes 3 and 4. The file is replaced only once it is complete.
+// B carries lanes 3 and 4. The lengths are those the last edit or Open
+// measured (and reported on): saving changes nothing to measure again. The
+// file is replaced only once it is complete.
 bool MainWindow::writeLayoutFile(const QString &aFileName)
 {
-    LayoutRecord &recordA = *mActiveRecordA;
+    const LayoutRecord &recordA = *mActiveRecordA;
     LayoutRecord &recordB = *mActiveRecordB;
-    reportUnknownPieces(calcLaneLengths(recordA, recordB, *mCatalog));
     if (recordA.mLanes == 4) {
         recordB.mLaneLength[0] = recordA.mLaneLength[2];
         recordB.mLaneLength[1] = recordA.mLaneLength[3];

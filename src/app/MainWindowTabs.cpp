@@ -38,6 +38,40 @@ int toolBoxPageFor(const LayoutRecord &aRecordA)
     return aRecordA.mLanes == 4 ? ToolBoxBuilder::Track4Page : ToolBoxBuilder::TrackPage;
 }
 
+// How many entries the lane lengths left out, and the first part numbers
+// among them. A part number from a damaged file may be a whole line of junk,
+// so each is shortened to what a box can show.
+QString unknownPiecesNote(const QStringList &aPartNumbers)
+{
+    constexpr int kListed = 10;
+    constexpr int kLongest = 24;
+    QStringList distinct;
+    for (const QString &partNumber : aPartNumbers) {
+        if (!distinct.contains(partNumber))
+            distinct << partNumber;
+        if (distinct.size() > kListed)
+            break;
+    }
+    QStringList listed;
+    for (int i = 0; i < qMin(kListed, distinct.size()); ++i) {
+        const QString &partNumber = distinct.at(i);
+        listed << (partNumber.isEmpty()           ? QStringLiteral("\"\"")
+                   : partNumber.size() > kLongest ? partNumber.left(kLongest) + QChar(0x2026)
+                                                  : partNumber);
+    }
+    QString list = listed.join(QStringLiteral(", "));
+    if (distinct.size() > kListed)
+        list += QStringLiteral(" and others");
+    const int count = aPartNumbers.size();
+    return count == 1 ? QStringLiteral("1 piece has a part number the catalog does not know and "
+                                       "adds nothing to the lane lengths: %1.")
+                            .arg(list)
+                      : QStringLiteral("%1 pieces have part numbers the catalog does not know and "
+                                       "add nothing to the lane lengths: %2.")
+                            .arg(count)
+                            .arg(list);
+}
+
 } // namespace
 
 // The factory filled each record with its tab's widgets when the tree was
@@ -339,11 +373,18 @@ void MainWindow::showLaneLengths(int aIndex, bool aReportUnknown)
     }
 }
 
+// One box per computation, however many entries are unknown: a file full of
+// them must not bury the user in boxes. A command that gathers its notes
+// into one box (Open) takes the sentence instead.
 void MainWindow::reportUnknownPieces(const QStringList &aPartNumbers)
 {
-    for (const QString &partNumber : aPartNumbers)
-        prompter().message(QStringLiteral("lane calc: invalid track DB index [") + partNumber +
-                           QStringLiteral("]"));
+    if (aPartNumbers.isEmpty())
+        return;
+    const QString text = unknownPiecesNote(aPartNumbers);
+    if (mHeldNotes)
+        mHeldNotes->append(text);
+    else
+        prompter().message(text);
 }
 
 void MainWindow::updateLayoutSize()

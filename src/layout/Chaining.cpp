@@ -77,7 +77,11 @@ FourLanePlacement fourLanePlacement(int aType)
 
 QPointF secondPairStart(QPointF aFirstA, const RevellTrack &aCatalog)
 {
-    return QPointF(aFirstA.x(), aFirstA.y() - aCatalog.width * PieceKinds::kDrawScale);
+    // From record A's first point as kept, so that every way of placing the
+    // pair (laying it, dragging it, opening it) puts record B at the same spot.
+    const QPointF first = LayoutRecord::atFilePrecision(aFirstA);
+    return LayoutRecord::atFilePrecision(
+        QPointF(first.x(), first.y() - aCatalog.width * PieceKinds::kDrawScale));
 }
 
 Step layNext(LayoutRecord &aRecord, const RevellTrack &aCatalog, int aItemType, QPointF aPos,
@@ -89,13 +93,13 @@ Step layNext(LayoutRecord &aRecord, const RevellTrack &aCatalog, int aItemType, 
     step.mItemType = aItemType;
     step.mDbIndex = aCatalog.indexOfType(aItemType);
     const bool unknownEntry = step.mReplayed && (aRecord.mPieces.at(step.mIndex).mItemType < 0 ||
-                                                  aRecord.mPieces.at(step.mIndex).mDbIndex < 0);
+                                                 aRecord.mPieces.at(step.mIndex).mDbIndex < 0);
     if (step.mDbIndex < 0 || unknownEntry) {
         if (!step.mReplayed)
             return step;
         // The first drawn piece still begins the chain where it was put.
         if (aRecord.mFirst)
-            aRecord.mForwardPt = aPos;
+            aRecord.mForwardPt = LayoutRecord::atFilePrecision(aPos);
         PlacedPiece &entry = aRecord.mPieces[step.mIndex];
         entry.mLevel = aElev;
         entry.mOrigin = entry.mNextPt = aRecord.mForwardPt;
@@ -110,8 +114,8 @@ Step layNext(LayoutRecord &aRecord, const RevellTrack &aCatalog, int aItemType, 
     step.mLaid = true;
     step.mFirst = aRecord.mFirst;
     if (step.mFirst) {
-        aRecord.mFirstPt = aPos;
-        aRecord.mForwardPt = aPos;
+        aRecord.mFirstPt = LayoutRecord::atFilePrecision(aPos);
+        aRecord.mForwardPt = aRecord.mFirstPt;
         aRecord.mFirst = false;
     }
     step.mStart = aRecord.mForwardPt;
@@ -128,8 +132,8 @@ Step layNext(LayoutRecord &aRecord, const RevellTrack &aCatalog, int aItemType, 
 
     if (!step.mReplayed) {
         step.mIndex = aRecord.mPieces.size();
-        aRecord.mPieces.append(PlacedPiece(piece.mPartNumber, step.mDbIndex, aItemType,
-                                           step.mStart, step.mAngle, aElev));
+        aRecord.mPieces.append(PlacedPiece(piece.mPartNumber, step.mDbIndex, aItemType, step.mStart,
+                                           step.mAngle, aElev));
     }
     PlacedPiece &entry = aRecord.mPieces[step.mIndex];
     entry.mLevel = aElev;

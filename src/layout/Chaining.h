@@ -23,19 +23,20 @@ struct Step
     bool mLaid = false;
     // An existing entry was rewritten in place (a replay); false when one was appended.
     bool mReplayed = false;
-    int mIndex = -1;    // the entry's place in the list
-    int mItemType = -1; // its diagram type
-    int mDbIndex = -1;  // its catalog index
-    QPointF mStart;     // where its lower-left corner lies (scene units)
-    double mAngle = 0.0; // its rotation, the chain's angle before it
-    bool mFirst = false; // it began the chain
+    int mIndex = -1;        // the entry's place in the list
+    int mItemType = -1;     // its diagram type
+    int mDbIndex = -1;      // its catalog index
+    QPointF mStart;         // where its lower-left corner lies (scene units)
+    double mAngle = 0.0;    // its rotation, the chain's angle before it
+    bool mFirst = false;    // it began the chain
     bool mParityIn = false; // lane parity before it
 };
 
 // Lays the next entry of aRecord at the chain's end and advances the end by
 // the piece's catalog geometry: the end point, the angle (one step toward the
 // open interval (-360, 360)), the lane parity and mNextIndex. The first piece
-// of a chain goes to aPos, which becomes the first point. aAdd appends an
+// of a chain goes to aPos at the layout file's precision, which becomes the
+// first point. aAdd appends an
 // entry for aItemType at level aElev; otherwise the entry at mNextIndex is
 // rewritten in place, keeping its part number, catalog index, item type and
 // attachments and taking level aElev (a replay). Without an entry to rewrite
@@ -85,7 +86,7 @@ FourLanePlacement fourLanePlacement(int aType);
 
 // Where record B's first piece goes when record A's goes to aFirstA: one
 // two-lane track width to the upper (left) side, so that the second lane
-// pair runs beside the first.
+// pair runs beside the first; at the layout file's precision.
 QPointF secondPairStart(QPointF aFirstA, const RevellTrack &aCatalog);
 
 } // namespace Chaining

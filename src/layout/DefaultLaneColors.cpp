@@ -21,7 +21,7 @@ bool isSpace(char aChar)
 
 // The next whitespace-separated word into aWord; false, with aWord unchanged,
 // when only white space is left.
-bool readWord(QFile &aFile, QByteArray &aWord)
+bool readWord(QIODevice &aFile, QByteArray &aWord)
 {
     char c = 0;
     do {
@@ -43,13 +43,26 @@ bool readDefaultLaneColors(std::array<QBrush, 4> &aBrushes, const QString &aPath
     QFile file(aPath);
     if (!file.open(QIODevice::ReadOnly))
         return false;
+    readDefaultLaneColors(aBrushes, file);
+    return true;
+}
+
+void readDefaultLaneColors(std::array<QBrush, 4> &aBrushes, QIODevice &aIn)
+{
     // Kept across lanes on purpose: a short file repeats its last name.
     QByteArray word;
     for (QBrush &brush : aBrushes) {
-        readWord(file, word);
+        readWord(aIn, word);
         brush = laneBrush(QString::fromLatin1(word));
     }
-    return true;
+}
+
+QByteArray defaultLaneColorsText(const std::array<QBrush, 4> &aBrushes)
+{
+    QByteArray text;
+    for (const QBrush &brush : aBrushes)
+        text += laneColorName(brush).toLatin1() + '\n';
+    return text;
 }
 
 bool writeDefaultLaneColors(const std::array<QBrush, 4> &aBrushes, const QString &aPath)
@@ -57,9 +70,7 @@ bool writeDefaultLaneColors(const std::array<QBrush, 4> &aBrushes, const QString
     QSaveFile file(aPath);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    QByteArray text;
-    for (const QBrush &brush : aBrushes)
-        text += laneColorName(brush).toLatin1() + '\n';
+    const QByteArray text = defaultLaneColorsText(aBrushes);
     if (file.write(text) != text.size()) {
         file.cancelWriting();
         return false;

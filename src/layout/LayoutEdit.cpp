@@ -96,7 +96,7 @@ bool removeAttachment(LayoutRecord &aRecord, int aHost, const QString &aName)
 
 void relocate(LayoutRecord &aA, LayoutRecord &aB, const RevellTrack &aCatalog, QPointF aFirstPoint)
 {
-    aA.mFirstPt = aFirstPoint;
+    aA.mFirstPt = LayoutRecord::atFilePrecision(aFirstPoint);
     if (aA.mLanes == 4)
         aB.mFirstPt = Chaining::secondPairStart(aFirstPoint, aCatalog);
 }

@@ -44,8 +44,9 @@ void dropDeleted(LayoutRecord &aRecord);
 // aHost. False when there is none.
 bool removeAttachment(LayoutRecord &aRecord, int aHost, const QString &aName);
 
-// Moves a layout to start at aFirstPoint: record A's first point, and for a
-// four-lane layout record B's one track width beside it.
+// Moves a layout to start at aFirstPoint, kept at the layout file's
+// precision: record A's first point, and for a four-lane layout record B's
+// one track width beside it.
 void relocate(LayoutRecord &aA, LayoutRecord &aB, const RevellTrack &aCatalog, QPointF aFirstPoint);
 
 // Writes each attachment's host index as its host's place in the list:

@@ -6,6 +6,8 @@
 #include <QString>
 
 #include <array>
+#include <cfloat>
+#include <charconv>
 
 // An apron, transition apron or crash fence kept on its host piece.
 struct AttachmentEntry
@@ -52,6 +54,26 @@ struct LayoutRecord
         : mName(aName), mLanes(aLanes), mBaseWidth(aBaseWidth), mReversePt(kStart, aBaseWidth),
           mLaneBrush(aLaneBrushes)
     {
+    }
+
+    // aPoint at the precision the layout file stores reals: what reading back
+    // its "%.2lf" text gives. The first point is kept so: a replay starts
+    // there, and from a finer point a layout saved and opened again would not
+    // lie where it lay.
+    static QPointF atFilePrecision(QPointF aPoint)
+    {
+        return QPointF(atFilePrecision(aPoint.x()), atFilePrecision(aPoint.y()));
+    }
+    static double atFilePrecision(double aValue)
+    {
+        // Room for the integer digits of the largest double and two decimals.
+        char text[DBL_MAX_10_EXP + 8];
+        const std::to_chars_result written =
+            std::to_chars(text, text + sizeof(text), aValue, std::chars_format::fixed, 2);
+        double value = aValue;
+        if (written.ec == std::errc())
+            std::from_chars(text, written.ptr, value);
+        return value;
     }
 
     // Back to the start of the chain, as a replay begins: the end point at the

@@ -8,16 +8,17 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QHash>
 #include <QIODevice>
-#include <QLocale>
-#include <QRegularExpression>
 #include <QSaveFile>
 
+#include <charconv>
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
 #include <limits>
 #include <locale.h>
+#include <utility>
 
 namespace {
 
@@ -130,75 +131,208 @@ QByteArray sectionText(const LayoutRecord &aRecord)
 
 // ---------------------------------------------------------------- reading
 
-// Reads one line of at most aLimit bytes into aLine. A line ends at LF, CR LF,
-// a lone CR, or CR CR LF (a CR LF file passed through a second conversion).
-// False, with aLine empty, only at the end of the stream.
-bool readLine(QIODevice &aIn, int aLimit, QByteArray &aLine)
+bool isDigit(char aChar)
 {
-    aLine.clear();
-    char c = 0;
-    bool any = false;
-    while (aIn.getChar(&c)) {
-        any = true;
-        if (c == '\n')
-            return true;
-        if (c == '\r') {
-            const QByteArray ahead = aIn.peek(2);
-            if (ahead.startsWith('\n'))
-                aIn.skip(1);
-            else if (ahead == "\r\n")
-                aIn.skip(2);
-            return true;
-        }
-        if (aLine.size() < aLimit)
-            aLine.append(c);
-    }
-    return any;
+    return aChar >= '0' && aChar <= '9';
 }
+
+bool isBlank(char aChar)
+{
+    return aChar == ' ' || aChar == '\t' || aChar == '\n' || aChar == '\v' || aChar == '\f' ||
+           aChar == '\r';
+}
+
+// The lines of a stream. A line ends at LF, CR LF, a lone CR, or CR CR LF (a
+// CR LF file passed through a second conversion). A buffer's bytes are
+// scanned in place and its position is handed back when the reader goes;
+// any other device is read a byte at a time.
+class LineReader
+{
+public:
+    explicit LineReader(QIODevice &aIn) : mIn(aIn), mBuffer(qobject_cast<QBuffer *>(&aIn))
+    {
+        if (!mBuffer)
+            return;
+        const QByteArray &data = mBuffer->data();
+        mStart = data.constData();
+        mAt = mStart + qBound<qint64>(0, mBuffer->pos(), data.size());
+        mEnd = mStart + data.size();
+    }
+    ~LineReader()
+    {
+        if (mBuffer)
+            mBuffer->seek(mAt - mStart);
+    }
+    LineReader(const LineReader &) = delete;
+    LineReader &operator=(const LineReader &) = delete;
+
+    // The next line, of which at most aLimit bytes are kept. False, with
+    // aLine empty, only at the end of the stream.
+    bool readLine(int aLimit, QByteArray &aLine)
+    {
+        return mBuffer ? readBufferLine(aLimit, aLine) : readDeviceLine(aLimit, aLine);
+    }
+    // Up to aCount bytes of what follows, nothing consumed.
+    QByteArray peek(int aCount) const
+    {
+        if (!mBuffer)
+            return mIn.peek(aCount);
+        return QByteArray::fromRawData(mAt, int(qMin<qint64>(aCount, mEnd - mAt)));
+    }
+
+private:
+    bool readBufferLine(int aLimit, QByteArray &aLine)
+    {
+        if (mAt == mEnd) {
+            aLine.clear();
+            return false;
+        }
+        const char *end = mAt;
+        while (end < mEnd && *end != '\n' && *end != '\r')
+            ++end;
+        aLine = QByteArray(mAt, int(qMin<qint64>(aLimit, end - mAt)));
+        mAt = end;
+        if (mAt < mEnd && *mAt == '\n') {
+            ++mAt;
+        } else if (mAt < mEnd) {
+            ++mAt;
+            if (mAt < mEnd && *mAt == '\n')
+                ++mAt;
+            else if (mEnd - mAt >= 2 && mAt[0] == '\r' && mAt[1] == '\n')
+                mAt += 2;
+        }
+        return true;
+    }
+    bool readDeviceLine(int aLimit, QByteArray &aLine)
+    {
+        aLine.clear();
+        char c = 0;
+        bool any = false;
+        while (mIn.getChar(&c)) {
+            any = true;
+            if (c == '\n')
+                return true;
+            if (c == '\r') {
+                const QByteArray ahead = mIn.peek(2);
+                if (ahead.startsWith('\n'))
+                    mIn.skip(1);
+                else if (ahead == "\r\n")
+                    mIn.skip(2);
+                return true;
+            }
+            if (aLine.size() < aLimit)
+                aLine.append(c);
+        }
+        return any;
+    }
+
+    QIODevice &mIn;
+    QBuffer *mBuffer;
+    const char *mStart = nullptr;
+    const char *mAt = nullptr;
+    const char *mEnd = nullptr;
+};
+
+// A piece's first line: its index, then " part number:". Only the start of
+// aText is looked at, so it may be a peek at what follows in the stream.
+bool isPieceLine(const QByteArray &aText)
+{
+    static const QByteArray kKey(" part number:");
+    int digits = 0;
+    while (digits < aText.size() && isDigit(aText.at(digits)))
+        ++digits;
+    return digits > 0 && aText.mid(digits, kKey.size()) == kKey;
+}
+
+// Enough of a line to tell a piece line: an index of more digits than this
+// belongs to no piece.
+constexpr int kPieceLinePeek = 64;
+
+// The longest part number or attachment list kept: its line, written back
+// with its key, must still fit the line limit.
+constexpr int kValueLimit = kReadLineLimit - 24;
 
 // The text after a line's first ": "; empty when the line has none.
-QString valueOf(const QByteArray &aLine)
+QByteArray valueOf(const QByteArray &aLine)
 {
     const int colon = aLine.indexOf(": ");
-    return colon < 0 ? QString() : QString::fromLatin1(aLine.mid(colon + 2));
+    return colon < 0 ? QByteArray() : aLine.mid(colon + 2);
 }
 
-// Leading decimal integer of a value, as atoi reads it; 0 when there is none.
-int scanInt(const QString &aValue)
+// Leading decimal integer of a value, as atoi reads it, held within int;
+// 0 when there is none.
+int scanInt(const QByteArray &aValue)
 {
-    static const QRegularExpression kInt(QStringLiteral("^[ \\t\\n\\v\\f\\r]*([+-]?[0-9]+)"));
-    const QRegularExpressionMatch match = kInt.match(aValue);
-    if (!match.hasMatch())
+    const char *p = aValue.constData();
+    const char *const end = p + aValue.size();
+    while (p < end && isBlank(*p))
+        ++p;
+    const bool negative = p < end && *p == '-';
+    if (p < end && (*p == '-' || *p == '+'))
+        ++p;
+    constexpr qint64 kBeyond = qint64(std::numeric_limits<int>::max()) + 1;
+    qint64 value = 0;
+    for (; p < end && isDigit(*p); ++p)
+        value = qMin(kBeyond, value * 10 + (*p - '0'));
+    return negative ? int(-value) : int(qMin(value, kBeyond - 1));
+}
+
+// The length of the real that starts at aText, as sscanf's "%lf" takes it:
+// an optional sign, digits with an optional point, an optional exponent.
+// 0 when none starts there.
+int realLength(const char *aText, const char *aEnd)
+{
+    const char *p = aText;
+    if (p < aEnd && (*p == '+' || *p == '-'))
+        ++p;
+    const char *const whole = p;
+    while (p < aEnd && isDigit(*p))
+        ++p;
+    bool digits = p > whole;
+    if (p < aEnd && *p == '.') {
+        const char *const fraction = ++p;
+        while (p < aEnd && isDigit(*p))
+            ++p;
+        digits = digits || p > fraction;
+    }
+    if (!digits)
         return 0;
-    bool ok = false;
-    const qlonglong value = match.captured(1).toLongLong(&ok);
-    if (!ok) // more digits than any count the program writes
-        return match.captured(1).startsWith(QLatin1Char('-')) ? std::numeric_limits<int>::min()
-                                                              : std::numeric_limits<int>::max();
-    return int(
-        qBound<qlonglong>(std::numeric_limits<int>::min(), value, std::numeric_limits<int>::max()));
+    if (p < aEnd && (*p == 'e' || *p == 'E')) {
+        const char *e = p + 1;
+        if (e < aEnd && (*e == '+' || *e == '-'))
+            ++e;
+        const char *const exponent = e;
+        while (e < aEnd && isDigit(*e))
+            ++e;
+        if (e > exponent)
+            p = e;
+    }
+    return int(p - aText);
 }
 
 // Up to aCount reals separated by white space, as sscanf reads them: reading
-// stops at the first that does not parse and what is missing stays 0. Infinite
-// and not-a-number values do not parse: no position or size can use them.
-void scanReals(const QString &aValue, double *aOut, int aCount)
+// stops at the first that does not parse and what is missing stays 0. Values
+// beyond the range of a double do not parse: no position or size can use them.
+void scanReals(const QByteArray &aValue, double *aOut, int aCount)
 {
-    static const QRegularExpression kReal(QStringLiteral(
-        "\\G[ \\t\\n\\v\\f\\r]*([+-]?(?:[0-9]+\\.?[0-9]*|\\.[0-9]+)(?:[eE][+-]?[0-9]+)?)"));
     for (int i = 0; i < aCount; ++i)
         aOut[i] = 0.0;
-    int position = 0;
+    const char *p = aValue.constData();
+    const char *const end = p + aValue.size();
     for (int i = 0; i < aCount; ++i) {
-        const QRegularExpressionMatch match = kReal.match(aValue, position);
-        if (!match.hasMatch())
+        while (p < end && isBlank(*p))
+            ++p;
+        const int length = realLength(p, end);
+        if (length == 0)
             return;
-        bool ok = false;
-        const double value = QLocale::c().toDouble(match.captured(1), &ok);
-        if (!ok || !std::isfinite(value))
+        // from_chars reads no plus sign and no locale: the file's point is always '.'.
+        const char *const first = *p == '+' ? p + 1 : p;
+        double value = 0.0;
+        const std::from_chars_result result = std::from_chars(first, p + length, value);
+        if (result.ec != std::errc() || !std::isfinite(value))
             return;
         aOut[i] = value;
-        position = match.capturedEnd(0);
+        p += length;
     }
 }
 
@@ -207,15 +341,22 @@ void scanReals(const QString &aValue, double *aOut, int aCount)
 class LineSource
 {
 public:
-    explicit LineSource(QIODevice &aIn) : mIn(aIn) {}
+    explicit LineSource(QIODevice &aIn) : mReader(aIn) {}
 
     bool line(QByteArray &aLine)
     {
-        if (mEnded || !readLine(mIn, kReadLineLimit, aLine))
+        if (mEnded || !mReader.readLine(kReadLineLimit, aLine))
             mEnded = true;
+        // A NUL would end the field's text where it becomes a QString, and
+        // the writer turns it into a blank anyway: read as one, the rest of
+        // the field is kept.
+        if (!mEnded && aLine.contains('\0'))
+            aLine.replace('\0', ' ');
         return !mEnded;
     }
-    bool value(QString &aValue)
+    // Whether the next line is a piece's first line; nothing is consumed.
+    bool pieceLineFollows() const { return !mEnded && isPieceLine(mReader.peek(kPieceLinePeek)); }
+    bool value(QByteArray &aValue)
     {
         QByteArray raw;
         if (!line(raw))
@@ -225,7 +366,7 @@ public:
     }
     bool intValue(int &aValue)
     {
-        QString text;
+        QByteArray text;
         if (!value(text))
             return false;
         aValue = scanInt(text);
@@ -233,7 +374,7 @@ public:
     }
     bool reals(double *aValues, int aCount)
     {
-        QString text;
+        QByteArray text;
         if (!value(text))
             return false;
         scanReals(text, aValues, aCount);
@@ -255,7 +396,7 @@ public:
     }
 
 private:
-    QIODevice &mIn;
+    LineReader mReader;
     bool mEnded = false;
 };
 
@@ -275,12 +416,11 @@ LayoutRecord freshRecord(const LayoutRecord &aOld)
 
 void readLanesLine(const QByteArray &aLine, LayoutRecord &aRecord)
 {
-    const QStringList fields =
-        QString::fromLatin1(aLine).split(QLatin1Char(' '), Qt::KeepEmptyParts);
+    const QList<QByteArray> fields = aLine.split(' ');
     aRecord.mLanes = fields.size() > 1 ? scanInt(fields.at(1)) : 0;
     if (fields.size() == 6) {
         for (int lane = 0; lane < 4; ++lane)
-            aRecord.mLaneBrush[lane] = laneBrush(fields.at(lane + 2));
+            aRecord.mLaneBrush[lane] = laneBrush(QString::fromLatin1(fields.at(lane + 2)));
     } else {
         aRecord.mLaneBrush = {
             {QBrush(Qt::red), QBrush(Qt::green), QBrush(Qt::blue), QBrush(Qt::yellow)}};
@@ -307,60 +447,108 @@ bool readHeader(LineSource &aSource, LayoutRecord &aRecord)
         !aSource.real(aRecord.mForwardAngle) || !aSource.point(aRecord.mReversePt) ||
         !aSource.real(aRecord.mReverseAngle) || !aSource.reals(lengths, 2))
         return false;
+    // The replay starts here; from a point finer than the file stores, a
+    // layout saved and opened again would not lie where it lay.
+    aRecord.mFirstPt = LayoutRecord::atFilePrecision(aRecord.mFirstPt);
     aRecord.mLaneLength[0] = lengths[0];
     aRecord.mLaneLength[1] = lengths[1];
     return true;
 }
 
-// Lines 2 to 9 of the piece at position aIndex; false when the stream ended first.
-bool readPieceBody(LineSource &aSource, PlacedPiece &aPiece, int aIndex,
-                   const RevellTrack &aCatalog)
+// The part numbers of one read, each looked up once and shared by every
+// piece and attachment that names it: a layout uses a few kinds many times.
+class PartNames
+{
+public:
+    struct Part
+    {
+        QString mName;
+        int mDbIndex = -1;
+        int mItemType = -1;
+    };
+
+    PartNames(const RevellTrack &aCatalog, const QStringList &aDiagramTypeList)
+        : mCatalog(aCatalog), mTypes(aDiagramTypeList)
+    {
+    }
+    const Part &part(const QByteArray &aLatin1)
+    {
+        auto it = mParts.constFind(aLatin1);
+        if (it == mParts.constEnd()) {
+            const QString name = QString::fromLatin1(aLatin1);
+            it = mParts.insert(aLatin1,
+                               Part{name, mCatalog.findIndex(name), getDiagramType(name, mTypes)});
+        }
+        return *it;
+    }
+
+private:
+    const RevellTrack &mCatalog;
+    const QStringList &mTypes;
+    QHash<QByteArray, Part> mParts;
+};
+
+enum class PieceRead
+{
+    Whole,
+    Cut,               // the stream ended inside its lines
+    TooManyAttachments // more names than any host has places
+};
+
+// Lines 2 to 9 of the piece at position aIndex.
+PieceRead readPieceBody(LineSource &aSource, PlacedPiece &aPiece, int aIndex, PartNames &aNames)
 {
     // The DB index and item type lines are not trusted: both follow from the part number.
     if (!aSource.skip() || !aSource.skip() || !aSource.real(aPiece.mLevel) ||
         !aSource.point(aPiece.mOrigin) || !aSource.real(aPiece.mAngle))
-        return false;
-    aPiece.mNextPt = aPiece.mOrigin;
-    aPiece.mNextAngle = aPiece.mAngle;
-    QString attachments;
+        return PieceRead::Cut;
+    QByteArray attachments;
     if (!aSource.point(aPiece.mNextPt) || !aSource.real(aPiece.mNextAngle) ||
         !aSource.value(attachments))
-        return false;
-    attachments = attachments.trimmed();
-    if (attachments.isEmpty())
-        return true;
-    const QStringList names = attachments.split(QLatin1Char(' '), Qt::KeepEmptyParts);
-    for (const QString &name : names)
-        aPiece.mAttachments.append(AttachmentEntry{name, aCatalog.findIndex(name), aIndex});
-    return true;
-}
-
-// The piece count line and the pieces; false when the stream ended first. A
-// piece whose part-number line was read is kept even when its body is cut off.
-bool readPieces(LineSource &aSource, LayoutRecord &aRecord, const RevellTrack &aCatalog,
-                const QStringList &aDiagramTypeList)
-{
-    int count = 0;
-    if (!aSource.intValue(count))
-        return false;
-    for (int i = 0; i < count; ++i) {
-        QString value;
-        if (!aSource.value(value))
-            return false;
-        const QString partNumber = value.trimmed();
-        PlacedPiece piece(partNumber, aCatalog.findIndex(partNumber),
-                          getDiagramType(partNumber, aDiagramTypeList), QPointF(), 0.0, 0.0);
-        const bool whole = readPieceBody(aSource, piece, i, aCatalog);
-        aRecord.mPieces.append(piece);
-        if (!whole)
-            return false;
+        return PieceRead::Cut;
+    attachments.truncate(kValueLimit);
+    // An empty field between two blanks names nothing and takes no place
+    // on the host.
+    QList<QByteArray> names = attachments.split(' ');
+    names.removeAll(QByteArray());
+    if (names.size() > kMaxAttachmentsPerPiece)
+        return PieceRead::TooManyAttachments;
+    for (const QByteArray &bytes : names) {
+        const PartNames::Part &part = aNames.part(bytes);
+        aPiece.mAttachments.append(AttachmentEntry{part.mName, part.mDbIndex, aIndex});
     }
-    return true;
+    return PieceRead::Whole;
 }
 
-bool isDigit(QChar aChar)
+// The piece count line and the pieces that follow it: every piece line there
+// is, whatever the count says. Truncated when the count line is missing.
+TrackPlanRead readPieces(LineSource &aSource, LayoutRecord &aRecord, const RevellTrack &aCatalog,
+                         const QStringList &aDiagramTypeList, int &aClaimed)
 {
-    return aChar >= QLatin1Char('0') && aChar <= QLatin1Char('9');
+    if (!aSource.intValue(aClaimed))
+        return TrackPlanRead::Truncated;
+    if (aClaimed < 0)
+        return TrackPlanRead::NotALayout;
+    PartNames names(aCatalog, aDiagramTypeList);
+    while (aSource.pieceLineFollows()) {
+        if (aRecord.mPieces.size() == kMaxPiecesPerStrip)
+            return TrackPlanRead::TooManyPieces;
+        QByteArray value;
+        aSource.value(value);
+        const PartNames::Part &part = names.part(value.left(kValueLimit).trimmed());
+        PlacedPiece piece(part.mName, part.mDbIndex, part.mItemType, QPointF(), 0.0, 0.0);
+        const int index = aRecord.mPieces.size();
+        switch (readPieceBody(aSource, piece, index, names)) {
+        case PieceRead::Whole:
+            aRecord.mPieces.append(piece);
+            break;
+        case PieceRead::Cut:
+            return TrackPlanRead::Complete;
+        case PieceRead::TooManyAttachments:
+            return TrackPlanRead::TooManyAttachments;
+        }
+    }
+    return TrackPlanRead::Complete;
 }
 
 // A line split at ": " that is a "lanes" or "track pieces" line.
@@ -368,6 +556,19 @@ bool isKeyLine(const QStringList &aParts)
 {
     return aParts.size() == 2 && (aParts.at(0) == QLatin1String("lanes") ||
                                   aParts.at(0) == QLatin1String("track pieces"));
+}
+
+// The first character of aText that Latin-1 has no byte for (both halves of
+// a surrogate pair), or an empty text when every one has.
+QString firstBeyondLatin1(const QString &aText)
+{
+    for (int i = 0; i < aText.size(); ++i) {
+        if (aText.at(i).unicode() <= 0xff)
+            continue;
+        const bool pair = aText.at(i).isHighSurrogate() && i + 1 < aText.size();
+        return aText.mid(i, pair ? 2 : 1);
+    }
+    return QString();
 }
 
 } // namespace
@@ -387,7 +588,8 @@ bool writeTrackPlan(QIODevice *aOut, const LayoutRecord &aRecord, LogFile *aDebu
 }
 
 TrackPlanRead readTrackPlan(QIODevice *aIn, LayoutRecord &aRecord, const RevellTrack &aCatalog,
-                            const QStringList &aDiagramTypeList, LogFile *aDebugLog)
+                            const QStringList &aDiagramTypeList, LogFile *aDebugLog,
+                            TrackPlanCounts *aCounts)
 {
     if (aDebugLog)
         aDebugLog->writeFlush("readTrackPlan()\n");
@@ -399,13 +601,21 @@ TrackPlanRead readTrackPlan(QIODevice *aIn, LayoutRecord &aRecord, const RevellT
         return TrackPlanRead::Failed;
     LayoutRecord record = freshRecord(aRecord);
     record.mName = QString::fromLatin1(name);
-    const bool complete =
-        readHeader(source, record) && readPieces(source, record, aCatalog, aDiagramTypeList);
-    // Outside a rebuild the next index is the number of pieces, also when the
-    // count line promised more than the file held.
+    int claimed = 0;
+    const TrackPlanRead result =
+        readHeader(source, record) ? readPieces(source, record, aCatalog, aDiagramTypeList, claimed)
+                                   : TrackPlanRead::Truncated;
+    if (result != TrackPlanRead::Complete && result != TrackPlanRead::Truncated)
+        return result;
+    // Outside a rebuild the next index is the number of pieces, whatever the
+    // count line promised.
     record.mNextIndex = record.mPieces.size();
-    aRecord = record;
-    return complete ? TrackPlanRead::Complete : TrackPlanRead::Truncated;
+    if (aCounts && result == TrackPlanRead::Complete) {
+        aCounts->mClaimed.append(claimed);
+        aCounts->mRead.append(record.mPieces.size());
+    }
+    aRecord = std::move(record);
+    return result;
 }
 
 bool isTrackPlanFile(const QString &aPath)
@@ -423,7 +633,8 @@ bool isTrackPlanText(QIODevice &aIn)
     QString pieces;
     QByteArray raw;
     bool firstLine = true;
-    while (readLine(aIn, kTestLineLimit, raw)) {
+    LineReader reader(aIn);
+    while (reader.readLine(kTestLineLimit, raw)) {
         const QString line = QString::fromLatin1(raw);
         const QStringList parts = line.split(QStringLiteral(": "));
         const bool key = isKeyLine(parts);
@@ -436,7 +647,7 @@ bool isTrackPlanText(QIODevice &aIn)
             continue;
         }
         firstLine = false;
-        if (!line.isEmpty() && isDigit(line.at(0)))
+        if (!raw.isEmpty() && isDigit(raw.at(0)))
             break;
         if (parts.size() == 1)
             name = line;
@@ -448,12 +659,27 @@ bool isTrackPlanText(QIODevice &aIn)
     return !name.isEmpty() && !lanes.isEmpty() && !pieces.isEmpty();
 }
 
+bool isTrackPlanText(const QByteArray &aText)
+{
+    QBuffer buffer;
+    buffer.setData(aText);
+    buffer.open(QIODevice::ReadOnly);
+    return isTrackPlanText(buffer);
+}
+
 QString layoutNameProblem(const QString &aName)
 {
     if (aName.isEmpty())
         return QStringLiteral("A layout needs a name.");
-    if (isKeyLine(QString::fromLatin1(fieldText(aName)).split(QStringLiteral(": "))))
+    const QString beyond = firstBeyondLatin1(aName);
+    if (!beyond.isEmpty())
+        return QStringLiteral("The layout file cannot hold the character \"%1\" in a name.")
+            .arg(beyond);
+    const QByteArray text = fieldText(aName);
+    if (isKeyLine(QString::fromLatin1(text).split(QStringLiteral(": "))))
         return QStringLiteral("A layout name cannot be a \"lanes:\" or \"track pieces:\" line.");
+    if (isPieceLine(text))
+        return QStringLiteral("A layout name cannot be a piece's \"part number:\" line.");
     return QString();
 }
 
@@ -479,40 +705,89 @@ bool saveTrackPlanFile(const QString &aPath, const LayoutRecord &aA, const Layou
     return file.commit();
 }
 
-TrackPlanRead loadTrackPlanFile(const QString &aPath, LayoutRecord &aA, LayoutRecord &aB,
-                                const RevellTrack &aCatalog, const QStringList &aDiagramTypeList,
-                                LogFile *aDebugLog)
+TrackPlanRead readTrackPlanBytes(const QString &aPath, QByteArray &aText)
 {
+    aText.clear();
     QFile file(aPath);
     if (!file.open(QIODevice::ReadOnly))
         return TrackPlanRead::Failed;
+    // In steps, so that a small file takes little memory and a device that
+    // never ends is cut off one byte past the most a layout file holds.
+    constexpr qint64 kStep = 1024 * 1024;
+    for (;;) {
+        const QByteArray chunk = file.read(qMin(kStep, kMaxTrackPlanBytes + 1 - aText.size()));
+        if (chunk.isEmpty())
+            break;
+        aText += chunk;
+        if (aText.size() > kMaxTrackPlanBytes) {
+            aText.clear();
+            return TrackPlanRead::TooLarge;
+        }
+    }
+    // A disk that fails halfway must not pass for a file that ends there.
+    if (file.error() != QFileDevice::NoError) {
+        aText.clear();
+        return TrackPlanRead::Failed;
+    }
+    return TrackPlanRead::Complete;
+}
+
+TrackPlanRead loadTrackPlanText(const QByteArray &aText, LayoutRecord &aA, LayoutRecord &aB,
+                                const RevellTrack &aCatalog, const QStringList &aDiagramTypeList,
+                                LogFile *aDebugLog, TrackPlanCounts *aCounts)
+{
+    if (aText.size() > kMaxTrackPlanBytes)
+        return TrackPlanRead::TooLarge;
+    QBuffer buffer;
+    buffer.setData(aText);
+    buffer.open(QIODevice::ReadOnly);
+    TrackPlanCounts counts;
     LayoutRecord first = aA;
-    TrackPlanRead result = readTrackPlan(&file, first, aCatalog, aDiagramTypeList, aDebugLog);
-    if (result == TrackPlanRead::Failed)
+    TrackPlanRead result =
+        readTrackPlan(&buffer, first, aCatalog, aDiagramTypeList, aDebugLog, &counts);
+    if (result == TrackPlanRead::Truncated)
+        return TrackPlanRead::NotALayout;
+    if (result != TrackPlanRead::Complete)
         return result;
     first.mFirstPair = true;
     first.mSecondPair = false;
 
-    LayoutRecord second = aB;
-    TrackPlanRead secondResult = TrackPlanRead::Failed;
-    if (first.mLanes == 4 && result == TrackPlanRead::Complete)
-        secondResult = readTrackPlan(&file, second, aCatalog, aDiagramTypeList, aDebugLog);
-    if (secondResult == TrackPlanRead::Failed) {
-        // Nothing of the layout that was open before may survive in record B.
-        second = freshRecord(aB);
+    LayoutRecord second = freshRecord(aB);
+    if (first.mLanes == 4) {
+        result = readTrackPlan(&buffer, second, aCatalog, aDiagramTypeList, aDebugLog, &counts);
+        // Without its second section a four-lane layout is half a layout.
+        if (result == TrackPlanRead::Truncated || result == TrackPlanRead::Failed)
+            return TrackPlanRead::NotALayout;
+        if (result != TrackPlanRead::Complete)
+            return result;
+    } else {
         second.mName = first.mName;
         second.mLanes = first.mLanes;
         second.mBaseWidth = first.mBaseWidth;
         second.mLaneBrush = first.mLaneBrush;
-        if (first.mLanes == 4)
-            result = TrackPlanRead::Truncated;
-    } else if (secondResult == TrackPlanRead::Truncated) {
-        result = TrackPlanRead::Truncated;
     }
     second.mFirstPair = false;
     second.mSecondPair = true;
+    counts.mTrailing = !aText.mid(int(buffer.pos())).trimmed().isEmpty();
+    // A name Save would refuse would make a layout that opens but cannot be saved.
+    if (!layoutNameProblem(first.mName).isEmpty() ||
+        (first.mLanes == 4 && !layoutNameProblem(second.mName).isEmpty()))
+        return TrackPlanRead::NotALayout;
 
-    aA = first;
-    aB = second;
-    return result;
+    aA = std::move(first);
+    aB = std::move(second);
+    if (aCounts)
+        *aCounts = counts;
+    return TrackPlanRead::Complete;
+}
+
+TrackPlanRead loadTrackPlanFile(const QString &aPath, LayoutRecord &aA, LayoutRecord &aB,
+                                const RevellTrack &aCatalog, const QStringList &aDiagramTypeList,
+                                LogFile *aDebugLog, TrackPlanCounts *aCounts)
+{
+    QByteArray text;
+    const TrackPlanRead result = readTrackPlanBytes(aPath, text);
+    if (result != TrackPlanRead::Complete)
+        return result;
+    return loadTrackPlanText(text, aA, aB, aCatalog, aDiagramTypeList, aDebugLog, aCounts);
 }

@@ -23,16 +23,6 @@ struct ChainEnd
     bool mLaneSwap = false;
 };
 
-const QStringList &typeList()
-{
-    static const QStringList list = [] {
-        QStringList l;
-        initDiagramTypeList(l);
-        return l;
-    }();
-    return list;
-}
-
 QPen outlinePen()
 {
     QPen pen(kOutline, 1.0);
@@ -59,7 +49,7 @@ DiagramItem *layPiece(QGraphicsScene &aScene, const RevellTrack &aCatalog,
                       const QString &aPartNumber, bool aLanes34, const QColor &aFill,
                       ChainEnd &aEnd, QString *aError)
 {
-    const int type = getDiagramType(aPartNumber, typeList());
+    const int type = diagramTypeOf(aPartNumber);
     const int dbIndex = aCatalog.findIndex(aPartNumber);
     if (type < 0 || type > DiagramTypeBase::F8517_L || dbIndex < 0) {
         *aError = QStringLiteral("not a track piece: ") + aPartNumber;
@@ -118,7 +108,7 @@ bool layChain(QGraphicsScene &aScene, const RevellTrack &aCatalog, const QString
 bool attach(QGraphicsScene &aScene, const RevellTrack &aCatalog, const DiagramItem &aHost,
             const QString &aPartNumber, QString *aError)
 {
-    const int type = getDiagramType(aPartNumber, typeList());
+    const int type = diagramTypeOf(aPartNumber);
     if (type <= DiagramTypeBase::F8517_L || aCatalog.findIndex(aPartNumber) < 0) {
         *aError = QStringLiteral("not an attachment: ") + aPartNumber;
         return false;

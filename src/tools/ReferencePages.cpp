@@ -1,5 +1,6 @@
 #include "tools/ReferencePages.h"
 
+#include "catalog/Inventory.h"
 #include "catalog/LaneLength.h"
 #include "catalog/RevellTrack.h"
 #include "graphics/DiagramTypes.h"
@@ -100,19 +101,9 @@ QString partLink(const QString &aNumber, const QString &aPage = QString())
     return QStringLiteral("<a href=\"%1#%2\">%2</a>").arg(aPage, escaped(aNumber));
 }
 
-const QStringList &typeList()
-{
-    static const QStringList list = [] {
-        QStringList l;
-        initDiagramTypeList(l);
-        return l;
-    }();
-    return list;
-}
-
 Group groupOf(const TrackPiece &aPiece)
 {
-    const int type = getDiagramType(aPiece.mPartNumber, typeList());
+    const int type = diagramTypeOf(aPiece.mPartNumber);
     if (PieceKinds::isPlainTrack(type))
         return Group::Track;
     if (PieceKinds::isBankedPiece(type))
@@ -304,21 +295,12 @@ QString partBlock(const RevellTrack &aCatalog, const QList<Part> &aParts, const 
              facts);
 }
 
-// Pieces and attachments of a record counted by inventory part; entries the
-// catalog does not know are left out.
-void countParts(const RevellTrack &aCatalog, const LayoutRecord &aRecord,
-                QMap<QString, int> &aCounts, int *aPieces, int *aAttachments)
+// How many pieces and attachments a layout holds, known to the catalog or not.
+void countEntries(const LayoutRecord &aRecord, int *aPieces, int *aAttachments)
 {
     for (const PlacedPiece &piece : aRecord.mPieces) {
         ++*aPieces;
-        if (aCatalog.isValidIndex(piece.mDbIndex))
-            ++aCounts[aCatalog.piece(piece.mDbIndex).mInventoryPartNumber];
-        for (const AttachmentEntry &attachment : piece.mAttachments) {
-            ++*aAttachments;
-            const int index = aCatalog.findIndex(attachment.mName);
-            if (index >= 0)
-                ++aCounts[aCatalog.piece(index).mInventoryPartNumber];
-        }
+        *aAttachments += piece.mAttachments.size();
     }
 }
 
@@ -326,12 +308,13 @@ QString sampleBlock(const RevellTrack &aCatalog, const QList<Part> &aParts,
                     const QString &aFileName, const LayoutRecord &aA, const LayoutRecord &aB)
 {
     const QString id = QFileInfo(aFileName).completeBaseName();
-    QMap<QString, int> counts;
+    const TrackInventory inventory(aCatalog);
+    const QVector<int> used = countUsage(inventory, aCatalog, aA, aB);
     int pieces = 0;
     int attachments = 0;
-    countParts(aCatalog, aA, counts, &pieces, &attachments);
+    countEntries(aA, &pieces, &attachments);
     if (aA.mLanes == 4)
-        countParts(aCatalog, aB, counts, &pieces, &attachments);
+        countEntries(aB, &pieces, &attachments);
 
     LayoutRecord a = aA;
     calcLaneLengths(a, aB, aCatalog);
@@ -352,7 +335,8 @@ QString sampleBlock(const RevellTrack &aCatalog, const QList<Part> &aParts,
 
     QString rows;
     for (const Part &part : aParts) {
-        const int count = counts.value(part.mNumber);
+        const int row = inventory.rowOf(part.mNumber);
+        const int count = row < 0 ? 0 : used.at(row);
         if (count == 0)
             continue;
         rows += QStringLiteral("<tr><td>%1</td><td class=\"count\">%2</td><td>%3</td></tr>\n")
@@ -384,19 +368,14 @@ QString samplePicture(const QString &aFileName)
 
 QList<Part> inventoryParts(const RevellTrack &aCatalog)
 {
+    // The inventory's rows are the parts, in its order; each gathers the
+    // catalog entries counted under it.
+    const TrackInventory inventory(aCatalog);
     QList<Part> parts;
-    QMap<QString, int> position;
-    for (int i = 0; i < aCatalog.mTrackDB.size(); ++i) {
-        const TrackPiece &piece = aCatalog.piece(i);
-        auto known = position.constFind(piece.mInventoryPartNumber);
-        if (known == position.constEnd()) {
-            position.insert(piece.mInventoryPartNumber, parts.size());
-            const QString description = piece.mDescription.section(QStringLiteral(", "), 0, 0);
-            parts << Part{piece.mInventoryPartNumber, description, {i}};
-        } else {
-            parts[*known].mEntries << i;
-        }
-    }
+    for (const InventoryItem &item : inventory.items())
+        parts << Part{item.mPartNumber, item.mDescription, {}};
+    for (int i = 0; i < aCatalog.mTrackDB.size(); ++i)
+        parts[inventory.rowOf(aCatalog.piece(i).mInventoryPartNumber)].mEntries << i;
     return parts;
 }
 
@@ -450,11 +429,13 @@ QByteArray setsPage(const RevellTrack &aCatalog, const QString &aTrackplanDir, Q
     const QList<Part> parts = inventoryParts(aCatalog);
     QString blocks;
     QString index;
+    QStringList types;
+    initDiagramTypeList(types);
     for (const QString &file : sampleFiles(aTrackplanDir)) {
         LayoutRecord a;
         LayoutRecord b;
         const TrackPlanRead read =
-            loadTrackPlanFile(QDir(aTrackplanDir).filePath(file), a, b, aCatalog, typeList());
+            loadTrackPlanFile(QDir(aTrackplanDir).filePath(file), a, b, aCatalog, types);
         if (read != TrackPlanRead::Complete) {
             *aError = file + QStringLiteral(" is not a complete layout file");
             return QByteArray();

@@ -3,11 +3,9 @@
 #include "layout/AttachmentRules.h"
 #include "layout/LayoutRecord.h"
 
-#include <QDir>
-#include <QTemporaryDir>
-#include <QtTest>
+#include "support/TestRuntime.h"
 
-#include <memory>
+#include <QtTest>
 
 using Outcome = AttachmentRules::ClickOutcome;
 
@@ -50,15 +48,11 @@ QStringList names(const QList<AttachmentEntry> &aEntries)
 class AttachRulesTest : public QObject
 {
     Q_OBJECT
-private slots:
-    void initTestCase()
-    {
-        // The catalog writes its log under ../logs of the working directory.
-        QVERIFY(mDir.isValid() && QDir(mDir.path()).mkpath("bin"));
-        QVERIFY(QDir::setCurrent(mDir.path() + "/bin"));
-        mCatalog = std::make_unique<RevellTrack>();
-    }
 
+    TestRuntime mRuntime; // first: the catalog writes its log there
+    RevellTrack mCatalog;
+
+private slots:
     // An empty placed part: nothing fits, the requested kind is kept.
     void fitTestPlacesTheRelativeThatFits_data()
     {
@@ -86,7 +80,7 @@ private slots:
         QFETCH(QString, host);
         QFETCH(QString, placed);
         int result = -1;
-        QCOMPARE(AttachmentRules::canAttachType(*mCatalog, diagramTypeOf(requested),
+        QCOMPARE(AttachmentRules::canAttachType(mCatalog, diagramTypeOf(requested),
                                                 diagramTypeOf(host), &result),
                  !placed.isEmpty());
         QCOMPARE(getPartNumber(DiagramTypeBase::DiagramType(result)),
@@ -99,10 +93,9 @@ private slots:
         QTest::addColumn<QString>("requested");
         QTest::addColumn<int>("result");
         QTest::addColumn<QString>("placed");
-        QTest::newRow("found by its inventory number")
-            << 0 << "R3605" << int(Outcome::AlreadyPresent) << "R3605";
-        QTest::newRow("found by the part it becomes")
-            << 2 << "R3628o14" << int(Outcome::AlreadyPresent) << "R3628o14";
+        const int present = int(Outcome::AlreadyPresent);
+        QTest::newRow("found by its inventory number") << 0 << "R3605" << present << "R3605";
+        QTest::newRow("found by the part it becomes") << 2 << "R3628o14" << present << "R3628o14";
         QTest::newRow("does not fit") << 1 << "R3617w" << int(Outcome::DoesNotFit) << "R3617w";
     }
     void clickAnswers()
@@ -112,9 +105,9 @@ private slots:
         QFETCH(int, result);
         QFETCH(QString, placed);
         const LayoutRecord record =
-            recordOf(*mCatalog, "R3601_R:R3605_R R3610_R: R3601_R:R3628o_R14");
+            recordOf(mCatalog, "R3601_R:R3605_R R3610_R: R3601_R:R3628o_R14");
         const Outcome outcome =
-            AttachmentRules::decideClick(record, *mCatalog, diagramTypeOf(requested), host);
+            AttachmentRules::decideClick(record, mCatalog, diagramTypeOf(requested), host);
         QCOMPARE(int(outcome.mResult), result);
         QCOMPARE(getPartNumber(DiagramTypeBase::DiagramType(outcome.mType)), placed);
         QCOMPARE(outcome.mSubstituted, placed != requested);
@@ -122,11 +115,11 @@ private slots:
 
     void recordingAnAttachmentTwiceKeepsOneEntry()
     {
-        LayoutRecord record = recordOf(*mCatalog, "R3601_R:R3605_R");
+        LayoutRecord record = recordOf(mCatalog, "R3601_R:R3605_R");
         // A stale host index, as an entry has before its host is renumbered.
         record.mPieces[0].mAttachments[0].mHostIndex = 7;
         for (const char *name : {"R3605_R", "R3612_R", "R3605_R"})
-            AttachmentRules::recordAttachment(record, 0, name, mCatalog->findIndex(name),
+            AttachmentRules::recordAttachment(record, 0, name, mCatalog.findIndex(name),
                                               diagramTypeOf(name));
         QCOMPARE(names(record.mPieces.at(0).mAttachments), list("R3605_R R3612_R"));
         QCOMPARE(record.mPieces.at(0).mAttachments.at(0).mHostIndex, 0);
@@ -152,15 +145,11 @@ private slots:
         QFETCH(QString, host);
         QFETCH(QStringList, chosen);
         QFETCH(QStringList, after);
-        const LayoutRecord record = recordOf(*mCatalog, qPrintable(host));
+        const LayoutRecord record = recordOf(mCatalog, qPrintable(host));
         const AttachmentRules::ChooserEdit edit = AttachmentRules::chooserEdit(
             record.mPieces.at(0).mPartNumber, record.mPieces.at(0).mAttachments, chosen);
         QCOMPARE(names(edit.mKept) + edit.mAdded, after);
     }
-
-private:
-    QTemporaryDir mDir;
-    std::unique_ptr<RevellTrack> mCatalog;
 };
 
 QTEST_GUILESS_MAIN(AttachRulesTest)

@@ -7,13 +7,12 @@
 #include <QRegularExpression>
 #include <QtTest>
 
-#include <memory>
-
 // The inventory list, its file and the counting of a layout's parts, without a window.
 class InventoryTest : public QObject
 {
     Q_OBJECT
-    std::unique_ptr<RevellTrack> mCatalog;
+    TestRuntime mRuntime; // first: the catalog writes its log there
+    RevellTrack mCatalog;
 
     // Entries separated by blanks: "R3601_R+R3605_R" is a piece with an
     // attachment, "~R3600" a piece marked for removal; unknown part numbers
@@ -21,7 +20,7 @@ class InventoryTest : public QObject
     void fill(LayoutRecord &aRecord, const QString &aEntries) const
     {
         auto index = [this](const QString &aName) {
-            return aName.startsWith('X') ? mCatalog->mNumEntries : mCatalog->findIndex(aName);
+            return aName.startsWith('X') ? mCatalog.mNumEntries : mCatalog.findIndex(aName);
         };
         for (QString text : aEntries.split(' ', Qt::SkipEmptyParts)) {
             const bool removed = text.startsWith('~');
@@ -47,20 +46,14 @@ class InventoryTest : public QObject
     }
 
 private slots:
-    void initTestCase()
-    {
-        TestRuntime runtime;
-        mCatalog = std::make_unique<RevellTrack>();
-    }
-
     // A fresh install has no folder for the inventory; the first save makes it.
     void savedFileListsEveryPartOnceInCatalogOrder()
     {
-        TestRuntime rt;
-        TrackInventory inventory(*mCatalog);
+        TrackInventory inventory(mCatalog);
         inventory.setCount(35, 12);
         QVERIFY(saveInventoryFile("../data/Inventory/RevellInventory.txt", inventory));
-        const QList<QByteArray> lines = rt.read("data/Inventory/RevellInventory.txt").split('\n');
+        const QList<QByteArray> lines =
+            mRuntime.read("data/Inventory/RevellInventory.txt").split('\n');
         QCOMPARE(lines.size(), 37);
         QCOMPARE(lines.at(0), QByteArray("R3600 0 12 inch straight"));
         QCOMPARE(lines.at(8), QByteArray("R3620dc 0 custom 4 inch (1/3) straight"));
@@ -87,7 +80,7 @@ private slots:
     {
         QFETCH(QByteArray, text);
         QFETCH(QString, expected);
-        TrackInventory inventory(*mCatalog);
+        TrackInventory inventory(mCatalog);
         for (int row = 0; row < inventory.size(); ++row)
             inventory.setCount(row, 7);
         QBuffer in(&text);
@@ -121,8 +114,8 @@ private slots:
         recordA.mLanes = lanes;
         fill(recordA, parts.at(0));
         fill(recordB, parts.at(1));
-        const TrackInventory inventory(*mCatalog);
-        QCOMPARE(counts(inventory, countUsage(inventory, *mCatalog, recordA, recordB), 0),
+        const TrackInventory inventory(mCatalog);
+        QCOMPARE(counts(inventory, countUsage(inventory, mCatalog, recordA, recordB), 0),
                  parts.at(2));
     }
 };

@@ -27,34 +27,22 @@ class LaneColorsTest : public QObject
     }
 
 private slots:
+    // Names are exact: anything else is solid black. A brush outside the
+    // eight has no name, however near it comes to one of them.
     void namesAndBrushesConvertBothWays()
     {
-        QCOMPARE(laneColorNames(), QStringList({"red", "green", "blue", "yellow", "cyan", "magenta",
-                                                "black", "white"}));
         for (const QString &name : laneColorNames()) {
             QCOMPARE(laneBrush(name).style(), Qt::SolidPattern);
             QCOMPARE(laneColorName(laneBrush(name)), name);
         }
-        QCOMPARE(laneBrush("white").color(), QColor(Qt::white));
-        // Names are exact: anything else is solid black.
         for (const char *name : {"Red", "blue ", ""})
             QCOMPARE(laneBrush(name), QBrush(Qt::black));
-    }
-
-    void brushesOutsideTheEightHaveNoName_data()
-    {
-        QTest::addColumn<QBrush>("brush");
-        QTest::newRow("near red") << QBrush(QColor(254, 0, 0));
-        QTest::newRow("red pattern") << QBrush(Qt::red, Qt::Dense4Pattern);
         QLinearGradient gradient(0, 0, 1, 1);
         gradient.setColorAt(0, Qt::red);
         gradient.setColorAt(1, Qt::red);
-        QTest::newRow("red gradient") << QBrush(gradient);
-    }
-    void brushesOutsideTheEightHaveNoName()
-    {
-        QFETCH(QBrush, brush);
-        QCOMPARE(laneColorName(brush), QString("unknown"));
+        for (const QBrush &brush :
+             {QBrush(QColor(254, 0, 0)), QBrush(Qt::red, Qt::Dense4Pattern), QBrush(gradient)})
+            QCOMPARE(laneColorName(brush), QString("unknown"));
     }
 
     void defaultsFileIsReadAsWords_data()
@@ -66,8 +54,6 @@ private slots:
                                                   << C{Qt::white, Qt::black, Qt::red, Qt::blue};
         QTest::newRow("two names: the second repeats for lanes 3 and 4")
             << QByteArray("blue\ncyan\n") << C{Qt::blue, Qt::cyan, Qt::cyan, Qt::cyan};
-        QTest::newRow("a name outside the eight is black")
-            << QByteArray("red orange blue yellow\n") << C{Qt::red, Qt::black, Qt::blue, Qt::yellow};
     }
     void defaultsFileIsReadAsWords()
     {

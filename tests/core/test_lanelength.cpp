@@ -9,29 +9,28 @@
 #include <memory>
 
 // Lane lengths summed from the catalog with lanes exchanged after a lane swap,
-// and the layout size, in every display unit.
+// and the layout size, in every display unit. The one place lane lengths are
+// checked.
 class LaneLengthTest : public QObject
 {
     Q_OBJECT
 
     std::unique_ptr<RevellTrack> mCatalog;
 
-    // A record whose track list holds aPartNumbers in order, as the reader or
-    // the chain would leave it (catalog index looked up, -1 when unknown).
-    LayoutRecord record(const QStringList &aPartNumbers, int aLanes = 2) const
+    // A track list as the reader or the chain leaves it: catalog index looked
+    // up, -1 when unknown; "R3609!" carries an index beyond the catalog.
+    LayoutRecord record(const QString &aParts, int aLanes) const
     {
         LayoutRecord r;
         r.mLanes = aLanes;
-        for (const QString &partNumber : aPartNumbers)
-            r.mPieces.append(
-                PlacedPiece(partNumber, mCatalog->findIndex(partNumber), -1, QPointF(), 0.0, 0.25));
+        for (QString part : aParts.split(' ', Qt::SkipEmptyParts)) {
+            const bool beyond = part.endsWith('!');
+            part.remove('!');
+            r.mPieces.append(PlacedPiece(part, beyond ? 500 : mCatalog->findIndex(part), -1,
+                                         QPointF(), 0.0, 0.25));
+        }
         r.mNextIndex = r.mPieces.size();
         return r;
-    }
-
-    static QStringList oval()
-    {
-        return {"R3600", "R3601_R", "R3601_R", "R3601_R", "R3600", "R3601_R", "R3601_R", "R3601_R"};
     }
 
 private slots:
@@ -39,94 +38,65 @@ private slots:
     {
         TestRuntime runtime;
         mCatalog = std::make_unique<RevellTrack>();
-        QVERIFY(mCatalog->findIndex("R3609") >= 0);
     }
 
-    void twoLaneSums_data()
+    // "<record A> | <record B>"; lanes 1 to 4 in millimetres.
+    void laneSums_data()
     {
-        QTest::addColumn<QStringList>("parts");
-        QTest::addColumn<double>("lane1");
-        QTest::addColumn<double>("lane2");
-        QTest::newRow("oval: right curves count inner on lane 1") << oval() << 2002.48 << 2571.04;
+        QTest::addColumn<int>("lanes");
+        QTest::addColumn<QString>("strips");
+        QTest::addColumn<QList<double>>("lengths");
+        QTest::addColumn<QStringList>("unknown");
+        const QString oval = " R3600 R3601_R R3601_R R3601_R R3600 R3601_R R3601_R R3601_R ";
+        const double in = 231.08;
+        const double out = 325.84;
+        QTest::newRow("oval: right curves count inner on lane 1; two lanes ignore B")
+            << 2 << oval + "| R3600" << QList<double>{2002.48, 2571.04, 0, 0} << QStringList();
         QTest::newRow("left curves count inner on lane 2")
-            << QStringList{"R3601_L", "R3601_L"} << 2 * 325.84 << 2 * 231.08;
+            << 2 << "R3601_L R3601_L |" << QList<double>{2 * out, 2 * in, 0, 0} << QStringList();
         QTest::newRow("lane swap exchanges every piece after it")
-            << (QStringList{"R3609"} + oval()) << 324 + 2571.04 << 324 + 2002.48;
+            << 2 << "R3609" + oval + "|" << QList<double>{324 + 2571.04, 324 + 2002.48, 0, 0}
+            << QStringList();
         QTest::newRow("second lane swap restores the lanes")
-            << QStringList{"R3609", "R3601_R", "R3609", "R3601_R", "R3601_R"}
-            << 324 + 325.84 + 324 + 2 * 231.08 << 324 + 231.08 + 324 + 2 * 325.84;
-    }
-    void twoLaneSums()
-    {
-        QFETCH(QStringList, parts);
-        QFETCH(double, lane1);
-        QFETCH(double, lane2);
-        LayoutRecord a = record(parts);
-        a.mLaneLength = {{1.0, 2.0, 3.0, 4.0}}; // stale figures must all be overwritten
-        const LayoutRecord b = record({"R3600"});
-        calcLaneLengths(a, b, *mCatalog);
-        QVERIFY(qAbs(a.mLaneLength[0] - lane1) < 1e-9);
-        QVERIFY(qAbs(a.mLaneLength[1] - lane2) < 1e-9);
-        // A two-lane layout ignores record B, whatever it holds.
-        QCOMPARE(a.mLaneLength[2], 0.0);
-    }
-
-    void oneThirdStraightShowsInEveryUnit_data()
-    {
-        QTest::addColumn<int>("unit");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("mm") << int(LengthUnit::Millimetres) << "102.67";
-        QTest::newRow("m") << int(LengthUnit::Metres) << "0.10";
-        QTest::newRow("ft") << int(LengthUnit::Feet) << "0.34";
-    }
-    void oneThirdStraightShowsInEveryUnit()
-    {
-        QFETCH(int, unit);
-        QFETCH(QString, shown);
-        LayoutRecord a = record({"R3620dc"});
-        calcLaneLengths(a, LayoutRecord(), *mCatalog);
-        QCOMPARE(formatLength(a.mLaneLength[0], LengthUnit(unit)), shown);
-        QCOMPARE(formatLength(a.mLaneLength[1], LengthUnit(unit)), shown);
-    }
-
-    void fourLanesSumRecordBIntoLanes3And4StartingUnswapped()
-    {
-        // Record A ends exchanged after its lane swap; record B is its own strip
-        // and must not inherit that.
-        LayoutRecord a = record({"R3609", "R3601_R"}, 4);
-        const LayoutRecord b = record({"R3601_R", "R3600"}, 4);
-        calcLaneLengths(a, b, *mCatalog);
-        QVERIFY(qAbs(a.mLaneLength[0] - (324 + 325.84)) < 1e-9);
-        QVERIFY(qAbs(a.mLaneLength[1] - (324 + 231.08)) < 1e-9);
-        QVERIFY(qAbs(a.mLaneLength[2] - (231.08 + 308)) < 1e-9);
-        QVERIFY(qAbs(a.mLaneLength[3] - (325.84 + 308)) < 1e-9);
-    }
-
-    void invalidIndexIsReturnedPerEntryAndSkipped()
-    {
-        LayoutRecord a = record({"R3600", "X1234", "R3609", "R3601_R"}, 4);
-        // An index beyond the catalog must not be trusted either.
-        a.mPieces[2].mDbIndex = 500;
-        const LayoutRecord b = record({"Q77"}, 4);
-        QCOMPARE(calcLaneLengths(a, b, *mCatalog), QStringList({"X1234", "R3609", "Q77"}));
+            << 2 << "R3609 R3601_R R3609 R3601_R R3601_R |"
+            << QList<double>{324 + out + 324 + 2 * in, 324 + in + 324 + 2 * out, 0, 0}
+            << QStringList();
+        // Record A ends exchanged; record B is its own strip and must not inherit that.
+        QTest::newRow("four lanes: B into lanes 3 and 4, starting unswapped")
+            << 4 << "R3609 R3601_R | R3601_R R3600"
+            << QList<double>{324 + out, 324 + in, in + 308, out + 308} << QStringList();
         // The skipped swap piece does not exchange the lanes after it.
-        QVERIFY(qAbs(a.mLaneLength[0] - (308 + 231.08)) < 1e-9);
-        QVERIFY(qAbs(a.mLaneLength[1] - (308 + 325.84)) < 1e-9);
+        QTest::newRow("unknown entries reported, in order, and skipped")
+            << 4 << "R3600 X1234 R3609! R3601_R | Q77" << QList<double>{308 + in, 308 + out, 0, 0}
+            << QStringList{"X1234", "R3609", "Q77"};
+    }
+    void laneSums()
+    {
+        QFETCH(int, lanes);
+        QFETCH(QString, strips);
+        QFETCH(QList<double>, lengths);
+        QFETCH(QStringList, unknown);
+        LayoutRecord a = record(strips.section('|', 0, 0), lanes);
+        a.mLaneLength = {{1.0, 2.0, 3.0, 4.0}}; // stale figures must all be overwritten
+        QCOMPARE(calcLaneLengths(a, record(strips.section('|', 1), lanes), *mCatalog), unknown);
+        for (int lane = 0; lane < 4; ++lane)
+            QVERIFY2(qAbs(a.mLaneLength[lane] - lengths.at(lane)) < 1e-9,
+                     qPrintable(QString("lane %1: %2").arg(lane + 1).arg(a.mLaneLength[lane])));
     }
 
-    void layoutSizeIsTheDrawingsExtentInMillimetres()
+    // Figures are kept in millimetres and shown in the unit chosen; an empty
+    // scene, and a scale of zero, give a size of 0 x 0 rather than infinity.
+    void figuresShowInEveryUnit()
     {
+        QCOMPARE(formatLength(308.0 / 3, LengthUnit::Millimetres), QString("102.67"));
+        QCOMPARE(formatLength(308.0 / 3, LengthUnit::Metres), QString("0.10"));
+        QCOMPARE(formatLength(308.0 / 3, LengthUnit::Feet), QString("0.34"));
         const double k = PieceKinds::kDrawScale;
         const QSizeF straight = layoutSizeMm(QRectF(2500, 2500 - 178 * k, 308 * k, 178 * k), k);
         QCOMPARE(formatLength(straight.width(), LengthUnit::Millimetres), QString("308.00"));
         QCOMPARE(formatLength(straight.height(), LengthUnit::Feet), QString("0.58"));
-        QCOMPARE(layoutSizeMm(QRectF(), k), QSizeF(0, 0)); // an empty scene
-    }
-
-    void layoutSizeWithoutAScaleIsZeroNotInfinite()
-    {
-        const QSizeF size = layoutSizeMm(QRectF(0, 0, 100, 50), 0.0);
-        QCOMPARE(size, QSizeF(0, 0));
+        QCOMPARE(layoutSizeMm(QRectF(), k), QSizeF(0, 0));
+        QCOMPARE(layoutSizeMm(QRectF(0, 0, 100, 50), 0.0), QSizeF(0, 0));
     }
 };
 
