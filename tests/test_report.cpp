@@ -140,7 +140,7 @@ private slots:
         QTest::newRow("folder") << "." << 1 << ".: a folder, not a layout file\n"
                                 << "";
         QTest::newRow("cut short") << "cut.txt" << 0
-                                   << "cut.txt: ends inside its piece list; the pieces read are "
+                                   << "cut.txt: claims 12 pieces but holds 2; the pieces read are "
                                       "reported\n"
                                    << "pieces:           2\n";
         QTest::newRow("no inventory")

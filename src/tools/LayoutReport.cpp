@@ -56,6 +56,31 @@ QString balanceText(const LayoutAnalysis::LaneBalance &aBalance)
                         .arg(mm(aBalance.mSwapLane1Mm), mm(aBalance.mSwapLane2Mm));
 }
 
+// Why a layout file is not reported, as the open command would refuse it.
+QString refusal(TrackPlanRead aRead)
+{
+    switch (aRead) {
+    case TrackPlanRead::TooLarge:
+        return QStringLiteral("larger than %1 MB, too large for a layout file")
+            .arg(kMaxTrackPlanBytes / (1024 * 1024));
+    case TrackPlanRead::TooManyPieces:
+        return QStringLiteral("more than %1 pieces in one lane pair").arg(kMaxPiecesPerStrip);
+    case TrackPlanRead::TooManyAttachments:
+        return QStringLiteral("a piece with more than %1 attachments").arg(kMaxAttachmentsPerPiece);
+    default:
+        return QStringLiteral("not a layout file");
+    }
+}
+
+// One count per lane pair: "12", or "12 + 12".
+QString joined(const QList<int> &aCounts)
+{
+    QStringList texts;
+    for (int count : aCounts)
+        texts << QString::number(count);
+    return texts.join(QStringLiteral(" + "));
+}
+
 QJsonObject closureJson(const LayoutAnalysis::Closure &aClosure)
 {
     return QJsonObject{{"closed", aClosure.mClosed},
@@ -116,21 +141,27 @@ bool LaidLayout::load(const QString &aPath, QString *aWhy)
         return false;
     }
     QFile file(aPath);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QByteArray text;
+    TrackPlanRead read =
+        file.open(QIODevice::ReadOnly) ? readTrackPlanBytes(aPath, text) : TrackPlanRead::Failed;
+    if (read == TrackPlanRead::Failed) {
         *aWhy = QStringLiteral("cannot be read (%1)").arg(file.errorString());
         return false;
     }
-    if (!isTrackPlanText(file)) {
-        *aWhy = QStringLiteral("not a layout file");
+    TrackPlanCounts counts;
+    if (read == TrackPlanRead::Complete)
+        read = isTrackPlanText(text)
+                   ? loadTrackPlanText(text, mA, mB, mCatalog, mTypeList, nullptr, &counts)
+                   : TrackPlanRead::NotALayout;
+    if (read != TrackPlanRead::Complete) {
+        *aWhy = refusal(read);
         return false;
     }
-    file.close();
-    const TrackPlanRead read = loadTrackPlanFile(aPath, mA, mB, mCatalog, mTypeList);
-    if (read == TrackPlanRead::Failed) {
-        *aWhy = QStringLiteral("not a layout file");
-        return false;
-    }
-    mTruncated = read == TrackPlanRead::Truncated;
+    if (!counts.agree())
+        mNotes << QStringLiteral("claims %1 pieces but holds %2; the pieces read are reported")
+                      .arg(joined(counts.mClaimed), joined(counts.mRead));
+    if (counts.mTrailing)
+        mNotes << QStringLiteral("goes on after its layout; the rest was not read");
 
     // Laid as the window lays an opened layout: record A, then B for four
     // lanes, each chain followed by its attachments.

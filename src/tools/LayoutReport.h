@@ -28,17 +28,20 @@ public:
     LaidLayout(const LaidLayout &) = delete;
     LaidLayout &operator=(const LaidLayout &) = delete;
 
-    // Reads the layout file at aPath and lays it. False, with the reason in a
-    // few words in aWhy ("no such file", "not a layout file"...), when the
-    // file is missing, unreadable or not a layout; nothing is laid then.
+    // Reads the layout file at aPath as the open command reads it, and lays
+    // it. False, with the reason in a few words in aWhy ("no such file", "not
+    // a layout file"...), when the file is missing, unreadable, not a layout
+    // or beyond the limits of a layout file; nothing is laid then.
     bool load(const QString &aPath, QString *aWhy);
 
     const LayoutRecord &recordA() const { return mA; }
     const LayoutRecord &recordB() const { return mB; }
     const DiagramScene &scene() const { return *mScene; }
     DiagramScene &scene() { return *mScene; }
-    // The file ended inside its piece list; what was read is laid.
-    bool truncated() const { return mTruncated; }
+    // What the file said that does not add up, as the open command notes
+    // it: piece counts that disagree with the pieces read, text after the
+    // layout. The pieces read are laid.
+    const QStringList &notes() const { return mNotes; }
     // Part numbers of entries the catalog does not know, which count nothing.
     const QStringList &unknownParts() const { return mUnknownParts; }
 
@@ -48,7 +51,7 @@ private:
     LayoutRecord mA;
     LayoutRecord mB;
     std::unique_ptr<DiagramScene> mScene;
-    bool mTruncated = false;
+    QStringList mNotes;
     QStringList mUnknownParts;
 };
 

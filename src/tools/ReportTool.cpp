@@ -260,8 +260,8 @@ int runReport(const QStringList &aArguments, QTextStream &aOut, QTextStream &aEr
             status = 1;
             continue;
         }
-        if (layout.truncated())
-            aErr << given << ": ends inside its piece list; the pieces read are reported\n";
+        for (const QString &note : layout.notes())
+            aErr << given << ": " << note << '\n';
         const LayoutFigures figures = measureLayout(layout, given, inventory, catalog);
         if (options.mJson) {
             aOut << QJsonDocument(figuresJson(figures, inventory, toBuy))
