@@ -19,7 +19,7 @@ const QSize kLegend(300, 210);
 const QSize kActionIcon(64, 64);
 const QSize kViewerIcon(48, 48);
 const QSize kPartPicture(160, 110); // the parts page, one per inventory part
-const QSize kProgramIcon(256, 256);  // the desktop's and the window's icon
+const QSize kProgramIcon(256, 256); // the desktop's and the window's icon
 // Two feet of layout at the scene's 5/24 units per millimetre (609.6 mm).
 const QSize kTile(127, 127);
 
@@ -195,7 +195,10 @@ void addProgramIcon(QVector<PictureEntry> &aList)
     icon.mSize = kProgramIcon;
     icon.mKind = PictureKind::Icon;
     for (int side = 0; side < 2; ++side)
-        icon.mLanes12 << "R3620" << "R3601_R" << "R3601_R" << "R3601_R";
+        icon.mLanes12 << "R3620"
+                      << "R3601_R"
+                      << "R3601_R"
+                      << "R3601_R";
     aList << icon;
 }
 
