@@ -16,6 +16,7 @@
 #include "layout/Chaining.h"
 #include "layout/LayoutRecord.h"
 #include "layout/TrackPlanFile.h"
+#include "tools/OffscreenStart.h"
 
 #include <QAction>
 #include <QApplication>
@@ -406,8 +407,7 @@ double best(const std::function<double()> &aMeasure)
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    drawOffscreenUnlessChosen();
     QApplication app(argc, argv);
     Q_INIT_RESOURCE(lanewright);
 

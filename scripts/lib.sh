@@ -2,7 +2,7 @@
 # the Debian packages the build needs are installed.
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-PACKAGES="cmake g++ make qtbase5-dev libqt5webkit5-dev xvfb xauth locales"
+PACKAGES="cmake g++ make qtbase5-dev libqt5svg5-dev libqt5webkit5-dev xvfb xauth locales"
 
 ensure_packages() {
     local missing=()

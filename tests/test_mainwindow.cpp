@@ -117,7 +117,8 @@ private slots:
         QCOMPARE(
             menuEntries(window.findChild<QMenu *>("menuFile")),
             QStringList({" New Layout", "Open Layout File", "Save Layout", "Save Layout As", "-",
-                         "Inventory Manager", "-", "Print", "Print to PDF", "-", "Exit"}));
+                         "Inventory Manager", "Parts to Buy", "-", "Print", "Print to PDF",
+                         "Export Image...", "-", "Exit"}));
         QCOMPARE(
             menuEntries(window.itemMenu()),
             QStringList({"&Append", "&Insert", "&Replace", "A&Ttach", "&Banked", "-",

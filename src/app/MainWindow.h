@@ -55,6 +55,7 @@ class helpDialog;
 class inventoryDialog;
 class newLayoutDialog;
 class partsDialog;
+class partsToBuyDialog;
 class setsDialog;
 class tutorialDialog;
 
@@ -77,7 +78,8 @@ class tutorialDialog;
 // (the layout file commands, the save-status lamps and the prompts to save at
 // close), MainWindowColors.cpp (lane colours), MainWindowHelp.cpp (the help
 // viewers), MainWindowStats.cpp (the inventory, the usage tables and the
-// Inventory Manager) and MainWindowPrint.cpp (Print and Print to PDF).
+// Inventory Manager and Parts to Buy) and MainWindowPrint.cpp (Print, Print
+// to PDF and Export Image).
 //
 // Every editing, file and display command acts on the active layout, chosen
 // by the tab widget: the accessors active*() return its parts.
@@ -226,6 +228,10 @@ public:
     void setLaneColorDialogRunner(LaneColorDialogRunner aRunner);
     void setInventoryDialogRunner(InventoryDialogRunner aRunner);
 
+    // The page Print to PDF writes, for the active layout, written to aPath.
+    // False when the file could not be written.
+    bool writePdf(const QString &aPath);
+
 public slots:
     // The lane lengths of the active layout, shown in the chosen unit.
     void on_calcPushButton_clicked();
@@ -290,6 +296,8 @@ private slots:
     void on_zeroCheckBox_clicked(bool aChecked);
     void on_actionPrint_triggered();
     void on_actionPrint_to_PDF_triggered();
+    void on_actionExport_Image_triggered();
+    void on_actionParts_to_Buy_triggered();
 
     // Tabs, units and appearance (MainWindowTabs.cpp).
     void on_tabWidget_currentChanged(int aIndex);
@@ -339,9 +347,16 @@ private:
     QStringList layoutNames() const;
     void hideStatsZeroTableRows();
     void unhideStatsZeroTableRows();
+    // The parts to buy brought up to date, when their dialog is open.
+    void refreshPartsToBuy();
     // Printing (MainWindowPrint.cpp).
     void printLayout(bool aPdf);
+    void setUpPage(QPrinter &aPrinter);
+    // The PDF page of the active layout as it stands, unused rows and all.
+    bool printPdf(const QString &aPath);
     bool renderActiveTab(QPrinter &aPrinter, bool aPdf);
+    // The output folder and the layout's name, made safe for a file name.
+    QString outputFileBase() const;
     QString pdfFileName() const;
     void dumpActiveSceneToRunLog();
     void startHousekeepingTimer();
@@ -527,6 +542,8 @@ private:
     InventoryDialogRunner mRunInventoryDialog;
     // Made on first use and kept (a child of the window).
     inventoryDialog *mInventoryDialog = nullptr;
+    // Made on first use and kept; it stays open beside the layouts.
+    partsToBuyDialog *mPartsToBuyDialog = nullptr;
 
     // The desktop's prompter, installed unless one was already in force.
     std::unique_ptr<QtPrompter> mQtPrompter;

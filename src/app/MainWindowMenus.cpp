@@ -60,9 +60,12 @@ void MainWindow::buildMenuBar()
     mFileMenu->addSeparator();
     addMenuAction(mFileMenu, QStringLiteral("Inventory Manager"),
                   QStringLiteral("actionInventory_Manager"));
+    addMenuAction(mFileMenu, QStringLiteral("Parts to Buy"), QStringLiteral("actionParts_to_Buy"));
     mFileMenu->addSeparator();
     addMenuAction(mFileMenu, QStringLiteral("Print"), QStringLiteral("actionPrint"));
     addMenuAction(mFileMenu, QStringLiteral("Print to PDF"), QStringLiteral("actionPrint_to_PDF"));
+    addMenuAction(mFileMenu, QStringLiteral("Export Image..."),
+                  QStringLiteral("actionExport_Image"));
     mFileMenu->addSeparator();
     addMenuAction(mFileMenu, QStringLiteral("Exit"), QStringLiteral("actionExit"));
 

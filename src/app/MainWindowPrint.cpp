@@ -1,11 +1,15 @@
 // The main window's Print and Print to PDF: the active layout's tab as the
 // user sees it, with only the parts it uses in its table, on one landscape
-// Letter page.
+// Letter page; and Export Image: the layout's drawing alone, as PNG or SVG.
 #include "MainWindow.h"
 
+#include "LayoutImage.h"
+
 #include "common/Prompter.h"
+#include "layout/DiagramScene.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPrinter>
@@ -49,29 +53,46 @@ void MainWindow::printLayout(bool aPdf)
     if (!layoutTabShowing() || !layoutHasPieces())
         return;
     hideZeroTableRows();
-
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(QPageSize(QPageSize::Letter));
-    printer.setPageOrientation(QPageLayout::Landscape);
-    printer.setPageMargins(QMarginsF(kPageMarginMm, kPageMarginMm, kPageMarginMm, kPageMarginMm),
-                           QPageLayout::Millimeter);
-    printer.setFullPage(false);
     if (aPdf) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setResolution(kPdfResolution);
-        printer.setOutputFileName(pdfFileName());
-        const bool written =
-            QDir().mkpath(QLatin1String(kPdfFolder)) && renderActiveTab(printer, true);
+        const bool written = QDir().mkpath(QLatin1String(kPdfFolder)) && printPdf(pdfFileName());
         prompter().message(written ? QStringLiteral("The PDF file has been printed.")
                                    : QStringLiteral("The PDF file could not be written."));
     } else {
+        QPrinter printer(QPrinter::HighResolution);
+        setUpPage(printer);
         printer.setOutputFormat(QPrinter::NativeFormat);
         if (prompter().print(printer) && !renderActiveTab(printer, false))
             prompter().message(QStringLiteral("The layout could not be printed."));
     }
-
     unhideZeroTableRows();
     std::fflush(stdout);
+}
+
+bool MainWindow::writePdf(const QString &aPath)
+{
+    hideZeroTableRows();
+    const bool written = printPdf(aPath);
+    unhideZeroTableRows();
+    return written;
+}
+
+bool MainWindow::printPdf(const QString &aPath)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    setUpPage(printer);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setResolution(kPdfResolution);
+    printer.setOutputFileName(aPath);
+    return renderActiveTab(printer, true);
+}
+
+void MainWindow::setUpPage(QPrinter &aPrinter)
+{
+    aPrinter.setPageSize(QPageSize(QPageSize::Letter));
+    aPrinter.setPageOrientation(QPageLayout::Landscape);
+    aPrinter.setPageMargins(QMarginsF(kPageMarginMm, kPageMarginMm, kPageMarginMm, kPageMarginMm),
+                            QPageLayout::Millimeter);
+    aPrinter.setFullPage(false);
 }
 
 // The whole tab widget, scaled to fit the page inside its margins and
@@ -106,18 +127,47 @@ bool MainWindow::renderActiveTab(QPrinter &aPrinter, bool aPdf)
 }
 
 // "../PDF/<layout name>_<clock>.pdf" with every blank and colon made "_".
-// A slash or backslash in the layout name would lead out of the PDF folder,
-// so it becomes "_" too.
 QString MainWindow::pdfFileName() const
 {
-    QString name = mActiveLayoutScreen->mNameLineEdit->text();
-    name.replace(QLatin1Char('/'), QLatin1Char('_')).replace(QLatin1Char('\\'), QLatin1Char('_'));
     // Before the clock's first tick its field is still empty.
-    const QString clock =
-        mDatetimeLineEdit->text().isEmpty() ? mStartTime : mDatetimeLineEdit->text();
-    QString fileName = QLatin1String(kPdfFolder) + QLatin1Char('/') + name + QLatin1Char('_') +
-                       clock + QStringLiteral(".pdf");
-    fileName.replace(QLatin1Char(' '), QLatin1Char('_'))
-        .replace(QLatin1Char(':'), QLatin1Char('_'));
-    return fileName;
+    QString clock = mDatetimeLineEdit->text().isEmpty() ? mStartTime : mDatetimeLineEdit->text();
+    clock.replace(QLatin1Char(' '), QLatin1Char('_')).replace(QLatin1Char(':'), QLatin1Char('_'));
+    return outputFileBase() + QLatin1Char('_') + clock + QStringLiteral(".pdf");
+}
+
+// A slash or backslash in the layout name would lead out of the output
+// folder, so it becomes "_", as every blank and colon does.
+QString MainWindow::outputFileBase() const
+{
+    QString name = mActiveLayoutScreen->mNameLineEdit->text();
+    for (const QChar c : {QLatin1Char('/'), QLatin1Char('\\'), QLatin1Char(' '), QLatin1Char(':')})
+        name.replace(c, QLatin1Char('_'));
+    return QLatin1String(kPdfFolder) + QLatin1Char('/') + name;
+}
+
+// The dialog starts in the PDF folder with the layout's name; the name's
+// ending chooses the format, and a name without one becomes a PNG.
+void MainWindow::on_actionExport_Image_triggered()
+{
+    mDebugLog.writeFlush("on_actionExport_Image_triggered()\n");
+    if (!layoutTabShowing() || !layoutHasPieces())
+        return;
+    QDir().mkpath(QLatin1String(kPdfFolder));
+    QString fileName = prompter().saveFileName(QStringLiteral("Export Image"),
+                                               outputFileBase() + QStringLiteral(".png"),
+                                               QStringLiteral("Images (*.png *.svg)"));
+    if (fileName.isEmpty())
+        return;
+    if (QFileInfo(fileName).suffix().isEmpty())
+        fileName += QStringLiteral(".png");
+    mDebugLog.writeFlush("   filename selected: <%s>\n", fileName.toLocal8Bit().constData());
+    if (QFileInfo::exists(fileName) &&
+        !prompter().question(QStringLiteral("File Exists"), QStringLiteral("Overwrite?")))
+        return;
+    QString error;
+    if (!LayoutImage::write(*mActiveScene, fileName, &error)) {
+        prompter().message(error);
+        return;
+    }
+    showFileMessage(QStringLiteral("Exported"), fileName);
 }

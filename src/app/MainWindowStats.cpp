@@ -1,11 +1,13 @@
 // The main window's inventory and usage: the inventory list and its file,
 // the usage table of each layout tab and the two tables of the Stats tab,
-// the check box that hides unused parts there, and the Inventory Manager.
+// the check box that hides unused parts there, the Inventory Manager and the
+// parts to buy.
 #include "MainWindow.h"
 
 #include "TabControls.h"
 #include "UsageTables.h"
 #include "inventoryDialog.h"
+#include "partsToBuyDialog.h"
 
 #include "catalog/RevellTrack.h"
 #include "common/Prompter.h"
@@ -63,6 +65,7 @@ void MainWindow::updateTrackUsage(int aIndex)
 {
     mUsage[aIndex] = countUsage(mTrackInventory, *mCatalog, mRecordA[aIndex], mRecordB[aIndex]);
     UsageTables::showLayoutUsage(mTrackTables[aIndex], mUsage[aIndex]);
+    refreshPartsToBuy();
 }
 
 // While the check box is ticked, the hidden rows follow the usage as it is
@@ -134,4 +137,22 @@ void MainWindow::on_actionInventory_Manager_triggered()
         prompter().message(QStringLiteral("The inventory could not be written."));
     // "Available" is owned minus used: it moves with the counts.
     updateStatsTables();
+    refreshPartsToBuy();
+}
+
+void MainWindow::on_actionParts_to_Buy_triggered()
+{
+    mDebugLog.writeFlush("on_actionParts_to_Buy_triggered()\n");
+    if (!mPartsToBuyDialog)
+        mPartsToBuyDialog = new partsToBuyDialog(&mTrackInventory, &mUsage, this);
+    mPartsToBuyDialog->refill(layoutNames());
+    mPartsToBuyDialog->show();
+    mPartsToBuyDialog->raise();
+    mPartsToBuyDialog->activateWindow();
+}
+
+void MainWindow::refreshPartsToBuy()
+{
+    if (mPartsToBuyDialog && mPartsToBuyDialog->isVisible())
+        mPartsToBuyDialog->refill(layoutNames());
 }

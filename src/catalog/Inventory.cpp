@@ -135,3 +135,28 @@ QVector<int> countUsage(const TrackInventory &aInventory, const RevellTrack &aCa
         addRecord(counts, aInventory, aCatalog, aRecordB);
     return counts;
 }
+
+QVector<int> partsToBuy(const TrackInventory &aInventory, const QVector<int> &aUsed)
+{
+    QVector<int> missing(aInventory.size(), 0);
+    for (int row = 0; row < aInventory.size() && row < aUsed.size(); ++row)
+        missing[row] = qMax(0, aUsed.at(row) - aInventory.at(row).mCount);
+    return missing;
+}
+
+QString partsListText(const TrackInventory &aInventory, const QVector<int> &aCounts,
+                      const QString &aIndent)
+{
+    QString text;
+    for (int row = 0; row < aInventory.size() && row < aCounts.size(); ++row) {
+        if (aCounts.at(row) == 0)
+            continue;
+        const InventoryItem &item = aInventory.at(row);
+        text += QStringLiteral("%1%2%3  %4\n")
+                    .arg(aIndent)
+                    .arg(item.mPartNumber, -8)
+                    .arg(aCounts.at(row), 5)
+                    .arg(item.mDescription);
+    }
+    return text;
+}

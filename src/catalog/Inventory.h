@@ -83,3 +83,14 @@ bool saveInventoryFile(const QString &aPath, const TrackInventory &aInventory,
 // marked for removal, count nothing. One pass over the lists.
 QVector<int> countUsage(const TrackInventory &aInventory, const RevellTrack &aCatalog,
                         const LayoutRecord &aRecordA, const LayoutRecord &aRecordB);
+
+// What the layouts of aUsed need beyond the inventory, by inventory row: the
+// count used minus the count owned where that is positive, else 0. aUsed is
+// indexed by inventory row, as countUsage gives it; rows it lacks count 0.
+QVector<int> partsToBuy(const TrackInventory &aInventory, const QVector<int> &aUsed);
+
+// The rows of aCounts that are not 0 as text, one line each in inventory
+// order: aIndent, the part number padded to 8, the count right-aligned in 5,
+// two blanks and the description. Empty when every count is 0.
+QString partsListText(const TrackInventory &aInventory, const QVector<int> &aCounts,
+                      const QString &aIndent = QString());

@@ -156,12 +156,16 @@ Scratch &scratchSpace()
     return scratch;
 }
 
-double overlapAreaMm2(const QPainterPath &aFirst, const QPainterPath &aSecond)
+bool collide(const QPainterPath &aFirst, const QPainterPath &aSecond)
 {
     double area = 0.0;
-    for (const QPolygonF &part : aFirst.intersected(aSecond).toSubpathPolygons())
+    double perimeter = 0.0;
+    for (const QPolygonF &part : aFirst.intersected(aSecond).toSubpathPolygons()) {
         area += areaOf(part);
-    return area / (k * k);
+        for (int i = 0; i < part.size(); ++i)
+            perimeter += QLineF(part.at(i), part.at((i + 1) % part.size())).length();
+    }
+    return area / (k * k) > kOverlapAreaMm2 && 2.0 * area / perimeter / k > kOverlapDepthMm;
 }
 
 // The piece's own contributions to its strip's near and far lanes, as the
@@ -259,7 +263,7 @@ QList<Overlap> findOverlaps(const LayoutRecord &aA, const LayoutRecord &aB,
                     first.mLevel != second.mLevel || !first.mBounds.intersects(second.mBounds) ||
                     neighbours(first, second, count, closed))
                     continue;
-                if (overlapAreaMm2(outline(first.mRef), outline(second.mRef)) > kOverlapAreaMm2)
+                if (collide(outline(first.mRef), outline(second.mRef)))
                     overlaps.append(Overlap{first.mRef, second.mRef});
             }
         }

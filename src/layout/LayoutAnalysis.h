@@ -46,14 +46,20 @@ struct Overlap
     PieceRef mSecond;
 };
 
-// Outlines may share an edge or overlap by rounding; more than this is a collision.
+// Outlines may share an edge or overlap by rounding; more than this is a
+// collision, unless the overlap is thinner on average (twice its area over
+// its perimeter) than kOverlapDepthMm: the two strips of a four-lane layout
+// lie edge to edge along whole pieces, and the two decimals of the file's
+// first points and the chords of the curves' outlines leave slivers of a few
+// hundredths to a few tenths of a millimetre between them.
 constexpr double kOverlapAreaMm2 = 1.0;
+constexpr double kOverlapDepthMm = 1.0;
 
 // The pairs of pieces of a layout (record A, and record B when A has four
 // lanes) that lie on the same level and whose outlines, each with its own
-// attachments, overlap by more than kOverlapAreaMm2. Neighbours in a chain
-// touch by design and are not compared; pieces on different levels cross
-// freely, as a bridge does. Near-linear: pieces are sorted into a grid and
+// attachments, overlap by more than kOverlapAreaMm2 and kOverlapDepthMm.
+// Neighbours in a chain touch by design and are not compared; pieces on
+// different levels cross freely, as a bridge does. Near-linear: pieces are sorted into a grid and
 // only pieces sharing a cell are compared. Pairs come in order, first
 // element before second.
 QList<Overlap> findOverlaps(const LayoutRecord &aA, const LayoutRecord &aB,

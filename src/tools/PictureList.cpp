@@ -19,6 +19,7 @@ const QSize kLegend(300, 210);
 const QSize kActionIcon(64, 64);
 const QSize kViewerIcon(48, 48);
 const QSize kPartPicture(160, 110); // the parts page, one per inventory part
+const QSize kProgramIcon(256, 256); // the desktop's and the window's icon
 // Two feet of layout at the scene's 5/24 units per millimetre (609.6 mm).
 const QSize kTile(127, 127);
 
@@ -185,6 +186,22 @@ void addActions(QVector<PictureEntry> &aList)
           << glyph(kImages + "ForwardButton.png", kViewerIcon, Glyph::Forward);
 }
 
+// The program's icon: a short oval of 14 inch half circles, nearly as tall
+// as it is wide, so that it fills the square.
+void addProgramIcon(QVector<PictureEntry> &aList)
+{
+    PictureEntry icon;
+    icon.mName = kImages + "lanewright.png";
+    icon.mSize = kProgramIcon;
+    icon.mKind = PictureKind::Icon;
+    for (int side = 0; side < 2; ++side)
+        icon.mLanes12 << "R3620"
+                      << "R3601_R"
+                      << "R3601_R"
+                      << "R3601_R";
+    aList << icon;
+}
+
 void addChoosers(QVector<PictureEntry> &aList)
 {
     // Host pictures: the file is named after the host's part number.
@@ -273,6 +290,7 @@ QVector<PictureEntry> buildList()
     QVector<PictureEntry> list;
     addToolbox(list);
     addActions(list);
+    addProgramIcon(list);
     addChoosers(list);
     addBanked(list);
     addParts(list);

@@ -12,6 +12,7 @@ enum class PictureKind
     Legend,     // a straight with its connection positions, labelled
     Glyph,      // an action or viewer icon
     Background, // a scene background tile
+    Icon,       // the program's icon: a circuit of pieces on a baseboard
 };
 
 // The action and viewer icons.
@@ -47,7 +48,7 @@ struct PictureEntry
     QString mName;
     QSize mSize;
     PictureKind mKind = PictureKind::Piece;
-    // Piece: the chain of lanes 1 and 2, first piece first, laid end to end.
+    // Piece and Icon: the chain of lanes 1 and 2, first piece first, laid end to end.
     QStringList mLanes12;
     // Piece: the chain of lanes 3 and 4, laid one track width beside lanes 1
     // and 2 on the upper side (four-lane pictures only).

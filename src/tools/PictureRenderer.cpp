@@ -24,6 +24,8 @@ QImage renderPicture(const PictureEntry &aSpec, const RevellTrack &aCatalog, QSt
     }
     case PictureKind::Background:
         return paintBackground(aSpec.mBackground, aSpec.mSize);
+    case PictureKind::Icon:
+        return paintProgramIcon(aSpec, aCatalog, aError);
     }
     *aError = QStringLiteral("unknown picture kind");
     return QImage();

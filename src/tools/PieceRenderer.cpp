@@ -177,6 +177,32 @@ QImage paintPieces(const PictureEntry &aSpec, const RevellTrack &aCatalog, QStri
     return renderScene(scene, aSpec.mSize, fitted(source, withMargin(aSpec.mSize)), source);
 }
 
+QImage paintProgramIcon(const PictureEntry &aSpec, const RevellTrack &aCatalog, QString *aError)
+{
+    QGraphicsScene scene;
+    if (!layChain(scene, aCatalog, aSpec.mLanes12, ChainEnd(), false, kTrack, aError))
+        return QImage();
+    if (scene.items().isEmpty()) {
+        *aError = QStringLiteral("no piece to draw in ") + aSpec.mName;
+        return QImage();
+    }
+    QImage image(aSpec.mSize, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const double side = qMin(aSpec.mSize.width(), aSpec.mSize.height());
+    const QRectF board = QRectF(QPointF(0, 0), QSizeF(aSpec.mSize))
+                             .adjusted(side / 32, side / 32, -side / 32, -side / 32);
+    painter.setPen(QPen(kOutline, side / 64));
+    painter.setBrush(QColor(46, 125, 50));
+    painter.drawRoundedRect(board, side / 6, side / 6);
+    const QRectF source = scene.itemsBoundingRect();
+    const double room = side / 14;
+    scene.render(&painter, fitted(source, board.adjusted(room, room, -room, -room)), source,
+                 Qt::IgnoreAspectRatio);
+    return image;
+}
+
 QImage paintLegend(QSize aSize, const RevellTrack &aCatalog, QString *aError)
 {
     QGraphicsScene scene;

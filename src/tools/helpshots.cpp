@@ -16,6 +16,7 @@
 #include "graphics/DiagramItem.h"
 #include "layout/DiagramScene.h"
 #include "tools/ModalAnswerer.h"
+#include "tools/OffscreenStart.h"
 #include "tools/ReferencePages.h"
 
 #include <QAbstractButton>
@@ -701,9 +702,7 @@ private:
 
 int main(int argc, char *argv[])
 {
-    // The window is drawn into memory; no display is needed or used.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    drawOffscreenUnlessChosen();
     Q_INIT_RESOURCE(lanewright);
     QApplication app(argc, argv);
     const QStringList args = app.arguments();

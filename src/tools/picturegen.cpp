@@ -6,6 +6,7 @@
 // Usage: lanewright-picturegen <repository root>
 
 #include "catalog/RevellTrack.h"
+#include "tools/OffscreenStart.h"
 #include "tools/PictureList.h"
 #include "tools/PictureRenderer.h"
 
@@ -16,9 +17,7 @@
 
 int main(int argc, char *argv[])
 {
-    // Nothing is shown, so no display is needed.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    drawOffscreenUnlessChosen();
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() != 2) {

@@ -4,6 +4,7 @@
 // Usage: lanewright-samplegen <target folder>
 
 #include "catalog/RevellTrack.h"
+#include "tools/OffscreenStart.h"
 #include "tools/SampleLayouts.h"
 
 #include <QApplication>
@@ -14,9 +15,7 @@
 
 int main(int argc, char *argv[])
 {
-    // Nothing is shown, so no display is needed.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    drawOffscreenUnlessChosen();
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() != 2) {

@@ -1,0 +1,283 @@
+#include "tools/ReportTool.h"
+
+#include "support/WindowRig.h"
+
+#include <QClipboard>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+static void initResources()
+{
+    Q_INIT_RESOURCE(lanewright);
+}
+
+using D = DiagramTypeBase;
+
+namespace {
+
+const QString kSamples = QStringLiteral(LANEWRIGHT_SOURCE_DIR "/trackplans/");
+const char *const kInventory = "R3600 2\nR3601 10\nR3602 1\n";
+
+struct Run
+{
+    int mStatus = -1;
+    QString mOut;
+    QString mErr;
+};
+
+// The tool run in aDir (the samples when empty), as from a shell there.
+Run report(const QStringList &aArguments, const QString &aDir = kSamples)
+{
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(aDir);
+    Run run;
+    QTextStream out(&run.mOut);
+    QTextStream err(&run.mErr);
+    run.mStatus = runReport(QStringList{"lanewright-report"} + aArguments, out, err);
+    out.flush();
+    QDir::setCurrent(previous);
+    return run;
+}
+
+bool write(const QString &aPath, const QByteArray &aBytes)
+{
+    QFile file(aPath);
+    return file.open(QIODevice::WriteOnly) && file.write(aBytes) == aBytes.size();
+}
+
+} // namespace
+
+// bin/lanewright-report and the window's Export Image and Parts to Buy.
+class ReportTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { initResources(); }
+
+    // Each sample's JSON figures are the ones its tab shows when it is opened
+    // (in millimetres); its closure and overlaps are in the text report below.
+    void jsonFiguresAreTheWindowsOwn_data()
+    {
+        QTest::addColumn<QString>("file");
+        for (const QString &file : QDir(kSamples).entryList({"*.txt"}))
+            QTest::newRow(qPrintable(file)) << file;
+    }
+    void jsonFiguresAreTheWindowsOwn()
+    {
+        QFETCH(QString, file);
+        const Run run = report({"--json", file});
+        QCOMPARE(run.mStatus, 0);
+        QCOMPARE(run.mOut.count('\n'), 1);
+        const QJsonObject figures = QJsonDocument::fromJson(run.mOut.toUtf8()).object();
+
+        WindowRig::Rig r;
+        r.find<QRadioButton>("mmRadioButton")->click();
+        r.activate(1);
+        r.open(kSamples + file);
+        const int lanes = r.a().mLanes;
+        QStringList shown{
+            file, r.screen().mNameLineEdit->text(), QString::number(lanes),
+            QString::number(r.a().mPieces.size() + (lanes == 4 ? r.b().mPieces.size() : 0))};
+        shown << r.lanes().mid(0, lanes) << r.screen().mWidthLineEdit->text()
+              << r.screen().mHeightLineEdit->text();
+        QStringList reported{figures["file"].toString(), figures["name"].toString(),
+                             QString::number(figures["lanes"].toInt()),
+                             QString::number(figures["pieces"].toInt())};
+        for (const char *key : {"lane_lengths_mm", "size_mm"}) {
+            for (const QJsonValue &mm : figures[key].toArray())
+                reported << QString::number(mm.toDouble(), 'f', 2);
+        }
+        QCOMPARE(reported, shown);
+
+        QJsonObject used;
+        QTableWidget *table = r.screen().mTrackTable;
+        for (int row = 0; row < table->rowCount(); ++row) {
+            if (table->item(row, 1)->text() != "0")
+                used.insert(table->item(row, 0)->text(), table->item(row, 1)->text().toInt());
+        }
+        QCOMPARE(figures["parts"].toObject(), used);
+        QVERIFY(!figures.contains("to_buy"));
+    }
+
+    // Every figure of every sample as text, with the parts to buy against a
+    // small inventory, word for word.
+    void textReportOfTheSamples()
+    {
+        QTemporaryDir dir;
+        QVERIFY(write(dir.filePath("inventory.txt"), kInventory));
+        const QStringList samples = QDir(kSamples).entryList({"*.txt"}, QDir::Files, QDir::Name);
+        const Run run = report(QStringList{"--inventory", dir.filePath("inventory.txt")} + samples);
+        QCOMPARE(run.mErr, QString());
+        QCOMPARE(run.mStatus, 0);
+        const QString difference = fixtureDifference("report_samples.txt", run.mOut.toUtf8());
+        QVERIFY2(difference.isEmpty(), qPrintable(difference));
+    }
+
+    // Files that cannot be reported are named on standard error, one line
+    // each, while the others are still reported; bad options give a usage
+    // line.
+    void problemsAndTheirStatus_data()
+    {
+        QTest::addColumn<QString>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("err");
+        QTest::addColumn<QString>("out"); // what the report must hold
+        const QString usage = "usage: lanewright-report [--json] [--inventory FILE] [--pdf OUT] "
+                              "[--png OUT] [--svg OUT] LAYOUT...\n";
+        QTest::newRow("missing, the next reported")
+            << "missing.txt oval.txt" << 1 << "missing.txt: no such file\n"
+            << "Oval with";
+        QTest::newRow("binary") << "binary.dat" << 1 << "binary.dat: not a layout file\n"
+                                << "";
+        QTest::newRow("not a layout") << "notes.txt" << 1 << "notes.txt: not a layout file\n"
+                                      << "";
+        QTest::newRow("folder") << "." << 1 << ".: a folder, not a layout file\n"
+                                << "";
+        QTest::newRow("cut short") << "cut.txt" << 0
+                                   << "cut.txt: claims 12 pieces but holds 2; the pieces read are "
+                                      "reported\n"
+                                   << "pieces:           2\n";
+        QTest::newRow("no inventory")
+            << "--inventory none.txt oval.txt" << 1 << "none.txt: no such file\n"
+            << "";
+        QTest::newRow("bad option") << "--bogus oval.txt" << 2
+                                    << "lanewright-report: Unknown option 'bogus'.\n" + usage << "";
+        QTest::newRow("no layout")
+            << "--json" << 2 << "lanewright-report: no layout file named\n" + usage << "";
+        QTest::newRow("to buy in JSON") << "--json --inventory inventory.txt oval.txt" << 0 << ""
+                                        << "\"to_buy\":{\"R3600\":3}";
+    }
+    void problemsAndTheirStatus()
+    {
+        QFETCH(QString, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, err);
+        QFETCH(QString, out);
+        QTemporaryDir dir;
+        QFile sample(kSamples + "oval-terminal.txt");
+        QVERIFY(sample.open(QIODevice::ReadOnly));
+        const QByteArray oval = sample.readAll();
+        QVERIFY(write(dir.filePath("oval.txt"), oval));
+        QVERIFY(write(dir.filePath("cut.txt"), oval.left(oval.indexOf("2 part number"))));
+        QVERIFY(write(dir.filePath("notes.txt"), "Shopping\nlanes to paint\n"));
+        QVERIFY(write(dir.filePath("binary.dat"), QByteArray("\x89PNG\r\n\x1a\n\0\0\xff", 11)));
+        QVERIFY(write(dir.filePath("inventory.txt"), kInventory));
+        const Run run = report(arguments.split(' '), dir.path());
+        QCOMPARE(run.mErr, err);
+        QCOMPARE(run.mStatus, status);
+        QVERIFY2(run.mOut.contains(out), qPrintable(run.mOut));
+    }
+
+    // The drawing alone at 10 px per inch with a one inch margin: one
+    // straight with its apron, 312.8 x 220.9 mm as drawn, is 124 + 20 by
+    // 87 + 20 pixels, grey in the middle and white at the edge. With two
+    // layouts each output is named after its layout.
+    void imagesAndPage()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QFile::copy(fixturePath("one_piece_layout.txt"), dir.filePath("one.txt")));
+        QVERIFY(QFile::copy(kSamples + "oval-terminal.txt", dir.filePath("oval.txt")));
+        const Run run = report(
+            {"--png", "out.png", "--svg", "out.svg", "--pdf", "out.pdf", "one.txt", "oval.txt"},
+            dir.path());
+        QCOMPARE(run.mErr + QString::number(run.mStatus), QString("0"));
+        const QImage png(dir.filePath("out-one.png"));
+        QCOMPARE(png.size(), QSize(144, 107));
+        QCOMPARE(png.pixelColor(2, 2), QColor(Qt::white));
+        QVERIFY(png.pixelColor(72, 53) != QColor(Qt::white));
+
+        QFile svg(dir.filePath("out-one.svg"));
+        QVERIFY(svg.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&svg);
+        QVERIFY(xml.readNextStartElement() && xml.name() == QLatin1String("svg"));
+        QCOMPARE(xml.attributes().value("viewBox").toString(), QString("0 0 144 107"));
+        while (!xml.atEnd())
+            xml.readNext();
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+
+        // One landscape Letter page, as Print to PDF writes it.
+        QFile pdf(dir.filePath("out-oval.pdf"));
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        const QByteArray page = pdf.readAll();
+        QVERIFY(page.startsWith("%PDF") && page.count("/Type /Page\n") == 1);
+        QVERIFY(QString::fromLatin1(page.constData(), page.size())
+                    .contains(QRegularExpression("/MediaBox \\[0 0 792[.0]* 612")));
+    }
+
+    // File > Export Image writes what the tool writes; the name's ending
+    // chooses the format.
+    void exportImageFromTheWindow_data()
+    {
+        QTest::addColumn<QString>("row"); // "<name>|<file written>|<prompt after the dialog>"
+        QTest::newRow("png") << "a.png|a.png|";
+        QTest::newRow("svg") << "a.SVG|a.SVG|";
+        QTest::newRow("no ending") << "a|a.png|";
+        QTest::newRow("other ending") << "a.jpg||message||An image is written as .png or .svg.";
+        QTest::newRow("existing file kept") << "kept.png||question|File Exists|Overwrite?";
+    }
+    void exportImageFromTheWindow()
+    {
+        QFETCH(QString, row);
+        const QString written = row.section('|', 1, 1);
+        const QString told = row.section('|', 2);
+        WindowRig::Rig r;
+        r.activate(1);
+        r.open(kSamples + "oval-terminal.txt");
+        QVERIFY(write(r.file("kept.png"), "mine"));
+        r.rec.mLog.clear();
+        r.rec.mFileNames.enqueue(r.file(row.section('|', 0, 0)));
+        r.trigger("actionExport_Image");
+        QCOMPARE(r.rec.mLog.mid(1), told.isEmpty() ? QStringList() : QStringList{told});
+        QVERIFY(r.rec.mLog.value(0).startsWith("save|Export Image|../PDF/Oval_with_terminal.png|"));
+        QCOMPARE(r.rt.read("kept.png"), QByteArray("mine"));
+        QCOMPARE(QDir(r.rt.root()).entryList({"a*"}),
+                 written.isEmpty() ? QStringList() : QStringList{written});
+        if (written.endsWith(".png"))
+            QCOMPARE(QImage(r.file(written)).size(), QSize(750, 373));
+    }
+
+    // Parts to Buy: over all layouts and per layout, kept up to date while
+    // open, and copied as text.
+    void partsToBuyOverAllLayoutsAndEach()
+    {
+        WindowRig::Rig r(nullptr, {}, kInventory);
+        r.activate(1);
+        r.open(kSamples + "oval-terminal.txt");
+        r.activate(2);
+        r.open(kSamples + "figure-eight.txt");
+        r.trigger("actionParts_to_Buy");
+        auto *choice = r.find<QComboBox>("layoutComboBox");
+        auto *copy = r.find<QPushButton>("copyPushButton");
+        QVERIFY(choice && copy && choice->isVisible());
+        QCOMPARE(choice->count(), 9);
+
+        copy->click();
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QString("Parts to buy for All eight layouts:\n"
+                         "  R3600       8  12 inch straight\n"
+                         "  R3601       4  14 inch radius curve\n"
+                         "  R3609       1  12 inch straight lane swap\n"));
+        choice->setCurrentIndex(1);
+        copy->click();
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QString("Parts to buy for Layout 1: Oval with terminal:\n"
+                         "  R3600       3  12 inch straight\n"));
+        r.activate(1);
+        r.append(D::R3620);
+        r.append(D::R3620);
+        QCOMPARE(r.find<QTableWidget>("partsTableWidget")->rowCount(), 2);
+        QCOMPARE(r.find<QLabel>("summaryLabel")->text(), QString("To buy: 5 pieces of 2 parts."));
+        choice->setCurrentIndex(3);
+        QCOMPARE(r.find<QLabel>("summaryLabel")->text(),
+                 QString("Nothing to buy: the inventory holds every part."));
+    }
+};
+
+QTEST_MAIN(ReportTest)
+#include "test_report.moc"
