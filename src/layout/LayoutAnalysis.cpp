@@ -156,12 +156,27 @@ Scratch &scratchSpace()
     return scratch;
 }
 
-double overlapAreaMm2(const QPainterPath &aFirst, const QPainterPath &aSecond)
+double perimeterOf(const QPolygonF &aPolygon)
+{
+    double length = 0.0;
+    for (int i = 0; i < aPolygon.size(); ++i)
+        length += QLineF(aPolygon.at(i), aPolygon.at((i + 1) % aPolygon.size())).length();
+    return length;
+}
+
+// Twice the area over the perimeter is the width of a long thin overlap
+// (and half the side of a square one).
+bool collide(const QPainterPath &aFirst, const QPainterPath &aSecond)
 {
     double area = 0.0;
-    for (const QPolygonF &part : aFirst.intersected(aSecond).toSubpathPolygons())
+    double perimeter = 0.0;
+    for (const QPolygonF &part : aFirst.intersected(aSecond).toSubpathPolygons()) {
         area += areaOf(part);
-    return area / (k * k);
+        perimeter += perimeterOf(part);
+    }
+    area /= k * k;
+    perimeter /= k;
+    return area > kOverlapAreaMm2 && 2.0 * area > kSliverWidthMm * perimeter;
 }
 
 // The piece's own contributions to its strip's near and far lanes, as the
@@ -259,7 +274,7 @@ QList<Overlap> findOverlaps(const LayoutRecord &aA, const LayoutRecord &aB,
                     first.mLevel != second.mLevel || !first.mBounds.intersects(second.mBounds) ||
                     neighbours(first, second, count, closed))
                     continue;
-                if (overlapAreaMm2(outline(first.mRef), outline(second.mRef)) > kOverlapAreaMm2)
+                if (collide(outline(first.mRef), outline(second.mRef)))
                     overlaps.append(Overlap{first.mRef, second.mRef});
             }
         }

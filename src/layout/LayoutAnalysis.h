@@ -48,14 +48,18 @@ struct Overlap
 
 // Outlines may share an edge or overlap by rounding; more than this is a collision.
 constexpr double kOverlapAreaMm2 = 1.0;
+// Pieces that meet along a whole edge (the two strips of a four-lane
+// layout) overlap by a fraction of a millimetre over a long run, more than
+// kOverlapAreaMm2 in all; an overlap no wider than this is such a sliver.
+constexpr double kSliverWidthMm = 1.0;
 
 // The pairs of pieces of a layout (record A, and record B when A has four
 // lanes) that lie on the same level and whose outlines, each with its own
-// attachments, overlap by more than kOverlapAreaMm2. Neighbours in a chain
-// touch by design and are not compared; pieces on different levels cross
-// freely, as a bridge does. Near-linear: pieces are sorted into a grid and
-// only pieces sharing a cell are compared. Pairs come in order, first
-// element before second.
+// attachments, overlap by more than kOverlapAreaMm2 and wider than a sliver
+// (kSliverWidthMm). Neighbours in a chain touch by design and are not
+// compared; pieces on different levels cross freely, as a bridge does.
+// Near-linear: pieces are sorted into a grid and only pieces sharing a cell
+// are compared. Pairs come in order, first element before second.
 QList<Overlap> findOverlaps(const LayoutRecord &aA, const LayoutRecord &aB,
                             const RevellTrack &aCatalog);
 
