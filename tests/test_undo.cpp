@@ -160,6 +160,8 @@ private slots:
         QCOMPARE(rig.find<QAction>("undoAction")->text(), "Undo " + caption);
         rig.trigger("undoAction");
         QCOMPARE(written(rig), before);
+        // The elevation view switches back with the levels.
+        QVERIFY(!rig.find<QRadioButton>("invertedRadioButton")->isChecked());
         QCOMPARE(rig.find<QAction>("redoAction")->text(), "Redo " + caption);
         rig.trigger("redoAction");
         QCOMPARE(written(rig), after);

@@ -424,13 +424,20 @@ private:
         LayoutRecord mB;
         QString mShownPath;
     };
+    // One step: what it changed in the records, the file path shown before
+    // and after it, and whether it was a switch of the elevation view.
+    struct HistoryStep
+    {
+        LayoutHistory::LayoutChange mChange;
+        QString mPathBefore;
+        QString mPathAfter;
+        bool mFlipsView = false;
+    };
     void createUndoActions();
     void createHistory();
     void destroyHistory();
     void recordEdit(int aIndex, const QString &aCaption);
-    // aShownPath, when given, is the file path the tab shows afterwards.
-    void applyHistoryStep(int aIndex, const LayoutHistory::LayoutChange &aChange,
-                          const QString *aShownPath, bool aUndo);
+    void applyHistoryStep(int aIndex, const HistoryStep &aStep, bool aUndo);
     void takeHistoryBase(int aIndex);
     // Record A's changed and saved flags from the history: the state last
     // saved or opened is saved, any other is changed unless it is empty.
@@ -557,6 +564,8 @@ private:
     // Set while a command makes changes that the scenes report one by one
     // (the attachment chooser's): the command ends them as one step.
     bool mHoldingSteps = false;
+    // Set while the switch of the elevation view ends as a step.
+    bool mStepFlipsView = false;
 
     // Fits the active layout to its view; window-wide, so Ctrl+0 works
     // wherever the focus is.

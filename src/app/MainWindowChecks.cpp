@@ -33,13 +33,13 @@ void MainWindow::showChecks(int aIndex)
     for (int pair = 0; pair < stripCount; ++pair) {
         const LayoutRecord &strip = *strips[pair];
         const QString text = LayoutChecks::closureText(LayoutAnalysis::closure(strip), unit);
-        closures << (fourLanes ? QLatin1String(kStripNames[pair]) + text : text);
+        if (!text.isEmpty())
+            closures << (fourLanes ? QLatin1String(kStripNames[pair]) + text : text);
         const QPolygonF arrow = LayoutChecks::openEndArrow(strip, mCatalog->width);
         if (!arrow.isEmpty())
             openEnds << arrow;
     }
-    screen.mClosureLineEdit->setText(
-        recordA.mPieces.isEmpty() ? QString() : closures.join(QStringLiteral("  ")));
+    screen.mClosureLineEdit->setText(closures.join(QStringLiteral("  ")));
     screen.mClosureLineEdit->setCursorPosition(0);
 
     // Each colliding piece is outlined and counted once, however many

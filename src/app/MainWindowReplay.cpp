@@ -92,5 +92,7 @@ void MainWindow::on_normalRadioButton_toggled(bool aChecked)
                          int(aChecked), int(mElevInverted));
     mElevInverted = false;
     // The levels are kept inverted, and saved so: an edit like any other.
+    mStepFlipsView = true;
     markChanged(QStringLiteral("Invert Elevations"));
+    mStepFlipsView = false;
 }

@@ -10,6 +10,8 @@
 #include <QAction>
 #include <QKeySequence>
 #include <QLineEdit>
+#include <QRadioButton>
+#include <QSignalBlocker>
 #include <QToolBox>
 #include <QUndoGroup>
 #include <QUndoStack>
@@ -30,40 +32,25 @@ QList<QKeySequence> withKey(QList<QKeySequence> aKeys, const QKeySequence &aKey)
 class MainWindow::EditCommand : public QUndoCommand
 {
 public:
-    EditCommand(MainWindow &aWindow, int aLayout, const QString &aCaption,
-                LayoutHistory::LayoutChange aChange, const QString &aPathBefore,
-                const QString &aPathAfter)
-        : QUndoCommand(aCaption), mWindow(aWindow), mLayout(aLayout), mChange(std::move(aChange)),
-          mPathBefore(aPathBefore), mPathAfter(aPathAfter)
+    EditCommand(MainWindow &aWindow, int aLayout, const QString &aCaption, HistoryStep aStep)
+        : QUndoCommand(aCaption), mWindow(aWindow), mLayout(aLayout), mStep(std::move(aStep))
     {
     }
 
-    void undo() override
-    {
-        mWindow.applyHistoryStep(mLayout, mChange, shownPath(mPathBefore), true);
-    }
+    void undo() override { mWindow.applyHistoryStep(mLayout, mStep, true); }
     void redo() override
     {
         if (mDone) {
             mDone = false;
             return;
         }
-        mWindow.applyHistoryStep(mLayout, mChange, shownPath(mPathAfter), false);
+        mWindow.applyHistoryStep(mLayout, mStep, false);
     }
 
 private:
-    // Only a step that changed the path shown (New, Open) sets it back: a
-    // save in between leaves the path of the file saved.
-    const QString *shownPath(const QString &aPath) const
-    {
-        return mPathBefore == mPathAfter ? nullptr : &aPath;
-    }
-
     MainWindow &mWindow;
     const int mLayout;
-    const LayoutHistory::LayoutChange mChange;
-    const QString mPathBefore;
-    const QString mPathAfter;
+    const HistoryStep mStep;
     bool mDone = true;
 };
 
@@ -124,48 +111,63 @@ void MainWindow::recordEdit(int aIndex, const QString &aCaption)
     if (!stack || mHoldingSteps)
         return;
     const HistoryBase &base = mHistoryBase[aIndex];
-    const QString shownPath = mLayoutScreens[aIndex].mFilePathLineEdit->text();
-    LayoutHistory::LayoutChange change =
-        LayoutHistory::changeBetween(base.mA, base.mB, mRecordA[aIndex], mRecordB[aIndex]);
-    if (change.isEmpty() && shownPath == base.mShownPath)
+    HistoryStep step{
+        LayoutHistory::changeBetween(base.mA, base.mB, mRecordA[aIndex], mRecordB[aIndex]),
+        base.mShownPath, mLayoutScreens[aIndex].mFilePathLineEdit->text(), mStepFlipsView};
+    if (step.mChange.isEmpty() && step.mPathBefore == step.mPathAfter)
         return;
-    auto *step =
-        new EditCommand(*this, aIndex, aCaption, std::move(change), base.mShownPath, shownPath);
+    auto *command = new EditCommand(*this, aIndex, aCaption, std::move(step));
     takeHistoryBase(aIndex);
-    stack->push(step);
+    stack->push(command);
 }
 
 // The records are laid back or forward through the same replay an edit
 // ends in, once, and the tab shows what they now hold.
-void MainWindow::applyHistoryStep(int aIndex, const LayoutHistory::LayoutChange &aChange,
-                                  const QString *aShownPath, bool aUndo)
+void MainWindow::applyHistoryStep(int aIndex, const HistoryStep &aStep, bool aUndo)
 {
+    const LayoutHistory::LayoutChange &change = aStep.mChange;
     LayoutRecord &recordA = mRecordA[aIndex];
     LayoutRecord &recordB = mRecordB[aIndex];
     const int lanes = recordA.mLanes;
     const auto apply = aUndo ? &LayoutHistory::undo : &LayoutHistory::redo;
     // The base always holds the state a step starts from, so a run that no
     // longer fits means the records were changed outside the history: they
-    // are left as they are rather than patched wrongly.
-    if (!apply(recordA, aChange.mA) || !apply(recordB, aChange.mB))
+    // are left as they are rather than patched wrongly. Copies cost nothing
+    // until they are changed.
+    LayoutRecord newA = recordA;
+    LayoutRecord newB = recordB;
+    if (apply(newA, change.mA) && apply(newB, change.mB)) {
+        recordA = newA;
+        recordB = newB;
+    } else {
         mDebugLog.writeFlush("   history: layout %d does not match its step\n", aIndex + 1);
+    }
     mDebugLog.writeFlush("   history: layout %d %s\n", aIndex + 1, aUndo ? "undo" : "redo");
 
     LayoutScreen &screen = mLayoutScreens[aIndex];
-    if (aShownPath)
-        screen.mFilePathLineEdit->setText(*aShownPath);
+    // Only a step that changed the path shown (New, Open) sets it back: a
+    // save since leaves the path of the file saved.
+    if (aStep.mPathBefore != aStep.mPathAfter)
+        screen.mFilePathLineEdit->setText(aUndo ? aStep.mPathBefore : aStep.mPathAfter);
+    // The step that switched the elevation view switches the buttons back
+    // with it, without laying the layout inverted once more.
+    if (aStep.mFlipsView && aIndex == mActiveIndex) {
+        const QSignalBlocker blocker(mNormalRadioButton);
+        (mNormalRadioButton->isChecked() ? mInvertedRadioButton : mNormalRadioButton)
+            ->setChecked(true);
+    }
     screen.mNameLineEdit->setText(recordA.mName);
     screen.mLanesLineEdit->setText(QString::number(recordA.mLanes));
     replayChain(&recordA, 0);
     // Record B is laid again when it is drawn, or was until this step.
-    if (recordA.mLanes == 4 || !aChange.mB.isEmpty()) {
+    if (recordA.mLanes == 4 || !change.mB.isEmpty()) {
         replayChain(&recordB, 0);
         if (recordA.mLanes != 4)
             screen.showChainEnd(recordA);
     }
     refreshLayout(aIndex);
     // Restyling the labels is slow; only new colours need it.
-    if (aChange.mA.mBeforeHead.mLaneBrush != aChange.mA.mAfterHead.mLaneBrush)
+    if (change.mA.mBeforeHead.mLaneBrush != change.mA.mAfterHead.mLaneBrush)
         restyleLaneLabels(aIndex);
     if (aIndex == mActiveIndex && recordA.mLanes != lanes && mToolBox.mToolBox)
         mToolBox.mToolBox->setCurrentIndex(recordA.mLanes == 4 ? ToolBoxBuilder::Track4Page
