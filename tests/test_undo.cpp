@@ -1,9 +1,9 @@
 #include "support/WindowRig.h"
 
+#include "app/HintButton.h"
 #include "layout/TrackPlanFile.h"
 
 #include <QBuffer>
-#include <QPushButton>
 #include <QUndoStack>
 
 using namespace WindowRig;
@@ -237,14 +237,14 @@ private slots:
         rig.activate(5);
         rig.find<QRadioButton>("mmRadioButton")->click();
         rig.lay(kOval);
-        QPushButton *hint = rig.screen().mBalanceButton[0];
-        QCOMPARE(hint->text(), QString("568.56 mm apart, R3609 for piece 5: 2302.76 / 2302.76"));
+        auto *hint = static_cast<HintButton *>(rig.screen().mBalanceButton[0]);
+        QCOMPARE(hint->hint(), QString("568.56 mm apart, R3609 for piece 5: 2302.76 / 2302.76"));
         QVERIFY(hint->isEnabled());
         hint->click();
         QCOMPARE(rig.scene()->selectedItems(), QList<QGraphicsItem *>{rig.piece(4)});
         rig.w().setAddTrackRunner(answer("R3609ToolButton"));
         rig.w().itemAction(MainWindow::ReplaceAction)->trigger();
-        QCOMPARE(hint->text(), QString("even"));
+        QCOMPARE(hint->hint(), QString("even"));
         QVERIFY(!hint->isEnabled());
     }
 };

@@ -1,5 +1,7 @@
 #include "LayoutTabFactory.h"
 
+#include "HintButton.h"
+
 #include "layout/LayoutScreen.h"
 #include "QLedIndicator.h"
 
@@ -273,8 +275,7 @@ QLayout *buildChecks(int aTab, QWidget *aPage, LayoutScreen &aScreen)
     static const char *const kBalanceNames[2] = {"layout%1Balance12PushButton",
                                                  "layout%1Balance34PushButton"};
     for (int pair = 0; pair < 2; ++pair) {
-        auto *button = named(new QPushButton(aPage), tabName(kBalanceNames[pair], aTab),
-                             "select the straight to replace with the lane swap R3609");
+        auto *button = named(new HintButton(aPage), tabName(kBalanceNames[pair], aTab));
         button->setFocusPolicy(Qt::NoFocus);
         button->setEnabled(false);
         button->setVisible(false);

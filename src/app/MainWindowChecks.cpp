@@ -4,6 +4,8 @@
 // strip's lanes (a hint whose click selects the straight to replace).
 #include "MainWindow.h"
 
+#include "HintButton.h"
+
 #include "catalog/RevellTrack.h"
 #include "layout/DiagramScene.h"
 #include "layout/LayoutAnalysis.h"
@@ -11,7 +13,6 @@
 
 #include <QGraphicsView>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVector>
 
 void MainWindow::showChecks(int aIndex)
@@ -66,19 +67,21 @@ void MainWindow::showChecks(int aIndex)
     scene->setMarks(openEnds, collisions);
 
     for (int pair = 0; pair < 2; ++pair) {
-        QPushButton *button = screen.mBalanceButton[pair];
+        // The tab factory makes the balance buttons hint buttons.
+        auto *button = static_cast<HintButton *>(screen.mBalanceButton[pair]);
         const bool shown = pair < stripCount && !strips[pair]->mPieces.isEmpty();
         button->setVisible(shown);
         if (!shown) {
             screen.mSwapHint[pair] = -1;
-            button->setText(QString());
+            button->setHint(QString(), QString());
             button->setEnabled(false);
             continue;
         }
         const LayoutAnalysis::LaneBalance balance =
             LayoutAnalysis::laneBalance(*strips[pair], *mCatalog);
         const QString text = LayoutChecks::balanceText(balance, unit);
-        button->setText(fourLanes ? QLatin1String(kStripNames[pair]) + text : text);
+        button->setHint(fourLanes ? QLatin1String(kStripNames[pair]) + text : text,
+                        QStringLiteral("select the straight to replace with the lane swap R3609"));
         screen.mSwapHint[pair] = balance.mSwapIndex;
         button->setEnabled(balance.mSwapIndex >= 0);
     }

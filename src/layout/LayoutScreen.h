@@ -44,8 +44,9 @@ struct LayoutScreen
     QLineEdit *mModeLineEdit = nullptr;
     QTableWidget *mTrackTable = nullptr;
     // The checks of the layout: closure, colliding pieces, lane balance per
-    // strip (lanes 1 and 2, lanes 3 and 4) and the straight each balance
-    // hint selects when clicked, -1 for none.
+    // strip (lanes 1 and 2, lanes 3 and 4; HintButton of the window, whose
+    // hints fit the room they have) and the straight each balance hint
+    // selects when clicked, -1 for none.
     QLineEdit *mClosureLineEdit = nullptr;
     QLineEdit *mOverlapsLineEdit = nullptr;
     std::array<QPushButton *, 2> mBalanceButton{{nullptr, nullptr}};
