@@ -24,6 +24,8 @@ qint64 cpuNow()
     return qint64(t.tv_sec) * 1000000000 + t.tv_nsec;
 }
 
+} // namespace
+
 // A large layout without collisions: rows of straights, a lane change and
 // a chicane, joined by a 14 inch U-turn at one end and another at the other,
 // meandering on like the longest club tracks do. Every row runs beside the
@@ -42,8 +44,6 @@ LayoutRecord meander(const RevellTrack &aCatalog, int aCount)
         Chaining::layNext(record, aCatalog, kPair[i % kKinds], QPointF(2500, 2500), 0.25, true);
     return record;
 }
-
-} // namespace
 
 void benchAnalysis(const RevellTrack &aCatalog, const std::function<bool(const char *)> &aWanted)
 {

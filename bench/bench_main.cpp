@@ -4,6 +4,7 @@
 // (and, for the replay, of taking them out first).
 
 #include "BenchAnalysis.h"
+#include "BenchUndo.h"
 
 #include "app/MainWindow.h"
 #include "catalog/RevellTrack.h"
@@ -421,7 +422,7 @@ int main(int argc, char *argv[])
     }
 
     // One measurement may be named, to profile it alone: "append", "replay",
-    // "replay_attached", "overlap", "open" or "append_at_end".
+    // "replay_attached", "overlap", "open", "undo" or "append_at_end".
     const QString only = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     const auto wanted = [&only](const char *aName) {
         return only.isEmpty() || only == QLatin1String(aName);
@@ -478,6 +479,8 @@ int main(int argc, char *argv[])
     }
 
     benchAnalysis(catalog, wanted);
+    if (wanted("undo"))
+        benchUndo(catalog);
 
     if (!wanted("append_at_end"))
         return 0;

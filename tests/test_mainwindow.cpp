@@ -119,12 +119,11 @@ private slots:
             QStringList({" New Layout", "Open Layout File", "Save Layout", "Save Layout As", "-",
                          "Inventory Manager", "Parts to Buy", "-", "Print", "Print to PDF",
                          "Export Image...", "-", "Exit"}));
-        QCOMPARE(
-            menuEntries(window.itemMenu()),
-            QStringList({"&Append", "&Insert", "&Replace", "A&Ttach", "&Banked", "-",
-                         "Multi-Select Start", "Multi-Select End", "-", "Set Elev 0 (lowest)",
-                         "Set Elev 1 (25%)", "Set Elev 2 (50%)",
-                         "Set Elev 3 (75%)", "Set Elev 4 (highest)", "-", "&Delete"}));
+        QCOMPARE(menuEntries(window.itemMenu()),
+                 QStringList({"Undo [off]", "Redo [off]", "-", "&Append", "&Insert", "&Replace",
+                              "A&Ttach", "&Banked", "-", "Multi-Select Start", "Multi-Select End",
+                              "-", "Set Elev 0 (lowest)", "Set Elev 1 (25%)", "Set Elev 2 (50%)",
+                              "Set Elev 3 (75%)", "Set Elev 4 (highest)", "-", "&Delete"}));
         QCOMPARE(menuEntries(window.findChild<QMenu *>("menuOptions")),
                  QStringList({"Lane Colors"}));
         QCOMPARE(menuEntries(window.findChild<QMenu *>("menuHelp")),

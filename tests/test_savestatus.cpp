@@ -80,16 +80,18 @@ private slots:
         QVERIFY(rig.a(2).mChanged && !rig.a(2).mSaved);
     }
 
-    void emptyChangedLayoutNeverHoldsTheWindowOpen()
+    // A layout emptied by its edits holds nothing a file could keep.
+    void emptiedLayoutIsNeverOfferedForSaving()
     {
         Rig rig;
         rig.w().show();
         rig.activate(3);
-        rig.w().markChanged();
-        rig.rec.mAnswers << true;
+        rig.append(D::R3600);
+        rig.select({rig.piece(0)});
+        rig.w().itemAction(MainWindow::DeleteAction)->trigger();
+        QVERIFY(rig.a().mPieces.isEmpty());
         QVERIFY(rig.w().close());
-        QCOMPARE(rig.rec.mLog, (QStringList{"question|Layout Changed|Save Layout 3?",
-                                            "message||This layout is empty."}));
+        QCOMPARE(rig.rec.mLog, QStringList());
     }
 };
 

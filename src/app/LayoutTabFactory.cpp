@@ -1,5 +1,7 @@
 #include "LayoutTabFactory.h"
 
+#include "HintButton.h"
+
 #include "layout/LayoutScreen.h"
 #include "QLedIndicator.h"
 
@@ -11,6 +13,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSlider>
 #include <QStyle>
 #include <QStyleOptionFrame>
@@ -33,6 +36,7 @@ const char *const kCoordinateSample = "-0000.00";
 const char *const kLengthSample = "00000.00";
 const char *const kAngleSample = "-000";
 const char *const kCountSample = "000";
+const char *const kClosureSample = "1-2 0000.00 mm, 000.0\u00b0  3-4 0000.00 mm, 000.0\u00b0";
 
 // Every per-tab object name carries the tab number where the pattern has %1,
 // which keeps the names unique across the window so that slots connect by name.
@@ -247,6 +251,41 @@ QGroupBox *buildDisplay(int aTab, QWidget *aPage, LayoutScreen &aScreen, LayoutT
     return box;
 }
 
+// Along the foot of the tab: whether the chain closes, how many pieces
+// collide, and the lane balance of each strip, whose hint selects the
+// straight to replace with a lane swap.
+QLayout *buildChecks(int aTab, QWidget *aPage, LayoutScreen &aScreen)
+{
+    aScreen.mClosureLineEdit =
+        lineEdit(aPage, tabName("layout%1ClosureLineEdit", aTab),
+                 "distance and angle from the end of the chain to its start", nullptr);
+    fitFieldToText(aScreen.mClosureLineEdit, QString::fromUtf8(kClosureSample));
+    aScreen.mOverlapsLineEdit =
+        lineEdit(aPage, tabName("layout%1OverlapsLineEdit", aTab),
+                 "pieces that collide with another piece on their level", kCountSample);
+    auto *row = new QHBoxLayout;
+    row->setSpacing(kSpacing);
+    row->addWidget(label(aPage, tabName("layout%1ClosureLabel", aTab), "Closure"));
+    row->addWidget(aScreen.mClosureLineEdit);
+    row->addSpacing(kGap);
+    row->addWidget(label(aPage, tabName("layout%1OverlapsLabel", aTab), "Overlapping Pieces"));
+    row->addWidget(aScreen.mOverlapsLineEdit);
+    row->addSpacing(kGap);
+    row->addWidget(label(aPage, tabName("layout%1BalanceLabel", aTab), "Lane Balance"));
+    static const char *const kBalanceNames[2] = {"layout%1Balance12PushButton",
+                                                 "layout%1Balance34PushButton"};
+    for (int pair = 0; pair < 2; ++pair) {
+        auto *button = named(new HintButton(aPage), tabName(kBalanceNames[pair], aTab));
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setEnabled(false);
+        button->setVisible(false);
+        aScreen.mBalanceButton[pair] = button;
+        row->addWidget(button);
+    }
+    row->addStretch(1);
+    return row;
+}
+
 } // namespace
 
 void fitFieldToText(QLineEdit *aEdit, const QString &aSample)
@@ -313,5 +352,6 @@ LayoutTabWidgets buildLayoutTab(int aTab, LayoutScreen &aScreen, QWidget *aParen
     layout->setSpacing(kSpacing);
     layout->addLayout(header);
     layout->addLayout(body, 1);
+    layout->addLayout(buildChecks(aTab, page, aScreen));
     return result;
 }

@@ -119,6 +119,7 @@ MainWindow::MainWindow(QWidget *aParent) : QMainWindow(aParent)
     buildToolBox();
     createMenus();
     createScenes();
+    createHistory();
     // The tree leaves layout 1 current, so showing the Stats tab is a real
     // change and runs the activation, which makes layout 1 the active one.
     mActiveIndex = 0;
@@ -145,6 +146,7 @@ MainWindow::~MainWindow()
         mRunLog.flush();
     }
     stopHousekeepingTimer();
+    destroyHistory();
 
     mRunLog.write("\nlog closed...\n");
     mRunLog.close();

@@ -10,6 +10,7 @@
 #include "catalog/LaneLength.h"
 #include "common/LogFile.h"
 #include "graphics/DiagramItem.h"
+#include "layout/LayoutHistory.h"
 #include "layout/LayoutRecord.h"
 
 #include <QBrush>
@@ -49,6 +50,8 @@ class QResizeEvent;
 class QTabWidget;
 class QTableWidget;
 class QTimerEvent;
+class QUndoGroup;
+class QUndoStack;
 class QtPrompter;
 class RevellTrack;
 class helpDialog;
@@ -76,7 +79,9 @@ class tutorialDialog;
 // menu's editing commands and the answers to the scenes' edits),
 // MainWindowBanked.cpp (banked turns and elevation levels), MainWindowFile.cpp
 // (the layout file commands, the save-status lamps and the prompts to save at
-// close), MainWindowColors.cpp (lane colours), MainWindowHelp.cpp (the help
+// close), MainWindowUndo.cpp (each layout's history of edits, undo and redo),
+// MainWindowChecks.cpp (the closure, collision and lane balance checks each
+// tab shows), MainWindowColors.cpp (lane colours), MainWindowHelp.cpp (the help
 // viewers), MainWindowStats.cpp (the inventory, the usage tables and the
 // Inventory Manager and Parts to Buy) and MainWindowPrint.cpp (Print, Print
 // to PDF and Export Image).
@@ -153,12 +158,20 @@ public:
     LengthUnit lengthUnit() const;
 
     // After an edit of the active layout's chain: the view transform, the
-    // layout size and the lane lengths are brought up to date. It does not
-    // mark the layout changed; the edit's own slot does that with markChanged().
+    // layout size, the lane lengths and the checks are brought up to date. It
+    // does not end the edit; the edit's own slot does that with markChanged().
     void refreshAfterEdit();
-    // Record A of the active layout becomes changed and not saved, which the
-    // save lamp shows as a changed layout.
-    void markChanged();
+    // Ends an edit of the active layout: what it did to the records becomes
+    // one step of the layout's history, named aCaption ("Insert R3600"), and
+    // the save lamp follows. An edit that changed nothing leaves no step.
+    void markChanged(const QString &aCaption = QString());
+
+    // The history of edits of layout aIndex (0 to 7); the group's active
+    // stack is the layout in front, none while the Stats tab is.
+    QUndoStack *undoStack(int aIndex) const { return mUndoStacks.at(aIndex); }
+    QUndoGroup *undoGroup() const { return mUndoGroup; }
+    // Steps each layout's history keeps; older ones are forgotten.
+    static constexpr int kUndoSteps = 200;
     // Layout aIndex's view turned and scaled as its dial, slider and lock say.
     void refreshViewTransform(int aIndex);
     // The active layout's size from its scene's items, in the chosen unit.
@@ -420,6 +433,40 @@ private:
     void deleteAttachments(int aPieceKind);
     void restoreAttachments(DiagramScene *aScene, LayoutRecord *aRecord);
     int layoutOfScene(const QGraphicsScene *aScene) const;
+    // Each layout's history (MainWindowUndo.cpp). The base is the state of
+    // the records (and the file path shown) after the layout's last step:
+    // an edit's step is what changed since.
+    class EditCommand;
+    struct HistoryBase
+    {
+        LayoutRecord mA;
+        LayoutRecord mB;
+        QString mShownPath;
+    };
+    // One step: what it changed in the records, the file path shown before
+    // and after it, and whether it was a switch of the elevation view.
+    struct HistoryStep
+    {
+        LayoutHistory::LayoutChange mChange;
+        QString mPathBefore;
+        QString mPathAfter;
+        bool mFlipsView = false;
+    };
+    void createUndoActions();
+    void createHistory();
+    void destroyHistory();
+    void recordEdit(int aIndex, const QString &aCaption);
+    void applyHistoryStep(int aIndex, const HistoryStep &aStep, bool aUndo);
+    void takeHistoryBase(int aIndex);
+    // Record A's changed and saved flags from the history: the state last
+    // saved or opened is saved, any other is changed unless it is empty.
+    void showHistoryState(int aIndex);
+    // The layout now matches a file (aSaved), or is new and matches none.
+    void markClean(int aIndex, bool aSaved);
+    // The checks of layout aIndex shown on its tab and marked in its drawing
+    // (MainWindowChecks.cpp).
+    void showChecks(int aIndex);
+    void selectBalanceHint(int aIndex, int aPair);
     // Layout file commands (MainWindowFile.cpp).
     bool layoutTabShowing();
     bool layoutHasPieces();
@@ -524,6 +571,20 @@ private:
     QMenu *mOptionsMenu = nullptr;
     QMenu *mHelpMenu = nullptr;
     std::array<QAction *, ItemActionCount> mItemActions{};
+
+    // Each layout's history of edits and the Item menu's Undo and Redo.
+    QUndoGroup *mUndoGroup = nullptr;
+    std::array<QUndoStack *, kLayoutTabCount> mUndoStacks{};
+    std::array<HistoryBase, kLayoutTabCount> mHistoryBase;
+    // Whether each layout's clean state is one saved to or opened from a file.
+    std::array<bool, kLayoutTabCount> mCleanSaved{};
+    QAction *mUndoAction = nullptr;
+    QAction *mRedoAction = nullptr;
+    // Set while a command makes changes that the scenes report one by one
+    // (the attachment chooser's): the command ends them as one step.
+    bool mHoldingSteps = false;
+    // Set while the switch of the elevation view ends as a step.
+    bool mStepFlipsView = false;
 
     // Fits the active layout to its view; window-wide, so Ctrl+0 works
     // wherever the focus is.

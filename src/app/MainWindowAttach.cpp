@@ -39,8 +39,7 @@ void MainWindow::itemAttached(DiagramItem *aItem)
                          int(aItem->mDiagramType), LATIN1(aItem->mPartNumber), aItem->mDbIndex,
                          aItem->mIndex);
     refreshLayout(layout);
-    mRecordA[layout].mChanged = true;
-    mRecordA[layout].mSaved = false;
+    recordEdit(layout, QStringLiteral("Attach ") + aItem->mPartNumber);
 }
 
 // The chooser shows what the piece carries; on OK the piece carries what was
@@ -85,14 +84,16 @@ void MainWindow::attachItem()
     mActiveScene->removeAttachmentItems(pair, index);
     record->mPieces[index].mAttachments = edit.mKept;
     mActiveScene->restoreHostAttachments(*record, index);
+    mHoldingSteps = true;
     for (const QString &part : edit.mAdded) {
         const int type = mDiagramTypeList.indexOf(part);
         setSceneMode(DiagramScene::Attach);
         mActiveScene->setItemType(DiagramItem::DiagramType(type));
         mActiveScene->attachPiece(type, index, pair == 1);
     }
+    mHoldingSteps = false;
     refreshAfterEdit();
-    markChanged();
+    markChanged(QStringLiteral("Attachments of ") + hostPart);
 }
 
 // The chain's own list holds the attachment items, so the replay has taken

@@ -52,7 +52,7 @@ void MainWindow::bankedItem()
         BankedTurn::applyChange(*record, *mCatalog, turn,
                                 {dialog.curveCount(), dialog.fences(), dialog.transitions()})) {
         rebuildTrackGraphic(record, turn.mStart + 1);
-        markChanged();
+        markChanged(QStringLiteral("Banked Turn"));
     }
     resetToolbox();
 }
@@ -109,7 +109,9 @@ void MainWindow::setElevLevel(double aElev)
             }
         }
     }
-    markChanged();
+    // Levels decide which pieces can collide: a bridge crosses freely.
+    showChecks(mActiveIndex);
+    markChanged(QStringLiteral("Set Elev %1").arg(qRound(aElev * (Elevation::kLevelCount - 1))));
     resetToolbox();
 }
 

@@ -57,13 +57,10 @@ void MainWindow::on_actionLane_Colors_triggered()
         const int result = mRunLaneColorDialog ? mRunLaneColorDialog(dialog) : dialog.exec();
         if (result == QDialog::Accepted) {
             const std::array<QBrush, 4> chosen = colorBrushes(dialog.chosenNames());
-            // The colours are saved with the layout, so new ones are a change
-            // the close must offer to save, like any edit of a laid layout.
-            if (dialog.useForLayout() && chosen != recordA.mLaneBrush) {
+            // The colours are saved with the layout, so new ones are an edit
+            // like any other, ended once the layout is drawn in them.
+            if (dialog.useForLayout() && chosen != recordA.mLaneBrush)
                 recordA.mLaneBrush = chosen;
-                if (!recordA.mPieces.isEmpty())
-                    markChanged();
-            }
             if (dialog.useAsDefault())
                 mDefaultLaneBrush = chosen;
         }
@@ -75,6 +72,7 @@ void MainWindow::on_actionLane_Colors_triggered()
         replayActiveLayout();
         restyleLaneLabels(mActiveIndex);
     }
+    markChanged(QStringLiteral("Lane Colors"));
     giveEmptyLayoutsTheDefaultColors();
 }
 
@@ -88,5 +86,8 @@ void MainWindow::giveEmptyLayoutsTheDefaultColors()
             continue;
         mRecordA[i].mLaneBrush = mDefaultLaneBrush;
         mRecordB[i].mLaneBrush = mDefaultLaneBrush;
+        // Following the defaults is no edit of that layout: its history
+        // starts from the new colours.
+        takeHistoryBase(i);
     }
 }

@@ -102,7 +102,7 @@ void MainWindow::addChosenPieces(bool aAfter)
                                   BankedTurn::expandChoice(partNumber, angle), aAfter, kMenuLevel))
         return;
     rebuildTrackGraphic(host.mRecord, host.mIndex);
-    markChanged();
+    markChanged((aAfter ? QStringLiteral("Append ") : QStringLiteral("Insert ")) + partNumber);
     resetToolbox();
 }
 
@@ -127,10 +127,11 @@ void MainWindow::replaceItem()
     QString angle;
     if (!chooseTrack(QStringLiteral("replace"), &partNumber, &angle))
         return;
+    const QString replaced = host.mRecord->mPieces.value(host.mIndex).mPartNumber;
     if (!LayoutEdit::replacePiece(*host.mRecord, *mCatalog, host.mIndex, partNumber))
         return;
     rebuildTrackGraphic(host.mRecord, host.mIndex);
-    markChanged();
+    markChanged(QStringLiteral("Replace %1 with %2").arg(replaced, partNumber));
     resetToolbox();
 }
 
@@ -150,7 +151,7 @@ void MainWindow::deleteItem()
     }
 
     int lowest[2] = {kNoIndex, kNoIndex}; // record A, record B
-    bool removed = false;
+    QStringList removed;
     for (QGraphicsItem *item : selected) {
         if (!PieceKinds::isPieceItemKind(item->type()))
             continue;
@@ -167,7 +168,7 @@ void MainWindow::deleteItem()
             mBuildLog.write("   track index to remove %d\n", t);
         }
         delete piece;
-        removed = true;
+        removed << partNumber;
         if (isTrack && LayoutEdit::markDeleted(record, t))
             lowest[pair] = std::min(lowest[pair], t);
         else if (!isTrack)
@@ -181,8 +182,9 @@ void MainWindow::deleteItem()
     mBuildLog.write("   returned track index %d\n", std::min(lowest[0], lowest[1]));
     mBuildLog.writeFlush("\n");
     refreshAfterEdit();
-    if (removed)
-        markChanged();
+    if (!removed.isEmpty())
+        markChanged(removed.size() == 1 ? QStringLiteral("Delete ") + removed.first()
+                                        : QStringLiteral("Delete %1 Items").arg(removed.size()));
     resetToolbox();
 }
 
@@ -255,9 +257,13 @@ void MainWindow::itemReplaced(DiagramItem *aItem)
     if (group)
         uncheckActiveButton(group);
 
-    rebuildTrackGraphic(PieceKinds::pairOfItemKind(aItem->type()) ? mActiveRecordB : mActiveRecordA,
-                        index);
-    markChanged();
+    LayoutRecord *record =
+        PieceKinds::pairOfItemKind(aItem->type()) ? mActiveRecordB : mActiveRecordA;
+    // The item still shows the piece it was; the record holds the new one.
+    const QString caption = QStringLiteral("Replace %1 with %2")
+                                .arg(aItem->mPartNumber, record->mPieces.value(index).mPartNumber);
+    rebuildTrackGraphic(record, index);
+    markChanged(caption);
 }
 
 // A double click put the toolbox's piece before the clicked one, at the
@@ -278,7 +284,7 @@ void MainWindow::itemInserted(DiagramItem *aItem, DiagramItem::DiagramType aType
                                   aItem->zValue()))
         return;
     rebuildTrackGraphic(record, index);
-    markChanged();
+    markChanged(QStringLiteral("Insert ") + mDiagramTypeList.at(aType));
 }
 
 // The first piece was dragged to a new place: the layout is laid again from
@@ -292,5 +298,5 @@ void MainWindow::itemMoved(DiagramItem *aItem)
     LayoutEdit::relocate(*mActiveRecordA, *mActiveRecordB, *mCatalog, aItem->pos());
     // The replay deletes the item.
     replayActiveLayout();
-    markChanged();
+    markChanged(QStringLiteral("Move Layout"));
 }

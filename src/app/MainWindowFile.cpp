@@ -143,12 +143,13 @@ void MainWindow::on_actionNew_triggered()
     mActiveScene->clear();
     TabControls::resetToolSelection(screen, mToolBox);
     mActiveScene->setMode(DiagramScene::Move);
+    // The chain is reset as a replay would leave an empty one, so that undoing
+    // and redoing the New gives the very same records.
     for (LayoutRecord *record : {&recordA, &recordB}) {
         record->mPieces.clear();
-        record->mNextIndex = 0;
+        record->resetChain();
         record->mPath.clear();
         record->mName = name;
-        record->mFirst = true;
         record->mLaneBrush = mDefaultLaneBrush;
     }
     screen.mCurrentIndexLineEdit->setText(QStringLiteral("0"));
@@ -156,9 +157,8 @@ void MainWindow::on_actionNew_triggered()
     // saving the new layout over it.
     screen.mFilePathLineEdit->clear();
     refreshAfterEdit();
-    recordA.mChanged = false;
-    recordA.mSaved = false;
     restyleLaneLabels(mActiveIndex);
+    markChanged(QStringLiteral("New Layout"));
     statusBar()->showMessage(QStringLiteral("New layout %1").arg(name), kMessageMs);
 }
 
@@ -252,17 +252,14 @@ void MainWindow::clearActiveLayout()
 {
     for (LayoutRecord *record : {mActiveRecordA, mActiveRecordB}) {
         record->mPieces.clear();
-        record->mNextIndex = 0;
-        record->mFirst = true;
+        record->resetChain();
         record->mPath.clear();
     }
-    mActiveRecordA->mChanged = false;
-    mActiveRecordA->mSaved = false;
     mActiveScene->clear();
     mActiveLayoutScreen->mCurrentIndexLineEdit->setText(QStringLiteral("0"));
     mActiveLayoutScreen->mFilePathLineEdit->clear();
     refreshAfterEdit();
-    refreshSaveStatusLamp(mActiveIndex);
+    markChanged(QStringLiteral("Clear Layout"));
     statusBar()->showMessage(QStringLiteral("Cleared %1").arg(mActiveRecordA->mName), kMessageMs);
 }
 
@@ -275,13 +272,14 @@ void MainWindow::showOpenedLayout(const QString &aFileName)
     if (recordA.mLanes == 4)
         mToolBox.mToolBox->setCurrentIndex(ToolBoxBuilder::Track4Page);
     recordA.mPath = aFileName;
-    recordA.mChanged = false;
-    recordA.mSaved = true;
     LayoutScreen &screen = *mActiveLayoutScreen;
     screen.mNameLineEdit->setText(recordA.mName);
     screen.mFilePathLineEdit->setText(aFileName);
     screen.mLanesLineEdit->setText(QString::number(recordA.mLanes));
     restyleLaneLabels(mActiveIndex);
+    // Opening is undone like an edit; the layout as read is the saved one.
+    markChanged(QStringLiteral("Open ") + QFileInfo(aFileName).fileName());
+    markClean(mActiveIndex, true);
     showFileMessage(QStringLiteral("Opened"), aFileName);
 }
 
@@ -331,10 +329,9 @@ void MainWindow::saveLayout(bool aSaveAs)
         prompter().message(QStringLiteral("The file could not be written."));
         return;
     }
-    mActiveRecordA->mChanged = false;
-    mActiveRecordA->mSaved = true;
     // Record A's own path stays: only Open sets it.
     mActiveLayoutScreen->mFilePathLineEdit->setText(fileName);
+    markClean(mActiveIndex, true);
     showFileMessage(QStringLiteral("Saved"), fileName);
     if (aSaveAs)
         mDebugLog.writeFlush("on_actionSave_Layout_As_triggered() exit\n");

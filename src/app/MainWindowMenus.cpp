@@ -104,6 +104,7 @@ QAction *MainWindow::addMenuAction(QMenu *aMenu, const QString &aCaption,
 void MainWindow::createActions()
 {
     mBuildLog.writeFlush("createActions()\n");
+    createUndoActions();
     const QMetaMethod triggered = QMetaMethod::fromSignal(&QAction::triggered);
     for (int i = 0; i < ItemActionCount; ++i) {
         const ItemActionEntry &entry = kItemActions[i];
@@ -153,6 +154,10 @@ void MainWindow::createMenus()
                                 Elev4Action,
                                 kSeparator,
                                 DeleteAction};
+    // Undo and Redo head the menu, so the view's context menu offers them too.
+    mItemMenu->addAction(mUndoAction);
+    mItemMenu->addAction(mRedoAction);
+    mItemMenu->addSeparator();
     for (ItemAction entry : order) {
         if (entry == kSeparator)
             mItemMenu->addSeparator();

@@ -55,6 +55,7 @@ void MainWindow::refreshLayout(int aIndex)
     showLayoutSize(aIndex);
     updateTrackUsage(aIndex);
     showLaneLengths(aIndex);
+    showChecks(aIndex);
 }
 
 void MainWindow::refreshAfterEdit()
@@ -90,4 +91,8 @@ void MainWindow::on_normalRadioButton_toggled(bool aChecked)
     mDebugLog.writeFlush("   on_normalRadioButton_toggled()   aChecked %d   mElevInverted %d\n",
                          int(aChecked), int(mElevInverted));
     mElevInverted = false;
+    // The levels are kept inverted, and saved so: an edit like any other.
+    mStepFlipsView = true;
+    markChanged(QStringLiteral("Invert Elevations"));
+    mStepFlipsView = false;
 }

@@ -20,6 +20,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
 #include <QStatusBar>
@@ -27,6 +28,7 @@
 #include <QTabWidget>
 #include <QToolBox>
 #include <QToolButton>
+#include <QUndoGroup>
 #include <QWheelEvent>
 
 namespace {
@@ -161,6 +163,9 @@ void MainWindow::connectTabControls(int aIndex)
             [this, aIndex] { layoutNameEditingFinished(aIndex); });
     connect(mSurface.mLayouts[aIndex].mFitButton, &QToolButton::clicked, this,
             [this, aIndex] { fitLayout(aIndex); });
+    for (int pair = 0; pair < 2; ++pair)
+        connect(screen.mBalanceButton[pair], &QPushButton::clicked, this,
+                [this, aIndex, pair] { selectBalanceHint(aIndex, pair); });
     QWidget *viewport = mSurface.mLayouts[aIndex].mView->viewport();
     mViewportTabs.insert(viewport, aIndex);
     viewport->installEventFilter(this);
@@ -235,11 +240,9 @@ void MainWindow::layoutNameEditingFinished(int aIndex)
     mRecordB[aIndex].mName = name;
     mDebugLog.writeFlush("on_layout%dNameLineEdit_editingFinished() new name <%s>\n", aIndex + 1,
                          LATIN1(record.mName));
-    // The file stores the name: renaming a layout with pieces is an edit.
-    if (renamed && !record.mPieces.isEmpty()) {
-        record.mChanged = true;
-        record.mSaved = false;
-    }
+    // The file stores the name: renaming is an edit.
+    if (renamed)
+        recordEdit(aIndex, QStringLiteral("Rename Layout"));
 }
 
 void MainWindow::refreshViewTransform(int aIndex)
@@ -270,6 +273,9 @@ void MainWindow::on_tabWidget_currentChanged(int aIndex)
     // The Stats tab keeps layout 1 active, so the Item menu always has a layout.
     setActiveLayout(qBound(0, aIndex - 1, kLayoutTabCount - 1));
     mActiveLineEdit->setText(QString::number(aIndex));
+    // Undo and Redo act on the layout in front, and on nothing from the Stats tab.
+    if (mUndoGroup)
+        mUndoGroup->setActiveStack(aIndex > 0 ? mUndoStacks[mActiveIndex] : nullptr);
 
     // The toolbox selection belongs to the window, not to a layout.
     TabControls::resetToolSelection(*mActiveLayoutScreen, mToolBox);
@@ -286,6 +292,7 @@ void MainWindow::on_tabWidget_currentChanged(int aIndex)
         // when the layout was read, not at every visit.
         showLayoutSize(mActiveIndex);
         showLaneLengths(mActiveIndex, false);
+        showChecks(mActiveIndex);
         // Keys and the wheel go to the drawing, unless the user is walking
         // the tabs with the keyboard (a click on a tab leaves the tab bar
         // its focus too, but comes with a mouse button held).
@@ -338,6 +345,8 @@ void MainWindow::unitChanged(const QString &aUnit)
 {
     updateLayoutSize();
     on_calcPushButton_clicked();
+    if (mActiveRecordA)
+        showChecks(mActiveIndex);
     for (const LayoutScreen &screen : mLayoutScreens)
         TabControls::setUnitTitles(screen, aUnit);
 }
@@ -404,14 +413,6 @@ void MainWindow::showLayoutSize(int aIndex)
     mLayoutScreens[aIndex].mHeightLineEdit->setText(formatLength(size.height(), unit));
 }
 
-void MainWindow::markChanged()
-{
-    if (!mActiveRecordA)
-        return;
-    mActiveRecordA->mChanged = true;
-    mActiveRecordA->mSaved = false;
-}
-
 void MainWindow::itemAppended(DiagramItem *aItem)
 {
     mDebugLog.writeFlush("MainWindow::itemAppended()\n");
@@ -424,8 +425,17 @@ void MainWindow::itemAppended(DiagramItem *aItem)
                         LATIN1(catalogPart));
         mBuildLog.writeFlush("\n");
     }
+    // A four-lane selection is one edit: its figures and its step wait for
+    // its last piece.
+    const auto *scene = aItem ? qobject_cast<const DiagramScene *>(aItem->scene()) : nullptr;
+    if (scene && scene->mMorePiecesFollow)
+        return;
     refreshAfterEdit();
-    markChanged();
+    const int selection = scene ? scene->mFourLaneSelection : -1;
+    const QString part = selection >= 0 ? mDiagramTypeList.value(selection)
+                         : aItem        ? aItem->mPartNumber
+                                        : QString();
+    markChanged(QStringLiteral("Append ") + part);
 }
 
 void MainWindow::itemSelected(DiagramItem *aItem)

@@ -221,11 +221,20 @@ bool DiagramScene::appendFourLanePiece(int aFourLaneType, QPointF aPos)
     // Each append takes its piece's type as the current one; the next click
     // must still lay the four-lane selection.
     const DiagramItem::DiagramType selection = mItemType;
+    mFourLaneSelection = aFourLaneType;
+    int toLay = placement.mRecordA.size() + placement.mRecordB.size();
+    const auto lay = [&](LayoutRecord &aRecord, DiagramItem::DiagramType aType, QPointF aAt,
+                         bool aLanes34) {
+        mMorePiecesFollow = --toLay > 0;
+        appendTrackPiece(aRecord, true, aType, aAt, mElev, aLanes34);
+    };
     for (DiagramItem::DiagramType type : placement.mRecordA)
-        appendTrackPiece(*mRecord, true, type, aPos, mElev, false);
+        lay(*mRecord, type, aPos, false);
     const QPointF secondPos = Chaining::secondPairStart(aPos, *mCatalog);
     for (DiagramItem::DiagramType type : placement.mRecordB)
-        appendTrackPiece(*mSecondRecord, true, type, secondPos, mElev, true);
+        lay(*mSecondRecord, type, secondPos, true);
+    mMorePiecesFollow = false;
+    mFourLaneSelection = -1;
     mItemType = selection;
     return true;
 }

@@ -8,9 +8,11 @@
 #include <QBrush>
 #include <QColor>
 #include <QList>
+#include <QPainterPath>
 #include <QPen>
 #include <QGraphicsScene>
 #include <QPointF>
+#include <QPolygonF>
 #include <QStringList>
 #include <QTimer>
 
@@ -113,6 +115,15 @@ public:
     // "Attach", "Append4").
     static QString modeText(Mode aMode);
 
+    // What the tab's checks point out over the drawing: an arrow at the open
+    // end of each strip whose chain does not close, and the outline of every
+    // piece that collides with another on its level. Drawn in front of every
+    // item and hit by no click, so they never count as drawing or selection;
+    // each refresh gives the whole set, which replaces the one before.
+    void setMarks(const QList<QPolygonF> &aOpenEnds, const QPainterPath &aCollisions);
+    const QList<QPolygonF> &openEndMarks() const { return mOpenEndMarks; }
+    const QPainterPath &collisionMarks() const { return mCollisionMarks; }
+
     void setRecord(LayoutRecord *aRecord) { mRecord = aRecord; }
     void setFilled(bool aFilled) { mFilled = aFilled; }
     void setShiftKey(bool aShiftKey) { mShiftKey = aShiftKey; }
@@ -128,6 +139,7 @@ public slots:
     void MousePressDelayed();
 
 protected:
+    void drawForeground(QPainter *aPainter, const QRectF &aRect) override;
     void mousePressEvent(QGraphicsSceneMouseEvent *aEvent) override;
     void mouseMoveEvent(QGraphicsSceneMouseEvent *aEvent) override;
     void mouseReleaseEvent(QGraphicsSceneMouseEvent *aEvent) override;
@@ -169,6 +181,12 @@ public:
     LogFile *mDebugFile = nullptr;
     double mScale = 1.0;
     QStringList mDiagramTypeList;
+
+    // Set while appendFourLanePiece lays the pieces of one selection before
+    // its last, so that the window takes the whole selection as one edit;
+    // mFourLaneSelection is the selection being laid, -1 at other times.
+    bool mMorePiecesFollow = false;
+    int mFourLaneSelection = -1;
 
     // Puts aItem on the list of items that a replay of its lane pair takes
     // down with the chain (every piece, lane line and attachment the scene
@@ -250,6 +268,9 @@ private:
     // The items drawing each lane pair's chain: [0] lanes 1 and 2, [1] lanes
     // 3 and 4. A replay takes them down without a search through the scene.
     std::array<ChainItemList, 2> mChainItems;
+
+    QList<QPolygonF> mOpenEndMarks;
+    QPainterPath mCollisionMarks;
 
     // Set while a replay lays the chain again: the pieces it draws are not
     // announced one by one, and the tab's fields are written once at its end.

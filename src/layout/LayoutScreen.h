@@ -8,6 +8,7 @@ class QGroupBox;
 class QLabel;
 class QLedIndicator;
 class QLineEdit;
+class QPushButton;
 class QSlider;
 class QTableWidget;
 struct LayoutRecord;
@@ -42,6 +43,14 @@ struct LayoutScreen
     QLineEdit *mLastBtnLineEdit = nullptr;
     QLineEdit *mModeLineEdit = nullptr;
     QTableWidget *mTrackTable = nullptr;
+    // The checks of the layout: closure, colliding pieces, lane balance per
+    // strip (lanes 1 and 2, lanes 3 and 4; HintButton of the window, whose
+    // hints fit the room they have) and the straight each balance hint
+    // selects when clicked, -1 for none.
+    QLineEdit *mClosureLineEdit = nullptr;
+    QLineEdit *mOverlapsLineEdit = nullptr;
+    std::array<QPushButton *, 2> mBalanceButton{{nullptr, nullptr}};
+    std::array<int, 2> mSwapHint{{-1, -1}};
     int mActiveButton = 0;     // toolbox button id, 0 = none
     unsigned char mFilled = 1; // appearance: 1 filled, 0 hollow
 

@@ -62,6 +62,8 @@ QList<SampleEntry> makeSampleList()
     // three straights are the length that closes two 14 inch loops (to half
     // a millimetre). The lane swap opens the first run, before both loops,
     // so each lane runs the inside of one loop and the outside of the other.
+    // The second run crosses the first on a bridge: its straights at 0.75,
+    // the curves either side of it half way up.
     samples << SampleEntry{QStringLiteral("Figure eight with lane swap"),
                            QStringLiteral("figure-eight.txt"),
                            QPointF(2404, 2519),
@@ -70,7 +72,7 @@ QList<SampleEntry> makeSampleList()
                                                                     << repeated(D::R3600, 3)
                                                                     << repeated(D::R3601_L, 4),
                            {},
-                           {},
+                           {{6, 0.5}, {7, 0.75}, {8, 0.75}, {9, 0.75}, {10, 0.5}},
                            {}};
 
     samples << SampleEntry{QStringLiteral("Grand circuit"),

@@ -1,0 +1,111 @@
+#include "BenchUndo.h"
+
+#include "BenchAnalysis.h"
+
+#include "app/MainWindow.h"
+#include "common/Prompter.h"
+#include "layout/DiagramScene.h"
+#include "layout/TrackPlanFile.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QUndoStack>
+
+#include <algorithm>
+#include <cstdio>
+#include <limits>
+#include <time.h>
+
+namespace {
+
+constexpr int kPieces = 4000;
+constexpr int kRepetitions = 5;
+
+double cpuMs()
+{
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return t.tv_sec * 1000.0 + t.tv_nsec / 1e6;
+}
+
+// Opens the one file it was given and declines everything else.
+class OpenOnly : public Prompter
+{
+public:
+    explicit OpenOnly(const QString &aPath) : mPath(aPath) {}
+    void message(const QString &) override {}
+    bool question(const QString &, const QString &) override { return false; }
+    QString openFileName(const QString &, const QString &, const QString &) override
+    {
+        return mPath;
+    }
+    QString saveFileName(const QString &, const QString &, const QString &) override
+    {
+        return QString();
+    }
+    bool print(QPrinter &) override { return false; }
+
+private:
+    QString mPath;
+};
+
+// The time of aStep with what the event loop then does for it, as the
+// running program finishes an edit before the next.
+template <class Step> double timed(Step aStep)
+{
+    const double start = cpuMs();
+    aStep();
+    QCoreApplication::processEvents();
+    return cpuMs() - start;
+}
+
+} // namespace
+
+void benchUndo(const RevellTrack &aCatalog)
+{
+    QTemporaryDir scratch;
+    const QString previous = QDir::currentPath();
+    if (!scratch.isValid() || !QDir(scratch.path()).mkpath("bin") ||
+        !QDir::setCurrent(scratch.filePath("bin"))) {
+        std::printf("undo n=%d failed: no scratch folder\n", kPieces);
+        return;
+    }
+    const QString path = scratch.filePath("large.txt");
+    LayoutRecord layout = meander(aCatalog, kPieces);
+    layout.mName = QStringLiteral("Large layout");
+    if (!saveTrackPlanFile(path, layout, LayoutRecord())) {
+        std::printf("undo n=%d failed: the layout could not be written\n", kPieces);
+        return;
+    }
+    OpenOnly answers(path);
+    Prompter *before = setPrompter(&answers);
+    {
+        MainWindow window;
+        window.tabWidget()->setCurrentIndex(1);
+        window.findChild<QAction *>("actionOpen_Layout_File")->trigger();
+        DiagramScene *scene = window.activeScene();
+        QUndoStack *stack = window.undoStack(0);
+        emit scene->itemInserted(scene->pieceItem(0, kPieces / 2), DiagramItem::R3600);
+        QCoreApplication::processEvents();
+        if (window.recordA(0).mPieces.size() != kPieces + 1 || !stack->canUndo()) {
+            std::printf("undo n=%d failed: the insert did not happen\n", kPieces);
+        } else {
+            double undo = std::numeric_limits<double>::max();
+            double replay = std::numeric_limits<double>::max();
+            for (int i = 0; i < kRepetitions; ++i) {
+                undo = std::min(undo, timed([&] { stack->undo(); }));
+                stack->redo();
+                QCoreApplication::processEvents();
+                replay = std::min(
+                    replay, timed([&] { window.rebuildTrackGraphic(&window.recordA(0), 0); }));
+            }
+            std::printf("undo n=%d ms=%.1f replay_ms=%.1f ratio=%.2f\n", kPieces, undo, replay,
+                        undo / replay);
+        }
+    }
+    setPrompter(before);
+    QDir::setCurrent(previous);
+}
