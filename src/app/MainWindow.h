@@ -15,6 +15,7 @@
 
 #include <QBrush>
 #include <QHash>
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QString>
 #include <QStringList>
@@ -377,7 +378,8 @@ private:
     void installPrompter();
     // Actions and menus (MainWindowMenus.cpp).
     void buildMenuBar();
-    QAction *addMenuAction(QMenu *aMenu, const QString &aCaption, const QString &aObjectName);
+    QAction *addMenuAction(QMenu *aMenu, const QString &aCaption, const QString &aObjectName,
+                           QKeySequence::StandardKey aKey = QKeySequence::UnknownKey);
     void createActions();
     void createMenus();
     // Layout tabs (MainWindowTabs.cpp).

@@ -51,23 +51,27 @@ void MainWindow::buildMenuBar()
 
     mFileMenu = bar->addMenu(QStringLiteral("File"));
     mFileMenu->setObjectName(QStringLiteral("menuFile"));
-    addMenuAction(mFileMenu, QStringLiteral(" New Layout"), QStringLiteral("actionNew"));
+    addMenuAction(mFileMenu, QStringLiteral(" New Layout"), QStringLiteral("actionNew"),
+                  QKeySequence::New);
     addMenuAction(mFileMenu, QStringLiteral("Open Layout File"),
-                  QStringLiteral("actionOpen_Layout_File"));
-    addMenuAction(mFileMenu, QStringLiteral("Save Layout"), QStringLiteral("actionSave_Layout"));
+                  QStringLiteral("actionOpen_Layout_File"), QKeySequence::Open);
+    addMenuAction(mFileMenu, QStringLiteral("Save Layout"), QStringLiteral("actionSave_Layout"),
+                  QKeySequence::Save);
     addMenuAction(mFileMenu, QStringLiteral("Save Layout As"),
-                  QStringLiteral("actionSave_Layout_As"));
+                  QStringLiteral("actionSave_Layout_As"), QKeySequence::SaveAs);
     mFileMenu->addSeparator();
     addMenuAction(mFileMenu, QStringLiteral("Inventory Manager"),
                   QStringLiteral("actionInventory_Manager"));
     addMenuAction(mFileMenu, QStringLiteral("Parts to Buy"), QStringLiteral("actionParts_to_Buy"));
     mFileMenu->addSeparator();
-    addMenuAction(mFileMenu, QStringLiteral("Print"), QStringLiteral("actionPrint"));
+    addMenuAction(mFileMenu, QStringLiteral("Print"), QStringLiteral("actionPrint"),
+                  QKeySequence::Print);
     addMenuAction(mFileMenu, QStringLiteral("Print to PDF"), QStringLiteral("actionPrint_to_PDF"));
     addMenuAction(mFileMenu, QStringLiteral("Export Image..."),
                   QStringLiteral("actionExport_Image"));
     mFileMenu->addSeparator();
-    addMenuAction(mFileMenu, QStringLiteral("Exit"), QStringLiteral("actionExit"));
+    addMenuAction(mFileMenu, QStringLiteral("Exit"), QStringLiteral("actionExit"),
+                  QKeySequence::Quit);
 
     mItemMenu = bar->addMenu(QStringLiteral("Item"));
     mItemMenu->setObjectName(QStringLiteral("menuItem"));
@@ -89,10 +93,12 @@ void MainWindow::buildMenuBar()
 // A command is offered only when the window has its slot on_<name>_triggered(),
 // which connectSlotsByName then wires; a menu never shows a dead entry.
 QAction *MainWindow::addMenuAction(QMenu *aMenu, const QString &aCaption,
-                                   const QString &aObjectName)
+                                   const QString &aObjectName, QKeySequence::StandardKey aKey)
 {
     auto *action = new QAction(aCaption, this);
     action->setObjectName(aObjectName);
+    // The platform's own keys for the file commands, as every editor has them.
+    action->setShortcuts(aKey);
     const QByteArray slot = "on_" + aObjectName.toLatin1() + "_triggered()";
     action->setEnabled(metaObject()->indexOfSlot(slot.constData()) != -1);
     aMenu->addAction(action);
