@@ -69,9 +69,8 @@ inline int closeDialog(QDialog &aDialog, bool aCancel = false)
     return aDialog.result();
 }
 
-// The add-track chooser answered as a user would: aButton clicked (none when
-// empty), then OK, or Cancel when aCancel. The modes it was opened with go to
-// *aModes.
+// The add-track chooser answered: aButton clicked (none when empty), then OK or
+// Cancel. The modes it was opened with go to *aModes.
 inline MainWindow::AddTrackRunner answer(const QString &aButton, QStringList *aModes = nullptr,
                                          bool aCancel = false)
 {
@@ -84,10 +83,9 @@ inline MainWindow::AddTrackRunner answer(const QString &aButton, QStringList *aM
     };
 }
 
-// The banked command's dialog answered as a user would: the buttons named in
-// aClicks clicked in order, then OK; a last name "Cancel" closes it with
-// Cancel instead. *aShown gets what it showed on opening: "<title> <total
-// angle> <curve fences checked>", and " noted" when it carried a note.
+// The banked dialog answered: the buttons aClicks clicked in order, then OK, or
+// Cancel for a last name "Cancel". *aShown gets what it showed on opening:
+// "<title> <total angle> <curve fences checked>", and " noted" with a note.
 inline MainWindow::BankedDialogRunner answerBanked(const QStringList &aClicks, QString *aShown)
 {
     return [=](BankedDialog &aDialog) {
@@ -124,12 +122,10 @@ struct Rig : ViewMouse
     {
         for (const QString &folder : aDataFolders)
             QVERIFY(rt.copyData(folder));
-        if (aInventory)
-            QDir().mkpath(rt.path("data/Inventory"));
         for (auto [name, text] : {std::pair{"data/defaultLaneColors.txt", aDefaultColors},
                                   {"data/Inventory/RevellInventory.txt", aInventory}}) {
             QFile file(rt.path(name));
-            if (text && file.open(QIODevice::WriteOnly))
+            if (text && QDir().mkpath(QFileInfo(file).path()) && file.open(QIODevice::WriteOnly))
                 file.write(text);
         }
         window = std::make_unique<MainWindow>();
@@ -150,11 +146,7 @@ struct Rig : ViewMouse
                     ->setCurrentText(colors.mChoose.at(lane));
             if (colors.mDefaultBox >= 0)
                 aDialog.findChild<QCheckBox *>("defaultCheckBox")->setChecked(colors.mDefaultBox);
-            if (colors.mAccept)
-                aDialog.on_buttonBox_accepted();
-            else
-                aDialog.on_buttonBox_rejected();
-            return aDialog.result();
+            return closeDialog(aDialog, !colors.mAccept);
         });
         // Longer than the scene's click delay, so that a single click has acted.
         mWaitMs = 300;
