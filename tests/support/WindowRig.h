@@ -1,10 +1,8 @@
 #pragma once
 
-// The real main window in a private runtime, driven as a user drives it: the
-// prompts recorded and answered, the per-use dialogs answered by clicking
-// their buttons, menu actions triggered, pieces laid through the active
-// scene and the mouse used on the active layout's view. The one rig of every
-// test that needs a window.
+// The real main window in a private runtime, driven as a user drives it: prompts
+// recorded and answered, dialogs answered by their buttons, pieces laid through
+// the active scene and the mouse used on the active view.
 
 #include "app/LaneColorDialog.h"
 #include "app/MainWindow.h"
@@ -48,8 +46,6 @@ namespace WindowRig {
 
 using D = DiagramTypeBase;
 
-// Longer than the scene's click delay, so that a single click has acted.
-inline constexpr int kAfterClickMs = 300;
 inline const QPointF kStart(1000, 1000);
 
 // Records prompts and notes which tab is in front whenever a question is asked.
@@ -65,9 +61,16 @@ public:
     QList<int> mTabsAtQuestion;
 };
 
-// The add-track chooser answered as a user would: aButton clicked (none when
-// empty), then OK, or Cancel when aCancel. The modes it was opened with go to
-// *aModes.
+// Closes aDialog with OK, or Cancel when aCancel, as a click does.
+inline int closeDialog(QDialog &aDialog, bool aCancel = false)
+{
+    auto *box = aDialog.findChild<QDialogButtonBox *>("buttonBox");
+    box->button(aCancel ? QDialogButtonBox::Cancel : QDialogButtonBox::Ok)->click();
+    return aDialog.result();
+}
+
+// The add-track chooser answered: aButton clicked (none when empty), then OK or
+// Cancel. The modes it was opened with go to *aModes.
 inline MainWindow::AddTrackRunner answer(const QString &aButton, QStringList *aModes = nullptr,
                                          bool aCancel = false)
 {
@@ -76,16 +79,13 @@ inline MainWindow::AddTrackRunner answer(const QString &aButton, QStringList *aM
             aModes->append(aChooser.mode());
         if (!aButton.isEmpty())
             aChooser.findChild<QToolButton *>(aButton)->click();
-        auto *box = aChooser.findChild<QDialogButtonBox *>("buttonBox");
-        box->button(aCancel ? QDialogButtonBox::Cancel : QDialogButtonBox::Ok)->click();
-        return aChooser.result();
+        return closeDialog(aChooser, aCancel);
     };
 }
 
-// The banked command's dialog answered as a user would: the buttons named in
-// aClicks clicked in order, then OK; a last name "Cancel" closes it with
-// Cancel instead. *aShown gets what it showed on opening: "<title> <total
-// angle> <curve fences checked>", and " noted" when it carried a note.
+// The banked dialog answered: the buttons aClicks clicked in order, then OK, or
+// Cancel for a last name "Cancel". *aShown gets what it showed on opening:
+// "<title> <total angle> <curve fences checked>", and " noted" with a note.
 inline MainWindow::BankedDialogRunner answerBanked(const QStringList &aClicks, QString *aShown)
 {
     return [=](BankedDialog &aDialog) {
@@ -98,9 +98,7 @@ inline MainWindow::BankedDialogRunner answerBanked(const QStringList &aClicks, Q
         const bool cancel = !aClicks.isEmpty() && aClicks.last() == QLatin1String("Cancel");
         for (const QString &name : aClicks.mid(0, aClicks.size() - (cancel ? 1 : 0)))
             aDialog.findChild<QToolButton *>(name)->click();
-        auto *box = aDialog.findChild<QDialogButtonBox *>("buttonBox");
-        box->button(cancel ? QDialogButtonBox::Cancel : QDialogButtonBox::Ok)->click();
-        return aDialog.result();
+        return closeDialog(aDialog, cancel);
     };
 }
 
@@ -113,12 +111,10 @@ struct ColorAnswer
     bool mStartLayoutBox = false; // as the dialog opened
 };
 
-// The window in its own runtime. The runtime goes before the window and the
-// window is destroyed first, so its closing lines reach the runtime's logs.
-// aDefaultColors, when given, is written as the default lane colours file
-// before the window starts; the folders of the repository's data/ named in
-// aDataFolders (the pictures, say) are copied in before it starts too, and
-// aInventory, when given, is written as the inventory file.
+// The window in its own runtime, destroyed first so that its closing lines
+// reach the runtime's logs. Before it starts, the default lane colours file and
+// the inventory file are written when given, and the folders of the
+// repository's data/ named in aDataFolders (the pictures, say) copied in.
 struct Rig : ViewMouse
 {
     explicit Rig(const char *aDefaultColors = nullptr, const QStringList &aDataFolders = {},
@@ -126,33 +122,34 @@ struct Rig : ViewMouse
     {
         for (const QString &folder : aDataFolders)
             QVERIFY(rt.copyData(folder));
-        if (aDefaultColors) {
-            QFile file(rt.path("data/defaultLaneColors.txt"));
-            if (file.open(QIODevice::WriteOnly))
-                file.write(aDefaultColors);
-        }
-        if (aInventory) {
-            QDir().mkpath(rt.path("data/Inventory"));
-            QFile file(rt.path("data/Inventory/RevellInventory.txt"));
-            if (file.open(QIODevice::WriteOnly))
-                file.write(aInventory);
+        for (auto [name, text] : {std::pair{"data/defaultLaneColors.txt", aDefaultColors},
+                                  {"data/Inventory/RevellInventory.txt", aInventory}}) {
+            QFile file(rt.path(name));
+            if (text && QDir().mkpath(QFileInfo(file).path()) && file.open(QIODevice::WriteOnly))
+                file.write(text);
         }
         window = std::make_unique<MainWindow>();
         rec.mTabs = w().tabWidget();
-        // New answers OK with the lanes and name set here, unless a test says otherwise.
+        // New answers OK with the lanes and name set here.
         w().setNewLayoutDialogRunner([this](newLayoutDialog &aDialog) {
             ++newDialogRuns;
             if (newLanes == 4)
                 aDialog.findChild<QRadioButton *>("FourLanesRadioButton")->click();
             aDialog.findChild<QLineEdit *>("nameLineEdit")->setText(newName);
             aDialog.on_nameLineEdit_editingFinished();
-            auto *box = aDialog.findChild<QDialogButtonBox *>("buttonBox");
-            box->button(newAccept ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)->click();
-            return aDialog.result();
+            return closeDialog(aDialog);
         });
-        w().setLaneColorDialogRunner(
-            [this](LaneColorDialog &aDialog) { return answerColors(aDialog); });
-        mWaitMs = kAfterClickMs;
+        w().setLaneColorDialogRunner([this](LaneColorDialog &aDialog) {
+            colors.mStartLayoutBox = aDialog.findChild<QCheckBox *>("layoutCheckBox")->isChecked();
+            for (int lane = 0; lane < colors.mChoose.size(); ++lane)
+                aDialog.findChild<QComboBox *>(QStringLiteral("lane%1ColorComboBox").arg(lane + 1))
+                    ->setCurrentText(colors.mChoose.at(lane));
+            if (colors.mDefaultBox >= 0)
+                aDialog.findChild<QCheckBox *>("defaultCheckBox")->setChecked(colors.mDefaultBox);
+            return closeDialog(aDialog, !colors.mAccept);
+        });
+        // Longer than the scene's click delay, so that a single click has acted.
+        mWaitMs = 300;
     }
     ~Rig() { window.reset(); }
 
@@ -161,12 +158,9 @@ struct Rig : ViewMouse
     std::unique_ptr<MainWindow> window;
     int newLanes = 2;
     QString newName = QStringLiteral("fresh");
-    bool newAccept = true;
     int newDialogRuns = 0;
     ColorAnswer colors;
-    int debugMark = 0;
-    int buildMark = 0;
-    int runMark = 0;
+    int marks[3] = {};
 
     MainWindow &w() { return *window; }
     template <class T> T *find(const QString &aName) { return w().findChild<T *>(aName); }
@@ -196,21 +190,15 @@ struct Rig : ViewMouse
 
     void trigger(const char *aAction) { w().findChild<QAction *>(aAction)->trigger(); }
     void newLayout() { trigger("actionNew"); }
-    void open(const QString &aPath)
+    // A file command answered with aPath.
+    void fileCommand(const char *aAction, const QString &aPath)
     {
         rec.mFileNames.enqueue(aPath);
-        trigger("actionOpen_Layout_File");
+        trigger(aAction);
     }
-    void saveAs(const QString &aPath)
-    {
-        rec.mFileNames.enqueue(aPath);
-        trigger("actionSave_Layout_As");
-    }
-    void save(const QString &aPath)
-    {
-        rec.mFileNames.enqueue(aPath);
-        trigger("actionSave_Layout");
-    }
+    void open(const QString &aPath) { fileCommand("actionOpen_Layout_File", aPath); }
+    void saveAs(const QString &aPath) { fileCommand("actionSave_Layout_As", aPath); }
+    void save(const QString &aPath) { fileCommand("actionSave_Layout", aPath); }
     void laneColors() { trigger("actionLane_Colors"); }
     QString file(const QString &aName) const { return rt.path(aName); }
 
@@ -244,17 +232,14 @@ struct Rig : ViewMouse
         }
         return nullptr;
     }
-    // An attachment of aType put on host aIndex of the active layout's
-    // record A (aPair 0) or B (aPair 1) by the scene, and kept on the host's
-    // entry by the window, without asking whether it fits.
+    // An attachment of aType put on host aIndex of record A (aPair 0) or B (aPair 1)
+    // by the scene, without asking whether it fits.
     DiagramItem *attach(int aIndex, D::DiagramType aType, int aPair = 0)
     {
         return scene()->attachPiece(aType, aIndex, aPair == 1);
     }
-    // The attach command's chooser answered as a user would: the buttons
-    // named in aClicks (object names without "_ToolButton") clicked in
-    // order, then OK, or Cancel when aCancel. The chooser's window title goes
-    // to *aTitle when given.
+    // The attach chooser answered: the buttons aClicks (without "_ToolButton") clicked
+    // in order, then OK or Cancel; its window title goes to *aTitle when given.
     void answerChooser(const QStringList &aClicks, bool aCancel = false, QString *aTitle = nullptr)
     {
         w().setAttachChooserRunner([=](AttachmentChooser &aChooser) {
@@ -262,9 +247,7 @@ struct Rig : ViewMouse
                 *aTitle = aChooser.windowTitle();
             for (const QString &name : aClicks)
                 aChooser.findChild<QToolButton *>(name + "_ToolButton")->click();
-            auto *box = aChooser.findChild<QDialogButtonBox *>("buttonBox");
-            box->button(aCancel ? QDialogButtonBox::Cancel : QDialogButtonBox::Ok)->click();
-            return aChooser.result();
+            return closeDialog(aChooser, aCancel);
         });
     }
     void select(const QList<QGraphicsItem *> &aItems)
@@ -286,24 +269,16 @@ struct Rig : ViewMouse
     QAbstractButton *track4(int aId) { return w().toolBox().mTrack4Group->button(aId); }
 
     // The logs from mark() on.
+    static constexpr const char *kLogs[] = {"logs/debug.log", "logs/build.log",
+                                            "logs/Lanewright.log"};
     void mark()
     {
-        debugMark = rt.read("logs/debug.log").size();
-        buildMark = rt.read("logs/build.log").size();
-        runMark = rt.read("logs/Lanewright.log").size();
+        for (int i = 0; i < 3; ++i)
+            marks[i] = rt.read(kLogs[i]).size();
     }
-    QString newDebug() const
-    {
-        return QString::fromLatin1(rt.read("logs/debug.log").mid(debugMark));
-    }
-    QString newBuild() const
-    {
-        return QString::fromLatin1(rt.read("logs/build.log").mid(buildMark));
-    }
-    QString newRun() const
-    {
-        return QString::fromLatin1(rt.read("logs/Lanewright.log").mid(runMark));
-    }
+    QString newDebug() const { return QString::fromLatin1(rt.read(kLogs[0]).mid(marks[0])); }
+    QString newBuild() const { return QString::fromLatin1(rt.read(kLogs[1]).mid(marks[1])); }
+    QString newRun() const { return QString::fromLatin1(rt.read(kLogs[2]).mid(marks[2])); }
     // The replays since mark(), by the index each was started from.
     QStringList replays() const
     {
@@ -332,27 +307,6 @@ struct Rig : ViewMouse
             w().housekeepingTick();
     }
     QColor lampCentre(int aTab) { return screen(aTab).mModifiedLed->onColor1(); }
-
-private:
-    int answerColors(LaneColorDialog &aDialog)
-    {
-        auto *layoutBox = aDialog.findChild<QCheckBox *>("layoutCheckBox");
-        auto *defaultBox = aDialog.findChild<QCheckBox *>("defaultCheckBox");
-        colors.mStartLayoutBox = layoutBox->isChecked();
-        for (int lane = 1; lane <= 4; ++lane) {
-            auto *combo =
-                aDialog.findChild<QComboBox *>(QStringLiteral("lane%1ColorComboBox").arg(lane));
-            if (!colors.mChoose.isEmpty())
-                combo->setCurrentText(colors.mChoose.at(lane - 1));
-        }
-        if (colors.mDefaultBox >= 0)
-            defaultBox->setChecked(colors.mDefaultBox == 1);
-        if (colors.mAccept)
-            aDialog.on_buttonBox_accepted();
-        else
-            aDialog.on_buttonBox_rejected();
-        return aDialog.result();
-    }
 };
 
 inline bool near(QPointF aA, QPointF aB)
