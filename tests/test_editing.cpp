@@ -158,83 +158,67 @@ private slots:
         QCOMPARE(Rig::parts(rig.a()), QStringList({"R3600", "R3600", "R3600"}));
     }
 
-    // The chooser opens in the command's mode (the replace chooser shows no
-    // banked turns); a chooser left without a choice changes nothing.
+    // On R3600, R3601_R with an apron, and a banked turn F8514L_R F8517_R
+    // F8519R_R; host 5 is the apron. The chooser opens in the command's mode
+    // (the replace chooser shows no banked turns), and one left without a
+    // choice changes nothing; a banked piece or an attachment is refused
+    // before it opens, and the toolbox's choice with it.
     void itemMenuAddsTheChosenPiecesAtTheSelectedPiece_data()
     {
         QTest::addColumn<int>("action");
         QTest::addColumn<int>("host");
         QTest::addColumn<QString>("button");
-        QTest::addColumn<bool>("cancel");
-        QTest::addColumn<QStringList>("parts");
+        QTest::addColumn<QString>("reply");
+        QTest::addColumn<QString>("parts");
         const auto row = [](const char *aTag, int aAction, int aHost, const char *aButton,
-                            const QStringList &aParts, bool aCancel = false) {
-            QTest::newRow(aTag) << aAction << aHost << QString(aButton) << aCancel << aParts;
+                            const char *aReply, const char *aParts) {
+            QTest::newRow(aTag) << aAction << aHost << QString(aButton) << QString(aReply)
+                                << QString(aParts);
         };
-        row("insert", MainWindow::InsertAction, 0, "R3620ToolButton",
-            {"R3620", "R3600", "R3601_R"});
-        row("append", MainWindow::AppendAction, 1, "R3609ToolButton",
-            {"R3600", "R3601_R", "R3609"});
-        row("replace", MainWindow::ReplaceAction, 1, "R3610_LToolButton", {"R3600", "R3610_L"});
-        row("append, OK with nothing", MainWindow::AppendAction, 1, "", {"R3600", "R3601_R"});
-        row("insert, cancelled", MainWindow::InsertAction, 1, "R3620ToolButton",
-            {"R3600", "R3601_R"}, true);
+        const int insert = MainWindow::InsertAction;
+        const int append = MainWindow::AppendAction;
+        const char *const kept = "R3600 R3601_R F8514L_R F8517_R F8519R_R";
+        row("insert at the first", insert, 0, "R3620ToolButton", "OK",
+            "R3620 R3600 R3601_R F8514L_R F8517_R F8519R_R");
+        row("append after an exit transition", append, 4, "R3609ToolButton", "OK",
+            "R3600 R3601_R F8514L_R F8517_R F8519R_R R3609");
+        row("replace drops the attachments", MainWindow::ReplaceAction, 1, "R3610_LToolButton",
+            "OK", "R3600 R3610_L F8514L_R F8517_R F8519R_R");
+        row("append OK with nothing", append, 1, "", "OK", kept);
+        row("insert cancelled", insert, 1, "R3620ToolButton", "Cancel", kept);
+        row("insert on a banked curve", insert, 3, "R3620ToolButton", "refused", kept);
+        row("append on an attachment", append, 5, "R3620ToolButton", "refused", kept);
     }
     void itemMenuAddsTheChosenPiecesAtTheSelectedPiece()
     {
         QFETCH(int, action);
         QFETCH(int, host);
         QFETCH(QString, button);
-        QFETCH(bool, cancel);
-        QFETCH(QStringList, parts);
+        QFETCH(QString, reply);
+        QFETCH(QString, parts);
         Rig rig;
-        laid(rig, {D::R3600, D::R3601_R});
-        rig.attach(1, D::R3605_R);
+        laid(rig, {D::R3600, D::R3601_R, D::F8514L_R, D::F8517_R, D::F8519R_R});
+        DiagramItem *apron = rig.attach(1, D::R3605_R);
         rig.a().mChanged = false;
         rig.a().mSaved = true;
         QStringList modes;
-        rig.w().setAddTrackRunner(answer(button, &modes, cancel));
-        command(rig, action, {rig.piece(host)});
-        const bool changed = parts != QStringList{"R3600", "R3601_R"};
-        QCOMPARE(modes, QStringList{QString(QTest::currentDataTag()).section(',', 0, 0)});
-        QCOMPARE(Rig::parts(rig.a()), parts);
+        rig.w().setAddTrackRunner(answer(button, &modes, reply == "Cancel"));
+        rig.apron(D::R3614_U)->click();
+        command(rig, action, {host == 5 ? apron : rig.piece(host)});
+        const bool refused = reply == "refused";
+        const QString mode = QString(QTest::currentDataTag()).section(' ', 0, 0);
+        QCOMPARE(modes, refused ? QStringList() : QStringList{mode});
+        QCOMPARE(rig.rec.mLog,
+                 refused ? QStringList{"message||See specific menu item for banked track."}
+                         : QStringList());
+        QVERIFY(!refused || rig.scene()->mMode == DiagramScene::Move);
+        QCOMPARE(Rig::parts(rig.a()).join(' '), parts);
+        const bool changed = parts != "R3600 R3601_R F8514L_R F8517_R F8519R_R";
         QCOMPARE(rig.replays(), changed ? QStringList{QString::number(host)} : QStringList());
         QVERIFY(rig.a().mChanged == changed && rig.a().mSaved != changed);
         // The attachment stays on its host, unless the host was replaced.
         for (const PlacedPiece &entry : rig.a().mPieces)
             QCOMPARE(entry.mAttachments.size(), entry.mPartNumber == "R3601_R" ? 1 : 0);
-        QVERIFY(rig.rec.mLog.isEmpty());
-    }
-
-    // The layout: R3600, F8514L_R, F8517_R, F8519R_R, and an apron on piece 0
-    // (host 4 here).
-    void bankedAndAttachmentHostsAreRefused_data()
-    {
-        QTest::addColumn<int>("action");
-        QTest::addColumn<int>("host");
-        QTest::addColumn<bool>("refused");
-        QTest::newRow("insert on a banked curve") << int(MainWindow::InsertAction) << 2 << true;
-        QTest::newRow("append after an exit transition")
-            << int(MainWindow::AppendAction) << 3 << false;
-        QTest::newRow("append on an attachment") << int(MainWindow::AppendAction) << 4 << true;
-    }
-    void bankedAndAttachmentHostsAreRefused()
-    {
-        QFETCH(int, action);
-        QFETCH(int, host);
-        QFETCH(bool, refused);
-        Rig rig;
-        laid(rig, {D::R3600, D::F8514L_R, D::F8517_R, D::F8519R_R});
-        DiagramItem *apron = rig.attach(0, D::R3614_U);
-        QStringList modes;
-        rig.w().setAddTrackRunner(answer("R3620ToolButton", &modes));
-        rig.apron(D::R3614_U)->click();
-        command(rig, action, {host == 4 ? apron : rig.piece(host)});
-        QCOMPARE(rig.rec.mLog,
-                 refused ? QStringList{"message||See specific menu item for banked track."}
-                         : QStringList());
-        QCOMPARE(modes.size(), refused ? 0 : 1);
-        QCOMPARE(rig.a().mPieces.size(), refused ? 4 : 5);
     }
 
     void everyCommandOnTheStatsTabWithoutPiecesIsHarmless()
