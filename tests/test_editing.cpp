@@ -76,25 +76,6 @@ private slots:
         QCOMPARE(rig.piece(1)->zValue(), 1.0);
     }
 
-    void draggingTheFirstPieceMovesBothPairsOfAFourLaneLayout()
-    {
-        Rig rig;
-        fourLanes(rig, 3);
-        QVERIFY(rig.show());
-        const QPointF from = rig.pointOn(rig.piece(0));
-        QVERIFY(from.x() >= 0);
-        const QPointF left = rig.reached(from - QPointF(200, 0));
-        const QPointF to = rig.reached(left + QPointF(0, 150));
-        rig.mark();
-        rig.drag({from, left, to});
-        const QPointF moved = kStart + (to - from);
-        QCOMPARE(rig.a().mFirstPt, moved);
-        QCOMPARE(rig.b().mFirstPt,
-                 QPointF(moved.x(), std::round((moved.y() - 178.0 * kScale) * 100) / 100));
-        QCOMPARE(rig.replays(), QStringList({"0", "0"}));
-        QCOMPARE(rig.piece(0, 1)->pos(), rig.b().mFirstPt);
-    }
-
     void deleteDropsPiecesWithOneReplayFromTheLowest_data()
     {
         QTest::addColumn<QList<int>>("selected");
@@ -139,17 +120,31 @@ private slots:
         QVERIFY(!rig.scene()->items().contains(lower));
     }
 
-    // The second lane pair is edited through its own record: the first pair
-    // stays as it was and is not laid again.
-    void itemMenuEditsLanesThreeAndFourOnRecordB()
+    // Dragging the first piece moves both lane pairs; the Item menu edits the
+    // second pair through its own record, and the first stays as it was and is
+    // not laid again.
+    void fourLaneLayoutIsDraggedWholeAndEditedPerPair()
     {
         Rig rig;
         fourLanes(rig, 3);
+        QVERIFY(rig.show());
+        const QPointF from = rig.pointOn(rig.piece(0));
+        QVERIFY(from.x() >= 0);
+        const QPointF left = rig.reached(from - QPointF(200, 0));
+        const QPointF to = rig.reached(left + QPointF(0, 150));
+        rig.mark();
+        rig.drag({from, left, to});
+        const QPointF moved = kStart + (to - from);
+        QCOMPARE(rig.a().mFirstPt, moved);
+        QCOMPARE(rig.b().mFirstPt,
+                 QPointF(moved.x(), std::round((moved.y() - 178.0 * kScale) * 100) / 100));
+        QCOMPARE(rig.replays(), QStringList({"0", "0"}));
+        QCOMPARE(rig.piece(0, 1)->pos(), rig.b().mFirstPt);
+
         rig.w().setAddTrackRunner(answer("R3620ToolButton"));
         command(rig, MainWindow::InsertAction, {rig.piece(1, 1)});
         QCOMPARE(Rig::parts(rig.b()), QStringList({"R3600", "R3620", "R3600", "R3600"}));
         QCOMPARE(rig.replays(), QStringList({"1"}));
-
         command(rig, MainWindow::DeleteAction, {rig.piece(0, 1)});
         QCOMPARE(Rig::parts(rig.b()), QStringList({"R3620", "R3600", "R3600"}));
         QCOMPARE(rig.b().mPieces.at(0).mOrigin, rig.b().mFirstPt);
