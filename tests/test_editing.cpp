@@ -1,20 +1,38 @@
 #include "support/WindowRig.h"
 
-#include <QAbstractButton>
-#include <QAction>
-#include <QButtonGroup>
-#include <QRadioButton>
-
 #include <algorithm>
 
 using namespace WindowRig;
 
 constexpr double kScale = PieceKinds::kDrawScale;
 
-static void initResources()
+namespace {
+
+// Layout 1 in front, laid with aTypes.
+void laid(Rig &aRig, const QList<D::DiagramType> &aTypes)
 {
-    Q_INIT_RESOURCE(lanewright);
+    aRig.activate(1);
+    aRig.lay(aTypes);
 }
+
+// Layout 1 in front as four lanes, aCount double straights on both pairs.
+void fourLanes(Rig &aRig, int aCount)
+{
+    aRig.activate(1);
+    aRig.a().mLanes = aRig.b().mLanes = 4;
+    for (int i = 0; i < aCount; ++i)
+        aRig.scene()->appendFourLanePiece(D::R3600R3600, kStart);
+}
+
+// The Item menu's aAction on aItems, with the logs read from here on.
+void command(Rig &aRig, int aAction, const QList<QGraphicsItem *> &aItems)
+{
+    aRig.select(aItems);
+    aRig.mark();
+    aRig.w().itemAction(MainWindow::ItemAction(aAction))->trigger();
+}
+
+} // namespace
 
 // The main window's editing of a layout: its answers to the scene's mouse
 // edits, the Item menu's commands, the replay after each, and the lane
@@ -25,79 +43,95 @@ class EditingTest : public QObject
 private slots:
     void initTestCase()
     {
-        initResources();
+        Q_INIT_RESOURCE(lanewright);
         QApplication::setQuitOnLastWindowClosed(false);
     }
 
-    void clickReplacementDropsAttachmentsSetsMoveAndReplaysOnce_data()
+    // A click replaces the piece under it; a double click inserts before it,
+    // at its level.
+    void clicksReplaceAndDoubleClicksInsertAtTheClickedPiece()
     {
-        QTest::addColumn<bool>("onLine");
-        QTest::newRow("piece") << false;
-        QTest::newRow("lane line") << true;
-    }
-    void clickReplacementDropsAttachmentsSetsMoveAndReplaysOnce()
-    {
-        QFETCH(bool, onLine);
         Rig rig;
-        rig.activate(1);
+        laid(rig, {D::R3600, D::R3600, D::R3600});
         QVERIFY(rig.show());
-        rig.lay({D::R3600, D::R3600, D::R3600});
         rig.attach(1, D::R3614_U);
-        rig.a().mChanged = false;
-        QGraphicsItem *target = onLine ? rig.laneLine(1) : rig.piece(1);
-        const QPointF spot = rig.pointOn(target);
+        const QPointF spot = rig.pointOn(rig.piece(1));
         QVERIFY2(spot.x() >= 0, "no point where the item is on top");
-
-        rig.w().toolBox().mTrackGroup->button(D::R3601_R)->click();
-        QCOMPARE(rig.scene()->mMode, DiagramScene::Append);
+        rig.track(D::R3601_R)->click();
         rig.mark();
         rig.click(spot);
-
-        const PlacedPiece &entry = rig.a().mPieces.at(1);
-        QCOMPARE(entry.mPartNumber, QString("R3601_R"));
-        QVERIFY(entry.mAttachments.isEmpty());
+        QCOMPARE(Rig::parts(rig.a()), QStringList({"R3600", "R3601_R", "R3600"}));
+        QVERIFY(rig.a().mPieces.at(1).mAttachments.isEmpty());
         QCOMPARE(rig.replays(), QStringList({"1"}));
         QCOMPARE(rig.screen().mModeLineEdit->text(), QString("Move"));
-    }
 
-    void doubleClickInsertsAtTheClickedPiecesLevel()
-    {
-        Rig rig;
-        rig.activate(1);
-        QVERIFY(rig.show());
-        rig.lay({D::R3600, D::R3601_R, D::R3600});
         rig.a().mPieces[1].mLevel = 1.0;
         rig.w().rebuildTrackGraphic(&rig.a(), 0);
-        const PlacedPiece old = rig.a().mPieces.at(1);
-        rig.w().toolBox().mTrackGroup->button(D::R3620)->click();
-        const QPointF spot = rig.pointOn(rig.piece(1));
-        QVERIFY(spot.x() >= 0);
-
-        rig.mark();
-        rig.doubleClick(spot);
+        const QPointF origin = rig.a().mPieces.at(1).mOrigin;
+        rig.track(D::R3620)->click();
+        rig.doubleClick(rig.pointOn(rig.piece(1)));
         QCOMPARE(Rig::parts(rig.a()), QStringList({"R3600", "R3620", "R3601_R", "R3600"}));
-        const PlacedPiece &inserted = rig.a().mPieces.at(1);
-        QCOMPARE(inserted.mLevel, 1.0);
-        QCOMPARE(inserted.mDbIndex, rig.w().catalog().findIndex("R3620"));
-        QVERIFY(near(inserted.mOrigin, old.mOrigin));
+        QCOMPARE(rig.a().mPieces.at(1).mLevel, 1.0);
+        QVERIFY(near(rig.a().mPieces.at(1).mOrigin, origin));
         QCOMPARE(rig.piece(1)->zValue(), 1.0);
     }
 
-    void draggingTheFirstPieceMovesBothPairsOfAFourLaneLayout()
+    void deleteDropsPiecesWithOneReplayFromTheLowest_data()
+    {
+        QTest::addColumn<QList<int>>("selected");
+        QTest::addColumn<QStringList>("left");
+        QTest::addColumn<QString>("start");
+        QTest::newRow("first piece")
+            << QList<int>{0} << QStringList{"R3620", "R3620dc", "R3608", "R3601_R", "R3602_R"}
+            << "0";
+        QTest::newRow("pieces 2 and 5")
+            << QList<int>{5, 2} << QStringList{"R3600", "R3620", "R3608", "R3601_R"} << "2";
+    }
+    void deleteDropsPiecesWithOneReplayFromTheLowest()
+    {
+        QFETCH(QList<int>, selected);
+        QFETCH(QStringList, left);
+        QFETCH(QString, start);
+        Rig rig;
+        laid(rig, {D::R3600, D::R3620, D::R3620dc, D::R3608, D::R3601_R, D::R3602_R});
+        QList<QGraphicsItem *> items;
+        for (int index : selected)
+            items << rig.piece(index);
+        command(rig, MainWindow::DeleteAction, items);
+        QCOMPARE(Rig::parts(rig.a()), left);
+        QCOMPARE(rig.replays(), QStringList{start});
+        QCOMPARE(rig.scene()->items().size(), 3 * left.size());
+        QCOMPARE(rig.a().mPieces.at(0).mOrigin, kStart);
+        QCOMPARE(rig.a().mPieces.at(0).mAngle, 0.0);
+    }
+
+    // Of the host's two attachments the selected one goes: the name decides which.
+    void attachmentDeletedAloneLeavesTheChainWithoutReplay()
     {
         Rig rig;
-        rig.activate(1);
+        laid(rig, {D::R3600, D::R3600, D::R3600});
+        DiagramItem *upper = rig.attach(1, D::R3614_U);
+        DiagramItem *lower = rig.attach(1, D::R3614_L);
+        command(rig, MainWindow::DeleteAction, {lower});
+        QVERIFY(rig.replays().isEmpty());
+        const QList<AttachmentEntry> &kept = rig.a().mPieces.at(1).mAttachments;
+        QCOMPARE(kept.size(), 1);
+        QCOMPARE(kept.at(0).mName, upper->mPartNumber);
+        QVERIFY(!rig.scene()->items().contains(lower));
+    }
+
+    // Dragging the first piece moves both lane pairs; the Item menu edits the
+    // second pair through its own record, and the first stays as it was and is
+    // not laid again.
+    void fourLaneLayoutIsDraggedWholeAndEditedPerPair()
+    {
+        Rig rig;
+        fourLanes(rig, 3);
         QVERIFY(rig.show());
-        rig.a().mLanes = 4;
-        rig.b().mLanes = 4;
-        for (int i = 0; i < 3; ++i)
-            QVERIFY(rig.scene()->appendFourLanePiece(D::R3600R3600, kStart));
-        QCOMPARE(rig.scene()->mMode, DiagramScene::Move);
         const QPointF from = rig.pointOn(rig.piece(0));
         QVERIFY(from.x() >= 0);
         const QPointF left = rig.reached(from - QPointF(200, 0));
         const QPointF to = rig.reached(left + QPointF(0, 150));
-
         rig.mark();
         rig.drag({from, left, to});
         const QPointF moved = kStart + (to - from);
@@ -106,81 +140,12 @@ private slots:
                  QPointF(moved.x(), std::round((moved.y() - 178.0 * kScale) * 100) / 100));
         QCOMPARE(rig.replays(), QStringList({"0", "0"}));
         QCOMPARE(rig.piece(0, 1)->pos(), rig.b().mFirstPt);
-    }
 
-    void deleteDropsPiecesWithOneReplayFromTheLowest_data()
-    {
-        QTest::addColumn<QList<int>>("selected");
-        QTest::addColumn<QStringList>("left");
-        QTest::addColumn<QStringList>("starts");
-        QTest::newRow("first piece")
-            << QList<int>{0} << QStringList{"R3620", "R3620dc", "R3608", "R3601_R", "R3602_R"}
-            << QStringList{"0"};
-        QTest::newRow("pieces 2 and 5")
-            << QList<int>{5, 2} << QStringList{"R3600", "R3620", "R3608", "R3601_R"}
-            << QStringList{"2"};
-    }
-    void deleteDropsPiecesWithOneReplayFromTheLowest()
-    {
-        QFETCH(QList<int>, selected);
-        QFETCH(QStringList, left);
-        QFETCH(QStringList, starts);
-        Rig rig;
-        rig.activate(1);
-        rig.lay({D::R3600, D::R3620, D::R3620dc, D::R3608, D::R3601_R, D::R3602_R});
-        QList<QGraphicsItem *> items;
-        for (int index : selected)
-            items << rig.piece(index);
-        rig.select(items);
-
-        rig.mark();
-        rig.w().itemAction(MainWindow::DeleteAction)->trigger();
-        QCOMPARE(Rig::parts(rig.a()), left);
-        QCOMPARE(rig.replays(), starts);
-        QCOMPARE(rig.scene()->items().size(), 3 * left.size());
-        QCOMPARE(rig.a().mPieces.at(0).mOrigin, kStart);
-        QCOMPARE(rig.a().mPieces.at(0).mAngle, 0.0);
-    }
-
-    void attachmentDeletedAloneLeavesTheChainWithoutReplay()
-    {
-        Rig rig;
-        rig.activate(1);
-        rig.lay({D::R3600, D::R3600, D::R3600});
-        DiagramItem *upper = rig.attach(1, D::R3614_U);
-        DiagramItem *lower = rig.attach(1, D::R3614_L);
-        const QString upperName = upper->mPartNumber;
-        // The second of the host's two attachments: the name decides which goes.
-        rig.select({lower});
-
-        rig.mark();
-        rig.w().itemAction(MainWindow::DeleteAction)->trigger();
-        QVERIFY(rig.replays().isEmpty());
-        const QList<AttachmentEntry> &kept = rig.a().mPieces.at(1).mAttachments;
-        QCOMPARE(kept.size(), 1);
-        QCOMPARE(kept.at(0).mName, upperName);
-        QVERIFY(!rig.scene()->items().contains(lower));
-    }
-
-    // The second lane pair is edited through its own record: the first pair
-    // stays as it was and is not laid again.
-    void itemMenuEditsLanesThreeAndFourOnRecordB()
-    {
-        Rig rig;
-        rig.activate(1);
-        rig.a().mLanes = 4;
-        for (int i = 0; i < 3; ++i)
-            QVERIFY(rig.scene()->appendFourLanePiece(D::R3600R3600, kStart));
         rig.w().setAddTrackRunner(answer("R3620ToolButton"));
-        rig.select({rig.piece(1, 1)});
-        rig.mark();
-        rig.w().itemAction(MainWindow::InsertAction)->trigger();
+        command(rig, MainWindow::InsertAction, {rig.piece(1, 1)});
         QCOMPARE(Rig::parts(rig.b()), QStringList({"R3600", "R3620", "R3600", "R3600"}));
         QCOMPARE(rig.replays(), QStringList({"1"}));
-
-        rig.select({rig.piece(0, 1)});
-        rig.mark();
-        rig.w().itemAction(MainWindow::DeleteAction)->trigger();
+        command(rig, MainWindow::DeleteAction, {rig.piece(0, 1)});
         QCOMPARE(Rig::parts(rig.b()), QStringList({"R3620", "R3600", "R3600"}));
         QCOMPARE(rig.b().mPieces.at(0).mOrigin, rig.b().mFirstPt);
         QCOMPARE(rig.piece(0, 1)->pos(), rig.b().mFirstPt);
@@ -188,131 +153,73 @@ private slots:
         QCOMPARE(Rig::parts(rig.a()), QStringList({"R3600", "R3600", "R3600"}));
     }
 
-    void menuAddsTheChosenPiecesAtTheSelectedPiece_data()
+    // On R3600, R3601_R with an apron, and a banked turn F8514L_R F8517_R
+    // F8519R_R; host 5 is the apron. The chooser opens in the command's mode
+    // (the replace chooser shows no banked turns), and one left without a
+    // choice changes nothing; a banked piece or an attachment is refused
+    // before it opens, and the toolbox's choice with it.
+    void itemMenuAddsTheChosenPiecesAtTheSelectedPiece_data()
     {
         QTest::addColumn<int>("action");
         QTest::addColumn<int>("host");
         QTest::addColumn<QString>("button");
-        QTest::addColumn<QStringList>("parts");
-        QTest::addColumn<QString>("mode");
-        const int append = MainWindow::AppendAction;
+        QTest::addColumn<QString>("reply");
+        QTest::addColumn<QString>("parts");
+        const auto row = [](const char *aTag, int aAction, int aHost, const char *aButton,
+                            const char *aReply, const char *aParts) {
+            QTest::newRow(aTag) << aAction << aHost << QString(aButton) << QString(aReply)
+                                << QString(aParts);
+        };
         const int insert = MainWindow::InsertAction;
-        QTest::newRow("insert on piece 0") << insert << 0 << "R3620ToolButton"
-                                           << QStringList{"R3620", "R3600", "R3601_R"} << "insert";
-        QTest::newRow("append on the last piece")
-            << append << 1 << "R3609ToolButton" << QStringList{"R3600", "R3601_R", "R3609"}
-            << "append";
-        QTest::newRow("replace drops the attachments")
-            << int(MainWindow::ReplaceAction) << 1 << "R3610_LToolButton"
-            << QStringList{"R3600", "R3610_L"} << "replace";
+        const int append = MainWindow::AppendAction;
+        const char *const kept = "R3600 R3601_R F8514L_R F8517_R F8519R_R";
+        row("insert at the first", insert, 0, "R3620ToolButton", "OK",
+            "R3620 R3600 R3601_R F8514L_R F8517_R F8519R_R");
+        row("append after an exit transition", append, 4, "R3609ToolButton", "OK",
+            "R3600 R3601_R F8514L_R F8517_R F8519R_R R3609");
+        row("replace drops the attachments", MainWindow::ReplaceAction, 1, "R3610_LToolButton",
+            "OK", "R3600 R3610_L F8514L_R F8517_R F8519R_R");
+        row("append OK with nothing", append, 1, "", "OK", kept);
+        row("insert cancelled", insert, 1, "R3620ToolButton", "Cancel", kept);
+        row("insert on a banked curve", insert, 3, "R3620ToolButton", "refused", kept);
+        row("append on an attachment", append, 5, "R3620ToolButton", "refused", kept);
     }
-    void menuAddsTheChosenPiecesAtTheSelectedPiece()
+    void itemMenuAddsTheChosenPiecesAtTheSelectedPiece()
     {
         QFETCH(int, action);
         QFETCH(int, host);
         QFETCH(QString, button);
-        QFETCH(QStringList, parts);
-        QFETCH(QString, mode);
+        QFETCH(QString, reply);
+        QFETCH(QString, parts);
         Rig rig;
-        rig.activate(1);
-        rig.lay({D::R3600, D::R3601_R});
-        rig.attach(1, D::R3605_R);
-        QStringList modes;
-        rig.w().setAddTrackRunner(answer(button, &modes));
-        rig.select({rig.piece(host)});
-        rig.a().mChanged = false;
-
-        rig.mark();
-        rig.w().itemAction(MainWindow::ItemAction(action))->trigger();
-        QCOMPARE(modes, QStringList({mode}));
-        QCOMPARE(Rig::parts(rig.a()), parts);
-        QCOMPARE(rig.replays(), QStringList({QString::number(host)}));
-        for (int i = 0; i < parts.size(); ++i) {
-            const PlacedPiece &entry = rig.a().mPieces.at(i);
-            QCOMPARE(entry.mDbIndex, rig.w().catalog().findIndex(parts.at(i)));
-            QVERIFY(near(entry.mOrigin, i == 0 ? kStart : rig.a().mPieces.at(i - 1).mNextPt));
-            // The attachment stays on its host, unless the host was replaced.
-            QCOMPARE(entry.mAttachments.size(), entry.mPartNumber == "R3601_R" ? 1 : 0);
-        }
-        QVERIFY(rig.rec.mLog.isEmpty());
-    }
-
-    void bankedAndAttachmentHostsAreRefused_data()
-    {
-        QTest::addColumn<int>("action");
-        QTest::addColumn<int>("host");
-        QTest::addColumn<bool>("refused");
-        const int append = MainWindow::AppendAction;
-        const int insert = MainWindow::InsertAction;
-        // The layout: R3600, F8514L_R, F8517_R, F8519R_R, and an apron on piece 0 (index 4 here).
-        QTest::newRow("insert on a banked curve") << insert << 2 << true;
-        QTest::newRow("append after an exit transition") << append << 3 << false;
-        QTest::newRow("append on an attachment") << append << 4 << true;
-    }
-    void bankedAndAttachmentHostsAreRefused()
-    {
-        QFETCH(int, action);
-        QFETCH(int, host);
-        QFETCH(bool, refused);
-        Rig rig;
-        rig.activate(1);
-        rig.lay({D::R3600, D::F8514L_R, D::F8517_R, D::F8519R_R});
-        DiagramItem *apron = rig.attach(0, D::R3614_U);
-        QStringList modes;
-        rig.w().setAddTrackRunner(answer("R3620ToolButton", &modes));
-        rig.w().toolBox().mApronGroup->button(D::R3614_U)->click();
-        rig.select({host == 4 ? apron : rig.piece(host)});
-        const QStringList before = Rig::parts(rig.a());
-
-        rig.w().itemAction(MainWindow::ItemAction(action))->trigger();
-        if (refused) {
-            QCOMPARE(rig.rec.mLog,
-                     QStringList({"message||See specific menu item for banked track."}));
-            QVERIFY(modes.isEmpty());
-            QCOMPARE(Rig::parts(rig.a()), before);
-        } else {
-            QVERIFY(rig.rec.mLog.isEmpty());
-            QCOMPARE(modes.size(), 1);
-        }
-    }
-
-    void chooserWithoutAChoiceChangesNothing_data()
-    {
-        QTest::addColumn<int>("action");
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<bool>("cancel");
-        QTest::newRow("append, OK with nothing")
-            << int(MainWindow::AppendAction) << QString() << false;
-        QTest::newRow("insert, cancelled")
-            << int(MainWindow::InsertAction) << "R3620ToolButton" << true;
-    }
-    void chooserWithoutAChoiceChangesNothing()
-    {
-        QFETCH(int, action);
-        QFETCH(QString, button);
-        QFETCH(bool, cancel);
-        Rig rig;
-        rig.activate(1);
-        rig.lay({D::R3600, D::R3601_R});
-        rig.attach(1, D::R3605_R);
+        laid(rig, {D::R3600, D::R3601_R, D::F8514L_R, D::F8517_R, D::F8519R_R});
+        DiagramItem *apron = rig.attach(1, D::R3605_R);
         rig.a().mChanged = false;
         rig.a().mSaved = true;
-        rig.w().setAddTrackRunner(answer(button, nullptr, cancel));
-        rig.select({rig.piece(1)});
-
-        rig.mark();
-        rig.w().itemAction(MainWindow::ItemAction(action))->trigger();
-        QCOMPARE(Rig::parts(rig.a()), QStringList({"R3600", "R3601_R"}));
-        QCOMPARE(rig.a().mPieces.at(1).mAttachments.size(), 1);
-        QVERIFY(rig.replays().isEmpty());
-        QVERIFY(!rig.a().mChanged && rig.a().mSaved);
+        QStringList modes;
+        rig.w().setAddTrackRunner(answer(button, &modes, reply == "Cancel"));
+        rig.apron(D::R3614_U)->click();
+        command(rig, action, {host == 5 ? apron : rig.piece(host)});
+        const bool refused = reply == "refused";
+        const QString mode = QString(QTest::currentDataTag()).section(' ', 0, 0);
+        QCOMPARE(modes, refused ? QStringList() : QStringList{mode});
+        QCOMPARE(rig.rec.mLog,
+                 refused ? QStringList{"message||See specific menu item for banked track."}
+                         : QStringList());
+        QVERIFY(!refused || rig.scene()->mMode == DiagramScene::Move);
+        QCOMPARE(Rig::parts(rig.a()).join(' '), parts);
+        const bool changed = parts != "R3600 R3601_R F8514L_R F8517_R F8519R_R";
+        QCOMPARE(rig.replays(), changed ? QStringList{QString::number(host)} : QStringList());
+        QVERIFY(rig.a().mChanged == changed && rig.a().mSaved != changed);
+        // The attachment stays on its host, unless the host was replaced.
+        for (const PlacedPiece &entry : rig.a().mPieces)
+            QCOMPARE(entry.mAttachments.size(), entry.mPartNumber == "R3601_R" ? 1 : 0);
     }
 
     void everyCommandOnTheStatsTabWithoutPiecesIsHarmless()
     {
         Rig rig;
-        rig.activate(1);
-        rig.w().tabWidget()->setCurrentIndex(0);
+        rig.activate(0);
         int chooserRuns = 0;
         rig.w().setAddTrackRunner([&](AddTrackDialog &) {
             ++chooserRuns;
@@ -330,8 +237,7 @@ private slots:
     void invertingElevationFlipsLevelsUntilTheLayoutIsLeft()
     {
         Rig rig;
-        rig.activate(1);
-        rig.lay({D::R3600, D::R3600});
+        laid(rig, {D::R3600, D::R3600});
         rig.a().mPieces[0].mLevel = 0.75;
         rig.w().rebuildTrackGraphic(&rig.a(), 0);
 
@@ -348,14 +254,10 @@ private slots:
         QVERIFY(rig.find<QRadioButton>("normalRadioButton")->isChecked());
     }
 
-    void rangeSelectionSelectsPiecesAndAttachmentsOfOnePair()
+    void rangeSelectsPiecesAndAttachmentsOfOnePairFromAPieceOrLaneLine()
     {
         Rig rig;
-        rig.activate(1);
-        rig.a().mLanes = 4;
-        rig.b().mLanes = 4;
-        for (int i = 0; i < 5; ++i)
-            rig.scene()->appendFourLanePiece(D::R3600R3600, kStart);
+        fourLanes(rig, 5);
         DiagramItem *apron = rig.attach(2, D::R3614_U);
 
         rig.pressOn(rig.laneLine(1));
@@ -370,20 +272,13 @@ private slots:
         std::sort(indexes.begin(), indexes.end());
         QCOMPARE(indexes, QList<int>({1, 2, 2, 3}));
         QVERIFY(apron->isSelected());
-    }
 
-    void rangeStartOnNoPieceLeavesNoStartForTheEnd()
-    {
-        Rig rig;
-        rig.activate(1);
-        rig.lay({D::R3600, D::R3600, D::R3600, D::R3600});
+        // A later start on an item that is no piece and no lane line leaves no start.
+        rig.select({});
         rig.pressOn(rig.piece(0));
         rig.w().itemAction(MainWindow::MultiSelectStartAction)->trigger();
-        // A later start on an item that is no piece and no lane line.
-        auto *stranger = rig.scene()->addRect(QRectF(100, 100, 20, 20));
-        rig.pressOn(stranger);
+        rig.pressOn(rig.scene()->addRect(QRectF(100, 100, 20, 20)));
         rig.w().itemAction(MainWindow::MultiSelectStartAction)->trigger();
-
         rig.pressOn(rig.piece(3));
         rig.w().itemAction(MainWindow::MultiSelectEndAction)->trigger();
         QVERIFY(rig.scene()->selectedItems().isEmpty());

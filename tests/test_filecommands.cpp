@@ -1,36 +1,22 @@
-#include "app/ToolBoxBuilder.h"
 #include "layout/TrackPlanFile.h"
 
 #include "support/WindowRig.h"
 
-#include <QApplication>
 #include <QBuffer>
-#include <QDir>
-#include <QFile>
 #include <QToolBox>
-#include <QtTest>
 
 using D = DiagramTypeBase;
-
-static void initResources()
-{
-    Q_INIT_RESOURCE(lanewright);
-}
 
 namespace {
 
 const char *const kOpenPrompt =
     "open|Open Track Plan/Layout File|../trackplans|Track Layout files (*.txt)";
+const char *const kSaveQuestion = "question|Layout has not been saved|Save?";
+const char *const kClearQuestion = "question|Layout Exists|Clear?";
 
 QString samplePath(const QString &aName)
 {
     return QStringLiteral(LANEWRIGHT_SOURCE_DIR "/trackplans/") + aName;
-}
-
-QByteArray fileBytes(const QString &aPath)
-{
-    QFile file(aPath);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 bool writeFile(const QString &aPath, const QByteArray &aBytes)
@@ -60,7 +46,7 @@ class FileCommandsTest : public QObject
 private slots:
     void initTestCase()
     {
-        initResources();
+        Q_INIT_RESOURCE(lanewright);
         QApplication::setQuitOnLastWindowClosed(false);
     }
 
@@ -93,8 +79,7 @@ private slots:
     {
         Rig rig;
         rig.activate(3);
-        rig.append(D::R3600);
-        rig.append(D::R3601_R);
+        rig.lay({D::R3600, D::R3601_R});
         rig.a(3).mPath = QStringLiteral("/somewhere/old.txt");
         rig.a(3).mLaneBrush[0] = QBrush(Qt::white);
         rig.newLanes = 4;
@@ -120,51 +105,38 @@ private slots:
         rig.mark();
         rig.open(path);
         QCOMPARE(rig.rec.mLog, QStringList{kOpenPrompt});
-        const LayoutRecord &a = rig.a(4);
-        QCOMPARE(a.mPieces.size(), 14);
-        QCOMPARE(a.mPath, path);
-        QVERIFY(!a.mChanged && a.mSaved);
+        QCOMPARE(rig.a(4).mPieces.size(), 14);
+        QCOMPARE(rig.a(4).mPath, path);
+        QVERIFY(!rig.a(4).mChanged && rig.a(4).mSaved);
         QCOMPARE(rig.newRun(), QStringLiteral("   open: filename <%1>\n"
                                               "   readTrackPlan() path <%1>\n")
                                    .arg(path));
     }
 
+    // Both answers No, or both Yes.
     void openingOverAChangedLayoutAsksSaveThenClear_data()
     {
-        QTest::addColumn<bool>("saveFirst");
-        QTest::addColumn<bool>("clear");
+        QTest::addColumn<bool>("yes");
         QTest::addColumn<QStringList>("prompts");
-        QTest::addColumn<bool>("opened");
-        QTest::newRow("no save, keep") << false << false
-                                       << QStringList{"question|Layout has not been saved|Save?",
-                                                      "question|Layout Exists|Clear?"}
-                                       << false;
+        QTest::newRow("no save, keep") << false << QStringList{kSaveQuestion, kClearQuestion};
+        const char *saveAs = "save|Save Layout File As|../trackplans|Text Files (*.txt)";
         QTest::newRow("save, clear")
-            << true << true
-            << QStringList{"question|Layout has not been saved|Save?",
-                           "save|Save Layout File As|../trackplans|Text Files (*.txt)",
-                           "question|Layout Exists|Clear?", kOpenPrompt}
-            << true;
+            << true << QStringList{kSaveQuestion, saveAs, kClearQuestion, kOpenPrompt};
     }
-
     void openingOverAChangedLayoutAsksSaveThenClear()
     {
-        QFETCH(bool, saveFirst);
-        QFETCH(bool, clear);
+        QFETCH(bool, yes);
         QFETCH(QStringList, prompts);
-        QFETCH(bool, opened);
         Rig rig;
         rig.activate(6);
-        rig.append(D::R3600);
-        rig.append(D::R3600);
+        rig.lay({D::R3600, D::R3600});
         const QByteArray before = carried(rig.a(6));
-        rig.rec.mAnswers << saveFirst << clear;
-        if (saveFirst)
-            rig.rec.mFileNames << rig.file("kept.txt");
+        rig.rec.mAnswers << yes << yes;
+        rig.rec.mFileNames << rig.file("kept.txt");
         rig.open(samplePath("grand-circuit.txt"));
         QCOMPARE(rig.rec.mLog, prompts);
-        QCOMPARE(QFile::exists(rig.file("kept.txt")), saveFirst);
-        if (opened) {
+        QCOMPARE(QFile::exists(rig.file("kept.txt")), yes);
+        if (yes) {
             QCOMPARE(rig.a(6).mPieces.size(), 24);
             QVERIFY(!rig.a(6).mChanged && rig.a(6).mSaved);
         } else {
@@ -177,19 +149,15 @@ private slots:
     {
         Rig rig;
         rig.activate(3);
-        const QString path = samplePath("oval-terminal.txt");
-        rig.open(path);
+        rig.open(samplePath("oval-terminal.txt"));
         const QString name = rig.a(3).mName;
         rig.append(D::R3600);
         rig.rec.mLog.clear();
         rig.rec.mAnswers << false << true;     // no save, clear
         rig.trigger("actionOpen_Layout_File"); // and the file dialog is cancelled
-        QCOMPARE(rig.rec.mLog, (QStringList{"question|Layout has not been saved|Save?",
-                                            "question|Layout Exists|Clear?", kOpenPrompt}));
-        for (LayoutRecord *record : {&rig.a(3), &rig.b(3)}) {
-            QVERIFY(record->mPieces.isEmpty());
-            QCOMPARE(record->mNextIndex, 0);
-        }
+        QCOMPARE(rig.rec.mLog, (QStringList{kSaveQuestion, kClearQuestion, kOpenPrompt}));
+        for (LayoutRecord *record : {&rig.a(3), &rig.b(3)})
+            QVERIFY(record->mPieces.isEmpty() && record->mNextIndex == 0);
         QCOMPARE(rig.a(3).mName, name);
         // The file still holds the old layout: the empty one is saved nowhere.
         QVERIFY(rig.a(3).mPath.isEmpty());
@@ -200,115 +168,60 @@ private slots:
         QVERIFY(rig.scene(3)->items().isEmpty());
     }
 
-    void unreadableInvalidOrCutFilesLeaveTheLayoutAsItWas_data()
+    // On layout 8, with "taken.txt" holding "keep me" and a folder named
+    // "folder.txt" (Save Layout does not test for folders; the write itself
+    // must fail). "written": the file that holds the layout afterwards, if any.
+    void saveWritesTheChosenFileAskingOnlyWhenSaveAsReplacesOne_data()
     {
-        QTest::addColumn<QString>("content"); // "missing": no file at all
-        QTest::addColumn<QString>("message");
-        const QString unreadable = QStringLiteral("message||The file selected cannot be read.");
-        const QString invalid =
-            QStringLiteral("message||The file selected was not a valid layout file.");
-        QTest::newRow("missing") << "missing" << unreadable;
-        const QByteArray fourLane = fileBytes(samplePath("four-lane-oval.txt"));
-        const int second = fourLane.indexOf("Four-lane oval", 10);
-        QTest::newRow("four lanes without record B")
-            << QString::fromLatin1(fourLane.left(second)) << invalid;
-    }
-
-    void unreadableInvalidOrCutFilesLeaveTheLayoutAsItWas()
-    {
-        QFETCH(QString, content);
-        QFETCH(QString, message);
-        Rig rig;
-        rig.activate(5);
-        const QString path = rig.file("bad.txt");
-        if (content != QLatin1String("missing"))
-            QVERIFY(writeFile(path, content.toLatin1()));
-        const QByteArray beforeA = carried(rig.a(5));
-        const QByteArray beforeB = carried(rig.b(5));
-        rig.open(path);
-        QCOMPARE(rig.rec.mLog, (QStringList{kOpenPrompt, message}));
-        QCOMPARE(carried(rig.a(5)), beforeA);
-        QCOMPARE(carried(rig.b(5)), beforeB);
-        QVERIFY(!rig.a(5).mSaved);
-    }
-
-    void saveLayoutOverwritesWithoutAQuestionAndWritesNoExitLine()
-    {
-        Rig rig;
-        rig.activate(2);
-        rig.append(D::R3600);
-        const QString path = rig.file("old.txt");
-        QVERIFY(writeFile(path, "old content\n"));
-        rig.save(path);
-        QCOMPARE(rig.rec.mLog,
-                 QStringList{"save|Save Layout File|../trackplans|Text Files (*.txt)"});
-        QVERIFY(fileBytes(path).startsWith("unnamed2\n"));
-        QVERIFY(rig.a(2).mSaved && !rig.a(2).mChanged);
-    }
-
-    void savedNameGetsTxtUnlessItEndsInLowerCaseTxt_data()
-    {
+        QTest::addColumn<QString>("action");
         QTest::addColumn<QString>("chosen");
-        QTest::addColumn<QString>("written");
-        QTest::newRow("no ending") << "plan"
-                                   << "plan.txt";
-        QTest::newRow("upper-case TXT") << "plan.TXT"
-                                        << "plan.TXT.txt";
-    }
-
-    void savedNameGetsTxtUnlessItEndsInLowerCaseTxt()
-    {
-        QFETCH(QString, chosen);
-        QFETCH(QString, written);
-        for (const char *action : {"actionSave_Layout_As", "actionSave_Layout"}) {
-            Rig rig;
-            rig.activate(1);
-            rig.append(D::R3600);
-            rig.rec.mFileNames << rig.file(chosen);
-            rig.trigger(action);
-            QVERIFY2(QFile::exists(rig.file(written)), action);
-            QCOMPARE(QDir(rig.rt.root()).entryList(QDir::Files), QStringList{written});
-        }
-    }
-
-    void saveAsAsksBeforeReplacingAnExistingFile_data()
-    {
         QTest::addColumn<bool>("answer");
-        QTest::newRow("no keeps the file") << false;
-        QTest::newRow("yes replaces it") << true;
+        QTest::addColumn<QStringList>("prompts");
+        QTest::addColumn<QString>("written");
+        const QString save("save|Save Layout File|../trackplans|Text Files (*.txt)");
+        const QString saveAs("save|Save Layout File As|../trackplans|Text Files (*.txt)");
+        const QString overwrite("question|File Exists|Overwrite?");
+        const auto row = [](const char *aTag, const char *aAction, const char *aChosen,
+                            bool aAnswer, const QStringList &aPrompts, const char *aWritten) {
+            QTest::newRow(aTag) << QString(aAction) << QString(aChosen) << aAnswer << aPrompts
+                                << QString(aWritten);
+        };
+        const char *const asAction = "actionSave_Layout_As";
+        row("no ending gets .txt", asAction, "plan", false, {saveAs}, "plan.txt");
+        row("upper-case TXT gets .txt", "actionSave_Layout", "plan.TXT", false, {save},
+            "plan.TXT.txt");
+        row("save replaces unasked", "actionSave_Layout", "taken.txt", false, {save}, "taken.txt");
+        row("save as, no keeps", asAction, "taken.txt", false, {saveAs, overwrite}, "");
+        row("save as, yes replaces", asAction, "taken.txt", true, {saveAs, overwrite}, "taken.txt");
+        row("unwritable is said plainly", "actionSave_Layout", "folder.txt", false,
+            {save, "message||The file could not be written."}, "");
     }
-
-    void saveAsAsksBeforeReplacingAnExistingFile()
+    void saveWritesTheChosenFileAskingOnlyWhenSaveAsReplacesOne()
     {
+        QFETCH(QString, action);
+        QFETCH(QString, chosen);
         QFETCH(bool, answer);
-        Rig rig;
-        rig.activate(8);
-        rig.append(D::R3600);
-        const QString path = rig.file("taken.txt");
-        QVERIFY(writeFile(path, "keep me\n"));
-        rig.rec.mAnswers << answer;
-        rig.saveAs(path);
-        QCOMPARE(rig.rec.mLog,
-                 (QStringList{"save|Save Layout File As|../trackplans|Text Files (*.txt)",
-                              "question|File Exists|Overwrite?"}));
-        QCOMPARE(fileBytes(path) == "keep me\n", !answer);
-        QCOMPARE(rig.a(8).mSaved, answer);
-        QCOMPARE(rig.a(8).mChanged, !answer);
-    }
-
-    // Save Layout does not test for folders; the write itself must fail.
-    void unwritableFileIsSaidPlainlyAndKeepsTheFlags()
-    {
+        QFETCH(QStringList, prompts);
+        QFETCH(QString, written);
         Rig rig;
         QVERIFY(QDir(rig.rt.root()).mkdir("folder.txt"));
-        rig.activate(7);
+        QVERIFY(writeFile(rig.file("taken.txt"), "keep me\n"));
+        rig.activate(8);
         rig.append(D::R3600);
-        rig.save(rig.file("folder.txt"));
-        QCOMPARE(rig.rec.mLog.size(), 2);
-        QCOMPARE(rig.rec.mLog.at(1), QString("message||The file could not be written."));
-        QVERIFY(rig.a(7).mChanged && !rig.a(7).mSaved);
+        rig.rec.mAnswers << answer;
+        rig.rec.mFileNames << rig.file(chosen);
+        rig.trigger(action.toLatin1().constData());
+        QCOMPARE(rig.rec.mLog, prompts);
+        QStringList files{written, "taken.txt"};
+        files.removeAll(QString());
+        files.removeDuplicates();
+        QCOMPARE(QDir(rig.rt.root()).entryList(QDir::Files), files);
+        QCOMPARE(rig.rt.read("taken.txt") == "keep me\n", written != "taken.txt");
+        QVERIFY(written.isEmpty() || rig.rt.read(written).startsWith("unnamed8\n"));
+        const bool saved = !written.isEmpty();
+        QVERIFY(rig.a(8).mSaved == saved && rig.a(8).mChanged != saved);
         rig.tickAllLamps();
-        QCOMPARE(rig.lampCentre(7), QColor(255, 255, 0));
+        QCOMPARE(rig.lampCentre(8), saved ? QColor(0, 255, 0) : QColor(255, 255, 0));
     }
 };
 
