@@ -133,8 +133,8 @@ private slots:
         };
         const QString usage = "usage: lanewright-report [--json] [--inventory FILE] [--pdf OUT] "
                               "[--png OUT] [--svg OUT] LAYOUT...\n";
-        row("missing, the next reported", "missing.txt oval.txt", 1,
-            "missing.txt: no such file\n", "Oval with");
+        row("missing, the next reported", "missing.txt oval.txt", 1, "missing.txt: no such file\n",
+            "Oval with");
         row("binary", "binary.dat", 1, "binary.dat: not a layout file\n");
         row("not a layout", "notes.txt", 1, "notes.txt: not a layout file\n");
         row("folder", ".", 1, ".: a folder, not a layout file\n");
@@ -142,7 +142,8 @@ private slots:
             "cut.txt: claims 12 pieces but holds 2; the pieces read are reported\n",
             "pieces:           2\n");
         row("no inventory", "--inventory none.txt oval.txt", 1, "none.txt: no such file\n");
-        row("bad option", "--bogus oval.txt", 2, "lanewright-report: Unknown option 'bogus'.\n" + usage);
+        row("bad option", "--bogus oval.txt", 2,
+            "lanewright-report: Unknown option 'bogus'.\n" + usage);
         row("no layout", "--json", 2, "lanewright-report: no layout file named\n" + usage);
         row("to buy in JSON", "--json --inventory inventory.txt oval.txt", 0, "",
             "\"to_buy\":{\"R3600\":3}");
