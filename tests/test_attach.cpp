@@ -220,9 +220,6 @@ private slots:
         // What the dialog showed (empty when it was not opened), then the
         // number of pieces and of attachments afterwards.
         QTest::addColumn<QString>("result");
-        QTest::newRow("entry, one unchecked")
-            << 1 << 4 << false << 1 << QStringList{"F8517d_ToolButton"}
-            << "Banked Right Turn 120 0 | 7 0";
         QTest::newRow("exit of a fenced turn, grown, transitions fenced, on tab 8")
             << 8 << 2 << true << 4 << QStringList{"F8517c_ToolButton", "R3628o_transToolButton"}
             << "Banked Right Turn 60 1 | 7 5";
