@@ -97,8 +97,15 @@ QAction *MainWindow::addMenuAction(QMenu *aMenu, const QString &aCaption,
 {
     auto *action = new QAction(aCaption, this);
     action->setObjectName(aObjectName);
-    // The platform's own keys for the file commands, as every editor has them.
-    action->setShortcuts(aKey);
+    // The platform's own keys for the file commands, as every editor has them;
+    // some key schemes have none for Save As and Exit, and those take the
+    // common ones.
+    QList<QKeySequence> keys = QKeySequence::keyBindings(aKey);
+    if (keys.isEmpty() && aKey == QKeySequence::SaveAs)
+        keys << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S);
+    else if (keys.isEmpty() && aKey == QKeySequence::Quit)
+        keys << QKeySequence(Qt::CTRL | Qt::Key_Q);
+    action->setShortcuts(keys);
     const QByteArray slot = "on_" + aObjectName.toLatin1() + "_triggered()";
     action->setEnabled(metaObject()->indexOfSlot(slot.constData()) != -1);
     aMenu->addAction(action);
