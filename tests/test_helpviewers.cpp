@@ -24,16 +24,6 @@ QString pageOf(QWebView *aView)
     return aView->url().fileName();
 }
 
-// The viewer loads its first page as it is made: wait until the page and
-// its pictures are in.
-bool shows(QWebView *aView, const QString &aPage)
-{
-    QWebFrame *frame = aView->page()->mainFrame();
-    return pageOf(aView) == aPage &&
-           frame->evaluateJavaScript(QStringLiteral("document.readyState")).toString() ==
-               QLatin1String("complete");
-}
-
 // The window's viewer of class aClass, when it is the only one it has made.
 HelpViewer *viewer(Rig &aRig, const char *aClass)
 {
@@ -75,7 +65,10 @@ private slots:
         HelpViewer *shown = viewer(rig, viewerClass);
         QVERIFY(shown && shown->isVisible());
         QWebView *view = shown->webView();
-        QTRY_VERIFY(shows(view, firstPage));
+        // The viewer loads its first page as it is made: wait until the page
+        // and its pictures are in.
+        QTRY_VERIFY(pageOf(view) == firstPage && view->page()->mainFrame()->evaluateJavaScript(
+                                                     "document.readyState") == "complete");
         auto *label = shown->findChild<QLabel *>("headingLabel");
         QCOMPARE(shown->windowTitle() + "|" + (label ? label->text() : QString()),
                  row.section('|', 2, 3));
@@ -93,7 +86,6 @@ private slots:
         QCOMPARE(pageOf(view), linkTo);
         auto *back = shown->findChild<QPushButton *>("revPushButton");
         auto *forward = shown->findChild<QPushButton *>("fwdPushButton");
-        QVERIFY(back->isEnabled());
         QVERIFY(loads(view, [&] { back->click(); }));
         QCOMPARE(pageOf(view), firstPage);
         QVERIFY(loads(view, [&] { forward->click(); }));
