@@ -88,8 +88,7 @@ private slots:
         Rig r(nullptr, {}, "R3600 7 x\n");
         const QStringList typed{"99999", "-5", "abc", "12", "6"};
         const QList<bool> ok{true, true, true, false, true};
-        QStringList shown;
-        QStringList kept;
+        QStringList shown, kept;
         int use = 0;
         r.w().setInventoryDialogRunner([&](inventoryDialog &aDialog) {
             auto *table = aDialog.findChild<QTableWidget *>("tableWidget");

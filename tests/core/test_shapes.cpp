@@ -44,22 +44,14 @@ bool near(const QPointF &a, const QPointF &b)
     return QLineF(a, b).length() <= kTolMm;
 }
 
-QString text(const QPointF &p)
-{
-    return QStringLiteral("(%1, %2)").arg(p.x(), 0, 'f', 2).arg(p.y(), 0, 'f', 2);
-}
-
 // Offset in degrees of aMm from the arc's start, when aMm lies on the arc.
 bool onArc(const ExpectedArc &aArc, const QPointF &aMm, double *aOffset)
 {
     if (std::abs(QLineF(aArc.centre, aMm).length() - aArc.radius) > kTolMm)
         return false;
     const QPointF d = aMm - aArc.centre;
-    double offset = qRadiansToDegrees(std::atan2(-d.y(), d.x())) - aArc.start;
-    while (offset > 180)
-        offset -= 360;
-    while (offset <= -180)
-        offset += 360;
+    const double offset =
+        std::remainder(qRadiansToDegrees(std::atan2(-d.y(), d.x())) - aArc.start, 360.0);
     if (offset < std::min(0.0, aArc.sweep) - 0.1 || offset > std::max(0.0, aArc.sweep) + 0.1)
         return false;
     *aOffset = offset;
@@ -90,19 +82,18 @@ QString checkOutline(const QPolygonF &aPolygon, const ExpectedArcs &aArcs,
             }
         }
         if (!known)
-            return QStringLiteral("stray point ") + text(mm);
+            return QStringLiteral("stray point %1, %2").arg(mm.x()).arg(mm.y());
     }
     for (int i = 0; i < aArcs.size(); ++i) {
-        const ExpectedArc &arc = aArcs[i];
-        if (hits[i] < 3 || std::abs(lo[i] - std::min(0.0, arc.sweep)) > 0.1 ||
-            std::abs(hi[i] - std::max(0.0, arc.sweep)) > 0.1)
+        if (hits[i] < 3 || std::abs(lo[i] - std::min(0.0, aArcs[i].sweep)) > 0.1 ||
+            std::abs(hi[i] - std::max(0.0, aArcs[i].sweep)) > 0.1)
             return QStringLiteral("arc %1 not traced (%2 points, %3..%4)").arg(i).arg(hits[i])
                 .arg(lo[i]).arg(hi[i]);
     }
     for (const QPointF &corner : aCorners) {
         if (std::none_of(aPolygon.begin(), aPolygon.end(),
                          [&](const QPointF &p) { return near(p / kScale, corner); }))
-            return QStringLiteral("corner missing ") + text(corner);
+            return QStringLiteral("corner missing %1, %2").arg(corner.x()).arg(corner.y());
     }
     return QString();
 }
