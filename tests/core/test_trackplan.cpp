@@ -77,7 +77,6 @@ class TrackPlanTest : public QObject
     std::pair<LayoutRecord, LayoutRecord> fourLaneLayout() const
     {
         LayoutRecord a = twoLaneLayout();
-        a.mName = QStringLiteral("Club four-lane");
         a.mLanes = 4;
         LayoutRecord b = a;
         b.mFirstPair = false;
@@ -234,9 +233,9 @@ private slots:
 
     void emptyLayoutHasHeaderOnlyAndReadsBackEmpty()
     {
-        LayoutRecord r(
-            QStringLiteral("unnamed3"), 2, 178.0,
-            {{QBrush(Qt::red), QBrush(Qt::green), QBrush(Qt::blue), QBrush(Qt::yellow)}});
+        LayoutRecord r = twoLaneLayout();
+        r.mPieces.clear();
+        r.resetChain();
         const QByteArray bytes = written(r);
         QVERIFY(bytes.endsWith("\ntrack pieces: 0\n"));
         LayoutRecord back = twoLaneLayout();
