@@ -58,9 +58,8 @@ private slots:
         auto *layouts = r.find<QTableWidget>("layoutsTableWidget");
         one->item(straight, 1)->setText("sentinel");
         r.activate(2);
-        r.lay({D::R3601_R, D::R3601_L, D::R3600});
-        QCOMPARE(text(two, row(r, "R3601"), 1) + text(one, straight, 1),
-                 QStringLiteral("2sentinel"));
+        r.lay({D::R3600});
+        QCOMPARE(text(two, straight, 1) + text(one, straight, 1), QStringLiteral("1sentinel"));
         r.activate(1);
         r.lay({D::R3600, D::R3600, D::R3600});
         r.activate(0);
@@ -69,7 +68,7 @@ private slots:
                          text(layouts, straight, 1), text(layouts, straight, 2)}),
             QStringList({"3", "4", "-1", "3", "1"}));
         r.find<QCheckBox>("zeroCheckBox")->click();
-        QCOMPARE(hiddenRows(use) + hiddenRows(layouts), 68);
+        QCOMPARE(hiddenRows(use) + hiddenRows(layouts), 70);
         r.activate(3); // while ticked, the hidden rows follow the usage
         r.lay({D::R3610_R});
         r.activate(0);
@@ -78,9 +77,6 @@ private slots:
         QCOMPARE(hiddenRows(use) + hiddenRows(layouts), 0);
 
         r.activate(2);
-        r.rec.mAnswers << false << true; // not saved first; cleared
-        r.open(QStringLiteral(LANEWRIGHT_SOURCE_DIR "/trackplans/four-lane-oval.txt"));
-        QCOMPARE(text(two, straight, 1) + text(two, row(r, "R3610"), 1), QStringLiteral("1612"));
         r.newLayout();
         QCOMPARE(text(two, straight, 1), QStringLiteral("0"));
     }
@@ -92,8 +88,7 @@ private slots:
         Rig r(nullptr, {}, "R3600 7 x\n");
         const QStringList typed{"99999", "-5", "abc", "12", "6"};
         const QList<bool> ok{true, true, true, false, true};
-        QStringList shown;
-        QStringList kept;
+        QStringList shown, kept;
         int use = 0;
         r.w().setInventoryDialogRunner([&](inventoryDialog &aDialog) {
             auto *table = aDialog.findChild<QTableWidget *>("tableWidget");
@@ -132,10 +127,8 @@ private slots:
     {
         QTest::addColumn<QString>(
             "row"); // "<command>|<layout name>|<file>", no file: PDF is a file
-        QTest::newRow("blanks and colons")
-            << "Print_to_PDF|my oval: v2|my_oval__v2_2024-03-09_14_05_09.pdf";
-        QTest::newRow("no way out of the folder")
-            << "Print_to_PDF|../up|.._up_2024-03-09_14_05_09.pdf";
+        QTest::newRow("blanks, colons, no way out of the folder")
+            << "Print_to_PDF|../my oval: v2|.._my_oval__v2_2024-03-09_14_05_09.pdf";
         QTest::newRow("cannot be written") << "Print_to_PDF|oval|";
         QTest::newRow("print dialog, to a file") << "Print|oval|printed.pdf";
     }

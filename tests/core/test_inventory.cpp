@@ -56,8 +56,6 @@ private slots:
             mRuntime.read("data/Inventory/RevellInventory.txt").split('\n');
         QCOMPARE(lines.size(), 37);
         QCOMPARE(lines.at(0), QByteArray("R3600 0 12 inch straight"));
-        QCOMPARE(lines.at(8), QByteArray("R3620dc 0 custom 4 inch (1/3) straight"));
-        QCOMPARE(lines.at(13), QByteArray("F8514L 0 banked curve straight transition (exit)"));
         QCOMPARE(lines.at(35), QByteArray("R3628o 12 orange curve crash fence"));
     }
 
