@@ -23,9 +23,8 @@ constexpr int kAfterClickMs = 300;
 const QPointF kStart(1000, 1000);
 
 // A layout tab without its window: catalog, record A and its twin B for lanes
-// 3 and 4, logs and scene; once shown, the scene sits in a real view driven by
-// mouse events on its viewport. Lives inside a TestRuntime, so every log lands
-// in its private logs/.
+// 3 and 4, logs (in the TestRuntime's logs/) and scene; once shown, the scene
+// sits in a real view driven by mouse events on its viewport.
 struct Rig : ViewMouse
 {
     explicit Rig(LayoutScreen *aScreen = nullptr)
@@ -57,12 +56,6 @@ struct Rig : ViewMouse
     {
         for (int type : aTypes)
             QVERIFY(scene->appendFourLanePiece(type, kStart));
-    }
-    // Mode and toolbox selection as the toolbox leaves them.
-    void choose(DiagramScene::Mode aMode, D::DiagramType aType)
-    {
-        scene->setMode(aMode);
-        scene->setItemType(aType);
     }
     // Every item of one lane pair, pieces and lane lines.
     QSet<QGraphicsItem *> pairItems(int aPair) const
@@ -219,18 +212,19 @@ private slots:
     {
         Rig rig;
         QVERIFY(rig.show());
-        rig.choose(DiagramScene::Append4, D::R3601R3610_R);
+        rig.scene->setMode(DiagramScene::Append4);
+        rig.scene->setItemType(D::R3601R3610_R);
         QSignalSpy appended(rig.scene.get(), &DiagramScene::itemAppended);
         rig.click(kStart);
         QCOMPARE(rig.a.mPieces.size(), 0);
         QTRY_COMPARE(appended.count(), 3);
         QCOMPARE(rig.a.mPieces.at(0).mOrigin, rig.reached(kStart));
         QCOMPARE(rig.b.mPieces.size(), 2);
-        QCOMPARE(rig.scene->mMode, DiagramScene::Append4);
         QCOMPARE(rig.scene->mItemType, D::R3601R3610_R);
         rig.click(rig.pointOn(rig.scene->pieceItem(0, 0)));
         QTest::qWait(kAfterClickMs);
-        rig.choose(DiagramScene::Append, D::R3600);
+        rig.scene->setMode(DiagramScene::Append);
+        rig.scene->setItemType(D::R3600);
         rig.doubleClick(QPointF(1200, 800));
         QTest::qWait(kAfterClickMs);
         QCOMPARE(appended.count(), 3);
@@ -264,7 +258,8 @@ private slots:
         DiagramItem *piece = rig.scene->pieceItem(pair, 1);
         const QPointF spot = rig.pointOn(onLine ? rig.laneLine(pair, 1) : piece);
         QVERIFY2(spot.x() >= 0, "no point where the item is on top");
-        rig.choose(DiagramScene::Append, D::DiagramType(itemType));
+        rig.scene->setMode(DiagramScene::Append);
+        rig.scene->setItemType(D::DiagramType(itemType));
         QSignalSpy replaced(rig.scene.get(), &DiagramScene::itemReplaced);
         QSignalSpy inserted(rig.scene.get(), &DiagramScene::itemInserted);
         twice ? rig.doubleClick(spot) : rig.click(spot);
@@ -305,18 +300,18 @@ private slots:
         {
             Rig rig;
             QVERIFY(rig.show());
-            rig.choose(DiagramScene::Append, D::R3600);
+            rig.scene->setMode(DiagramScene::Append);
+            rig.scene->setItemType(D::R3600);
             rig.scene->setShiftKey(true);
             rig.doubleClick(kStart);
             QTest::qWait(kAfterClickMs);
         }
-        QCOMPARE(QString::fromLatin1(rt->read("logs/build.log")),
-                 QString("mouseDoubleClickEvent(), button 1\n"));
-        QCOMPARE(QString::fromLatin1(rt->read("logs/debug.log")),
-                 QString("DiagramScene constructor\n"
-                         "DiagramScene constructor end\n"
-                         "mouseReleaseEvent() mode: 0   drag 0   shift 1\n"
-                         "mouseReleaseEvent() mode: 0   drag 0   shift 1\n"));
+        QCOMPARE(rt->read("logs/build.log"), QByteArray("mouseDoubleClickEvent(), button 1\n"));
+        QCOMPARE(rt->read("logs/debug.log"),
+                 QByteArray("DiagramScene constructor\n"
+                            "DiagramScene constructor end\n"
+                            "mouseReleaseEvent() mode: 0   drag 0   shift 1\n"
+                            "mouseReleaseEvent() mode: 0   drag 0   shift 1\n"));
     }
 };
 
