@@ -20,18 +20,6 @@ QString sourcePath(const QString &aRelative)
     return QStringLiteral(LANEWRIGHT_SOURCE_DIR "/") + aRelative;
 }
 
-bool isResource(const QString &aName)
-{
-    return aName.startsWith(QLatin1String(":/images/"));
-}
-
-// Compiled-in pictures are read as the program reads them; files under data/
-// from the repository, which is what the program is shipped with.
-QString readPath(const QString &aName)
-{
-    return isResource(aName) ? aName : sourcePath(repositoryPath(aName));
-}
-
 QString fileName(const QString &aName)
 {
     return aName.mid(aName.lastIndexOf('/') + 1);
@@ -44,46 +32,38 @@ bool sameDrawing(const QImage &aA, const QImage &aB, QString *aWhy)
 {
     const QImage a = aA.convertToFormat(QImage::Format_RGB32);
     const QImage b = aB.convertToFormat(QImage::Format_RGB32);
+    const uchar *p = a.constBits(), *q = b.constBits();
+    const double pixels = double(a.width()) * a.height();
     double sum = 0.0;
     int far = 0;
-    for (int y = 0; y < a.height(); ++y) {
-        for (int x = 0; x < a.width(); ++x) {
-            const QRgb p = a.pixel(x, y);
-            const QRgb q = b.pixel(x, y);
-            const int d[] = {std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
-                             std::abs(qBlue(p) - qBlue(q))};
-            sum += d[0] + d[1] + d[2];
-            far += std::max({d[0], d[1], d[2]}) > 64;
+    for (int i = 0; i < pixels * 4; i += 4) {
+        int most = 0;
+        for (int c = 0; c < 3; ++c) {
+            sum += std::abs(p[i + c] - q[i + c]);
+            most = std::max(most, std::abs(p[i + c] - q[i + c]));
         }
+        far += most > 64;
     }
-    const double pixels = double(a.width()) * a.height();
     *aWhy = QString("mean %1, far %2").arg(sum / (3.0 * pixels)).arg(far / pixels);
     return sum / (3.0 * pixels) < 0.5 && far / pixels < 0.001;
 }
 
-// Every file name ending in .jpg or .png that the program's sources and forms
-// spell out; the generator's own list is left out, so the two are checked
-// against each other.
+// Every file name ending in .jpg or .png that the program's sources spell
+// out (it has no forms); the generator's own list is left out, so the two
+// are checked against each other.
 QStringList namesInProgramSources()
 {
     // Any case of the extension, so "R3600.JPG" is caught rather than skipped.
-    const auto anyCase = QRegularExpression::CaseInsensitiveOption;
     const QRegularExpression literal(QStringLiteral("\"((?:[^\"\\\\\\n]|\\\\.)*\\.(?:jpg|png))\""),
-                                     anyCase);
-    const QRegularExpression formText(QStringLiteral(">([^<>]*\\.(?:jpg|png))<"), anyCase);
+                                     QRegularExpression::CaseInsensitiveOption);
     QStringList names;
-    QDirIterator it(sourcePath("src"), {"*.cpp", "*.h", "*.ui"}, QDir::Files,
-                    QDirIterator::Subdirectories);
+    QDirIterator it(sourcePath("src"), {"*.cpp", "*.h"}, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
-        if (path.contains(QLatin1String("/src/tools/")))
-            continue;
         QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
+        if (path.contains(QLatin1String("/src/tools/")) || !file.open(QIODevice::ReadOnly))
             continue;
-        const QString text = QString::fromUtf8(file.readAll());
-        const QRegularExpression &pattern = path.endsWith(".ui") ? formText : literal;
-        auto matches = pattern.globalMatch(text);
+        auto matches = literal.globalMatch(QString::fromUtf8(file.readAll()));
         while (matches.hasNext()) {
             const QString name = matches.next().captured(1);
             if (!fileName(name).startsWith('.'))
@@ -116,7 +96,7 @@ private slots:
             bareNames << fileName(entry.mName);
         QStringList unknown;
         for (const QString &name : namesInProgramSources()) {
-            const bool known = (isResource(name) || name.startsWith("../data/"))
+            const bool known = (name.startsWith(":/images/") || name.startsWith("../data/"))
                                    ? findPicture(name) != nullptr
                                    : bareNames.contains(fileName(name));
             if (!known)
@@ -141,8 +121,9 @@ private slots:
         QFETCH(QString, name);
         const PictureEntry *entry = findPicture(name);
         QVERIFY(entry != nullptr);
-        const QString path = readPath(name);
-        QImageReader reader(path);
+        // Compiled-in pictures are read as the program reads them; files under
+        // data/ from the repository, which is what the program is shipped with.
+        QImageReader reader(name.startsWith(":/") ? name : sourcePath(repositoryPath(name)));
         // The kind is read from the bytes, whatever the name says.
         QCOMPARE(reader.format(), QByteArray(pictureFormat(name) == "jpg" ? "jpeg" : "png"));
         const QImage committed = reader.read();

@@ -2,8 +2,6 @@
 
 // The mouse on a graphics view, as a hand uses it: clicks, the events of a
 // quick double click and drags in small steps, all aimed at scene points.
-// Shared by the mouse tests (a scene in a bare view) and the editing tests
-// (the window's layout view).
 
 #include <QApplication>
 #include <QGraphicsItem>
@@ -30,15 +28,13 @@ struct ViewMouse
         mView->centerOn(aItem);
         const QRectF box = aItem->sceneBoundingRect();
         QPointF best(-1, -1);
-        double bestDistance = 1e9;
         for (double y = box.top() + 1; y < box.bottom(); y += 1.0) {
             for (double x = box.left() + 1; x < box.right(); x += 1.0) {
                 const QPointF p = reached(QPointF(x, y));
-                const double distance = QLineF(p, box.center()).length();
-                if (distance < bestDistance && mView->scene()->itemAt(p, QTransform()) == aItem) {
+                if ((best.x() < 0 ||
+                     QLineF(p, box.center()).length() < QLineF(best, box.center()).length()) &&
+                    mView->scene()->itemAt(p, QTransform()) == aItem)
                     best = p;
-                    bestDistance = distance;
-                }
             }
         }
         return best;
@@ -51,14 +47,12 @@ struct ViewMouse
     void doubleClick(QPointF aScene) const
     {
         const QPoint p = toView(aScene);
-        QTest::mousePress(viewport(), Qt::LeftButton, Qt::NoModifier, p);
-        QTest::mouseRelease(viewport(), Qt::LeftButton, Qt::NoModifier, p);
+        QTest::mouseClick(viewport(), Qt::LeftButton, Qt::NoModifier, p);
         QTest::mouseDClick(viewport(), Qt::LeftButton, Qt::NoModifier, p);
         QTest::mouseRelease(viewport(), Qt::LeftButton, Qt::NoModifier, p);
         QTest::qWait(mWaitMs);
     }
-    // One turn of the wheel by aAngleDelta (120 a notch) at aViewportPos,
-    // with aModifiers held.
+    // One turn of the wheel by aAngleDelta (120 a notch) at aViewportPos.
     void wheel(const QPoint &aViewportPos, int aAngleDelta,
                Qt::KeyboardModifiers aModifiers = Qt::NoModifier) const
     {
