@@ -16,6 +16,7 @@
 #include <array>
 #include <vector>
 #include <cmath>
+#include <limits>
 #include <tuple>
 
 namespace LayoutAnalysis {
@@ -102,22 +103,133 @@ void addFootprints(const LayoutRecord &aRecord, int aPair, Outlines &aOutlines,
             continue;
         const QTransform place = placement(entry);
         QRectF bounds = place.mapRect(aOutlines.boundsOf(entry.mItemType));
-        forEachAttachment(entry, [&](int aType) {
-            bounds |= place.mapRect(aOutlines.boundsOf(aType));
-        });
+        forEachAttachment(entry,
+                          [&](int aType) { bounds |= place.mapRect(aOutlines.boundsOf(aType)); });
         aOut.push_back(Footprint{{aPair, i}, entry.mLevel, bounds});
     }
 }
 
-// The exact outline of a piece with its attachments, in scene units.
-QPainterPath outlineOf(const PlacedPiece &aEntry, Outlines &aOutlines)
+// The exact outline of a piece with its attachments, in scene units, with
+// what the quick tests before the exact intersection need.
+struct Outline
+{
+    QPainterPath mPath;
+    QVector<QLineF> mEdges;  // of the piece and of each attachment
+    double mPerimeter = 0.0; // their lengths together
+    QVector<QPointF> mHull;  // the convex hull of it all, counter-clockwise
+    QVector<QPointF> mInner; // points well inside the piece itself
+};
+
+// The convex hull by the monotone chain, counter-clockwise in a y-up frame.
+QVector<QPointF> hullOf(QVector<QPointF> aPoints)
+{
+    std::sort(aPoints.begin(), aPoints.end(), [](const QPointF &aL, const QPointF &aR) {
+        return std::make_pair(aL.x(), aL.y()) < std::make_pair(aR.x(), aR.y());
+    });
+    const auto turn = [](const QPointF &aO, const QPointF &aA, const QPointF &aB) {
+        return (aA.x() - aO.x()) * (aB.y() - aO.y()) - (aA.y() - aO.y()) * (aB.x() - aO.x());
+    };
+    QVector<QPointF> hull(2 * aPoints.size());
+    int size = 0;
+    for (int i = 0; i < aPoints.size(); ++i) {
+        while (size >= 2 && turn(hull[size - 2], hull[size - 1], aPoints[i]) <= 0)
+            --size;
+        hull[size++] = aPoints[i];
+    }
+    for (int i = aPoints.size() - 2, lower = size + 1; i >= 0; --i) {
+        while (size >= lower && turn(hull[size - 2], hull[size - 1], aPoints[i]) <= 0)
+            --size;
+        hull[size++] = aPoints[i];
+    }
+    hull.resize(std::max(0, size - 1));
+    return hull;
+}
+
+Outline outlineOf(const PlacedPiece &aEntry, Outlines &aOutlines)
 {
     const QTransform place = placement(aEntry);
-    QPainterPath path;
-    path.setFillRule(Qt::WindingFill);
-    path.addPolygon(place.map(aOutlines.of(aEntry.mItemType)));
-    forEachAttachment(aEntry, [&](int aType) { path.addPolygon(place.map(aOutlines.of(aType))); });
-    return path;
+    Outline outline;
+    outline.mPath.setFillRule(Qt::WindingFill);
+    QVector<QPointF> corners;
+    const auto add = [&](const QPolygonF &aPolygon) {
+        outline.mPath.addPolygon(aPolygon);
+        for (int i = 0; i < aPolygon.size(); ++i) {
+            const QLineF edge(aPolygon.at(i), aPolygon.at((i + 1) % aPolygon.size()));
+            outline.mEdges.append(edge);
+            outline.mPerimeter += edge.length();
+            corners.append(aPolygon.at(i));
+        }
+    };
+    const QPolygonF piece = place.map(aOutlines.of(aEntry.mItemType));
+    add(piece);
+    forEachAttachment(aEntry, [&](int aType) { add(place.map(aOutlines.of(aType))); });
+    outline.mHull = hullOf(corners);
+    // The mean of the corners lies midway across a straight and between the
+    // arcs of a curve, and so do the points halfway from it to four of the
+    // corners; the quick test measures how deep they really lie.
+    if (!piece.isEmpty()) {
+        QPointF centre;
+        for (const QPointF &corner : piece)
+            centre += corner;
+        centre /= piece.size();
+        outline.mInner << centre;
+        for (int i = 0; i < 4; ++i)
+            outline.mInner << (centre + piece.at(i * piece.size() / 4)) / 2;
+    }
+    return outline;
+}
+
+// Whether a line along one hull's edge has the whole other hull beyond it.
+bool separatedByAnEdgeOf(const QVector<QPointF> &aHull, const QVector<QPointF> &aOther)
+{
+    for (int i = 0; i < aHull.size(); ++i) {
+        const QPointF a = aHull.at(i);
+        const QPointF along = aHull.at((i + 1) % aHull.size()) - a;
+        bool beyond = true;
+        for (const QPointF &point : aOther) {
+            const QPointF to = point - a;
+            if (along.x() * to.y() - along.y() * to.x() > 0.0) { // on the hull's side
+                beyond = false;
+                break;
+            }
+        }
+        if (beyond)
+            return true;
+    }
+    return false;
+}
+
+double distanceToEdges(const QPointF &aPoint, const QVector<QLineF> &aEdges)
+{
+    double nearest = std::numeric_limits<double>::max();
+    for (const QLineF &edge : aEdges) {
+        const QPointF along = edge.p2() - edge.p1();
+        const double squared = QPointF::dotProduct(along, along);
+        double t = squared > 0.0 ? QPointF::dotProduct(aPoint - edge.p1(), along) / squared : 0.0;
+        t = std::clamp(t, 0.0, 1.0);
+        nearest = std::min(nearest, QLineF(aPoint, edge.p1() + t * along).length());
+    }
+    return nearest;
+}
+
+// Two pieces laid on top of each other are the common case in a crowded
+// layout, and the exact intersection is costly. When a disc of radius r
+// lies inside both outlines, the overlap holds its area, pi r^2, and its
+// edge is no longer than the outlines' edges together, counted twice for
+// the seams the intersection may leave between its parts: a disc large
+// enough for both limits decides the pair without the intersection.
+bool deepOverlap(const Outline &aFirst, const Outline &aSecond)
+{
+    const double perimeterMm = (aFirst.mPerimeter + aSecond.mPerimeter) / k;
+    const double areaMm2 = std::max(kOverlapAreaMm2, kOverlapDepthMm * perimeterMm) * 1.01;
+    const double radius = std::sqrt(areaMm2 / M_PI) * k;
+    for (const QPointF &point : aFirst.mInner + aSecond.mInner) {
+        if (aFirst.mPath.contains(point) && aSecond.mPath.contains(point) &&
+            distanceToEdges(point, aFirst.mEdges) > radius &&
+            distanceToEdges(point, aSecond.mEdges) > radius)
+            return true;
+    }
+    return false;
 }
 
 // Neighbours in a chain share their joint; so do the last and first pieces
@@ -156,11 +268,18 @@ Scratch &scratchSpace()
     return scratch;
 }
 
-bool collide(const QPainterPath &aFirst, const QPainterPath &aSecond)
+bool collide(const Outline &aFirst, const Outline &aSecond)
 {
+    // Outlines whose hulls a line parts share nothing; most pieces whose
+    // bounds meet are such pairs.
+    if (separatedByAnEdgeOf(aFirst.mHull, aSecond.mHull) ||
+        separatedByAnEdgeOf(aSecond.mHull, aFirst.mHull))
+        return false;
+    if (deepOverlap(aFirst, aSecond))
+        return true;
     double area = 0.0;
     double perimeter = 0.0;
-    for (const QPolygonF &part : aFirst.intersected(aSecond).toSubpathPolygons()) {
+    for (const QPolygonF &part : aFirst.mPath.intersected(aSecond.mPath).toSubpathPolygons()) {
         area += areaOf(part);
         for (int i = 0; i < part.size(); ++i)
             perimeter += QLineF(part.at(i), part.at((i + 1) % part.size())).length();
@@ -236,13 +355,13 @@ QList<Overlap> findOverlaps(const LayoutRecord &aA, const LayoutRecord &aB,
         return std::tie(aL.mX, aL.mY, aL.mFootprint) < std::tie(aR.mX, aR.mY, aR.mFootprint);
     });
     const LayoutRecord *records[] = {&aA, &aB};
-    QHash<quint64, QPainterPath> exact;
-    const auto outline = [&](const PieceRef &aRef) -> const QPainterPath & {
+    QHash<quint64, Outline> exact;
+    const auto outline = [&](const PieceRef &aRef) -> const Outline & {
         const quint64 key = (quint64(aRef.mPair) << 32) | quint32(aRef.mIndex);
         auto found = exact.find(key);
         if (found == exact.end())
-            found = exact.insert(key, outlineOf(records[aRef.mPair]->mPieces.at(aRef.mIndex),
-                                                    outlines));
+            found = exact.insert(key,
+                                 outlineOf(records[aRef.mPair]->mPieces.at(aRef.mIndex), outlines));
         return found.value();
     };
     QList<Overlap> overlaps;
@@ -271,10 +390,9 @@ QList<Overlap> findOverlaps(const LayoutRecord &aA, const LayoutRecord &aB,
     }
     std::sort(overlaps.begin(), overlaps.end(), [](const Overlap &aL, const Overlap &aR) {
         return std::make_tuple(aL.mFirst.mPair, aL.mFirst.mIndex, aL.mSecond.mPair,
-                               aL.mSecond.mIndex) < std::make_tuple(aR.mFirst.mPair,
-                                                                    aR.mFirst.mIndex,
-                                                                    aR.mSecond.mPair,
-                                                                    aR.mSecond.mIndex);
+                               aL.mSecond.mIndex) <
+               std::make_tuple(aR.mFirst.mPair, aR.mFirst.mIndex, aR.mSecond.mPair,
+                               aR.mSecond.mIndex);
     });
     return overlaps;
 }

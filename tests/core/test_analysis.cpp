@@ -1,4 +1,6 @@
 #include "catalog/RevellTrack.h"
+#include "graphics/PieceKinds.h"
+#include "graphics/PieceShapes.h"
 #include "layout/Chaining.h"
 #include "layout/LayoutAnalysis.h"
 #include "layout/LayoutRecord.h"
@@ -19,8 +21,8 @@ TypeList repeated(D::DiagramType aType, int aCount)
     return types;
 }
 
-const TypeList kOval = TypeList{D::R3600} + repeated(D::R3601_R, 3) + TypeList{D::R3600} +
-                       repeated(D::R3601_R, 3);
+const TypeList kOval =
+    TypeList{D::R3600} + repeated(D::R3601_R, 3) + TypeList{D::R3600} + repeated(D::R3601_R, 3);
 // Two 240 degree loops whose straight runs (pieces 0 to 2 and 7 to 9) cross.
 const TypeList kFigureEight = TypeList{D::R3609, D::R3600, D::R3600} + repeated(D::R3601_R, 4) +
                               repeated(D::R3600, 3) + repeated(D::R3601_L, 4);
@@ -88,6 +90,64 @@ private slots:
         QCOMPARE(found.first().mSecond, (PieceRef{1, 0}));
         a.mLanes = 2;
         QVERIFY(findOverlaps(a, b, mCatalog).isEmpty());
+    }
+
+    // Pieces piled on each other are decided without the costly exact
+    // intersection where their hulls part or they overlap deeply; every pair
+    // must still come out as the overlap's own area and mean thickness
+    // (twice the area over the edge) say, here measured on the outlines.
+    void piledPiecesCollideExactlyAsTheirOverlapSays()
+    {
+        const TypeList kinds{D::R3600, D::R3601_R, D::R3610_L, D::R3620dc, D::R3602_R};
+        const double k = PieceKinds::kDrawScale;
+        const auto outline = [&](const PlacedPiece &aEntry) {
+            QTransform place;
+            place.translate(aEntry.mOrigin.x(), aEntry.mOrigin.y());
+            place.rotate(aEntry.mAngle);
+            QPainterPath path;
+            path.setFillRule(Qt::WindingFill);
+            for (int type :
+                 {aEntry.mItemType, aEntry.mAttachments.isEmpty() ? -1 : int(D::R3614_U)})
+                if (type >= 0)
+                    path.addPolygon(
+                        place.map(pieceOutline(D::DiagramType(type), &mCatalog, {}).mPolygon));
+            return path;
+        };
+        int collisions = 0;
+        for (D::DiagramType first : kinds) {
+            for (D::DiagramType third : kinds) {
+                LayoutRecord pile = laid({first, D::R3600, third});
+                if (first == D::R3600)
+                    pile.mPieces[0].mAttachments << AttachmentEntry{"R3614_U", -1, 0};
+                for (double shift : {0.0, 40.0, 120.0, 170.0, 200.0, 300.0, 420.0}) {
+                    for (double angle : {0.0, 30.0, 90.0, 200.0}) {
+                        PlacedPiece &moved = pile.mPieces[2];
+                        moved.mOrigin = pile.mFirstPt + QPointF(shift, shift / 3) * k;
+                        moved.mAngle = angle;
+                        double area = 0.0;
+                        double edge = 0.0;
+                        const QPainterPath both =
+                            outline(pile.mPieces[0]).intersected(outline(moved));
+                        for (const QPolygonF &part : both.toSubpathPolygons()) {
+                            for (int i = 0; i < part.size(); ++i) {
+                                const QPointF a = part.at(i) / k;
+                                const QPointF b = part.at((i + 1) % part.size()) / k;
+                                area += (a.x() * b.y() - b.x() * a.y()) / 2;
+                                edge += QLineF(a, b).length();
+                            }
+                        }
+                        const bool expected = qAbs(area) > 1.0 && 2 * qAbs(area) / edge > 1.0;
+                        collisions += expected;
+                        QVERIFY2(findOverlaps(pile, LayoutRecord(), mCatalog).size() == expected,
+                                 qPrintable(QStringLiteral("%1 over %2 at %3 mm, %4 degrees")
+                                                .arg(getPartNumber(third), getPartNumber(first))
+                                                .arg(shift)
+                                                .arg(angle)));
+                    }
+                }
+            }
+        }
+        QVERIFY(collisions > 200 && collisions < 600); // both answers are met
     }
 
     // In the oval each lane runs the inside of all six curves; a lane swap in
