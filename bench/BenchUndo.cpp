@@ -1,9 +1,9 @@
 #include "BenchUndo.h"
+#include "BenchPrompter.h"
 
 #include "BenchAnalysis.h"
 
 #include "app/MainWindow.h"
-#include "common/Prompter.h"
 #include "layout/DiagramScene.h"
 #include "layout/TrackPlanFile.h"
 
@@ -30,27 +30,6 @@ double cpuMs()
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
     return t.tv_sec * 1000.0 + t.tv_nsec / 1e6;
 }
-
-// Opens the one file it was given and declines everything else.
-class OpenOnly : public Prompter
-{
-public:
-    explicit OpenOnly(const QString &aPath) : mPath(aPath) {}
-    void message(const QString &) override {}
-    bool question(const QString &, const QString &) override { return false; }
-    QString openFileName(const QString &, const QString &, const QString &) override
-    {
-        return mPath;
-    }
-    QString saveFileName(const QString &, const QString &, const QString &) override
-    {
-        return QString();
-    }
-    bool print(QPrinter &) override { return false; }
-
-private:
-    QString mPath;
-};
 
 // The time of aStep with what the event loop then does for it, as the
 // running program finishes an edit before the next.
@@ -80,7 +59,8 @@ void benchUndo(const RevellTrack &aCatalog)
         std::printf("undo n=%d failed: the layout could not be written\n", kPieces);
         return;
     }
-    OpenOnly answers(path);
+    OpenPrompter answers;
+    answers.mFile = path;
     Prompter *before = setPrompter(&answers);
     {
         MainWindow window;

@@ -4,6 +4,7 @@
 // (and, for the replay, of taking them out first).
 
 #include "BenchAnalysis.h"
+#include "BenchPrompter.h"
 #include "BenchUndo.h"
 
 #include "app/MainWindow.h"
@@ -310,26 +311,6 @@ double appendAtEndCost(const RevellTrack &aCatalog, const QVector<D::DiagramType
     }
     return result;
 }
-
-// Answers the Open command's file dialog with a fixed file and counts the
-// boxes it shows; every question is answered No.
-class OpenPrompter : public Prompter
-{
-public:
-    void message(const QString &) override { ++mMessages; }
-    bool question(const QString &, const QString &) override { return false; }
-    QString openFileName(const QString &, const QString &, const QString &) override
-    {
-        return mFile;
-    }
-    QString saveFileName(const QString &, const QString &, const QString &) override
-    {
-        return QString();
-    }
-    bool print(QPrinter &) override { return false; }
-    QString mFile;
-    int mMessages = 0;
-};
 
 // A layout file of aTypes, laid by the chaining rule and written by the
 // program's own writer.
