@@ -83,6 +83,9 @@ const Edit kEdits[] = {
          aRig.piece(0)->moveBy(120, -40);
          emit aRig.scene()->itemMoved(aRig.piece(0));
      }},
+    {"append from menu", "Append R3620",
+     [](Rig &aRig) { item(aRig, MainWindow::AppendAction, 3); }},
+    {"attach by click", "Attach R3614_U", [](Rig &aRig) { aRig.attach(0, D::R3614_U); }},
     {"attach chooser", "Attachments of R3600",
      [](Rig &aRig) { item(aRig, MainWindow::AttachAction, 2); }},
     {"banked:turn", "Banked Turn", [](Rig &aRig) { item(aRig, MainWindow::BankedAction, 2); }},
