@@ -94,6 +94,9 @@ private slots:
         rig.w().fitInto(area);
         QVERIFY(rig.show());
         QCOMPARE(rig.w().size(), size);
+        // A four-lane layout shows the longest checks: two balance hints.
+        rig.activate(2);
+        rig.open(QStringLiteral(LANEWRIGHT_SOURCE_DIR "/trackplans/four-lane-oval.txt"));
         QToolBox *toolBox = rig.w().toolBox().mToolBox;
         const QFont font = rig.find<QLabel>("systemLabel")->font();
         for (int tab = 0; tab <= 8; ++tab) {
@@ -107,6 +110,7 @@ private slots:
             for (QLabel *label : rig.screen(qMax(tab, 1)).mLaneLabel)
                 QCOMPARE(label->font(), font);
         }
+        QCOMPARE(rig.w().size(), size);
     }
 
     void unitChosenOnAnotherTabShowsOnTheNextTabActivated()

@@ -11,6 +11,8 @@ constexpr int kShortestText = 60;
 
 HintButton::HintButton(QWidget *aParent) : QPushButton(aParent)
 {
+    // A push button's own policy takes its whole text as its least width.
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 }
 
 void HintButton::setHint(const QString &aText, const QString &aToolTip)
