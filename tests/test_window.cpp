@@ -1,3 +1,4 @@
+#include "app/HintButton.h"
 #include "support/WindowRig.h"
 
 #include <QDial>
@@ -111,6 +112,10 @@ private slots:
                 QCOMPARE(label->font(), font);
         }
         QCOMPARE(rig.w().size(), size);
+        // Where the row has room, a hint shows whole.
+        rig.activate(2);
+        for (QPushButton *hint : rig.screen().mBalanceButton)
+            QVERIFY(size.width() < 1600 || hint->text() == static_cast<HintButton *>(hint)->hint());
     }
 
     void unitChosenOnAnotherTabShowsOnTheNextTabActivated()

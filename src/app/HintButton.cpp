@@ -1,6 +1,9 @@
 #include "HintButton.h"
 
+#include <QFontMetricsF>
 #include <QStyle>
+#include <QStyleOptionButton>
+#include <QtMath>
 
 namespace {
 
@@ -23,17 +26,25 @@ void HintButton::setHint(const QString &aText, const QString &aToolTip)
     showHint();
 }
 
+// What the style puts around a button's text, asked of the style itself:
+// each style pads its buttons differently.
 int HintButton::padding() const
 {
-    return 2 * style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, this) +
-           2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.text.clear();
+    const QSize text(0, fontMetrics().height());
+    return style()->sizeFromContents(QStyle::CT_PushButton, &option, text, this).width();
 }
 
 QSize HintButton::sizeHint() const
 {
     const QSize base = QPushButton::sizeHint();
-    return QSize(std::max(base.width(), fontMetrics().horizontalAdvance(mHint) + padding()),
-                 base.height());
+    // The text's width is fractional, and eliding compares it whole: a
+    // pixel over the rounded-up width keeps a hint that fits from losing
+    // its last figures.
+    const int text = qCeil(QFontMetricsF(font()).horizontalAdvance(mHint)) + 1;
+    return QSize(std::max(base.width(), text + padding()), base.height());
 }
 
 QSize HintButton::minimumSizeHint() const
