@@ -1,4 +1,5 @@
 #include "BenchAnalysis.h"
+#include "BenchSupport.h"
 
 #include "catalog/RevellTrack.h"
 #include "graphics/DiagramTypes.h"
@@ -11,20 +12,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <limits>
-#include <time.h>
-
-namespace {
 
 using D = DiagramTypeBase;
-
-qint64 cpuNow()
-{
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return qint64(t.tv_sec) * 1000000000 + t.tv_nsec;
-}
-
-} // namespace
 
 // A large layout without collisions: rows of straights, a lane change and
 // a chicane, joined by a 14 inch U-turn at one end and another at the other,

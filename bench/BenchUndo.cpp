@@ -1,5 +1,5 @@
 #include "BenchUndo.h"
-#include "BenchPrompter.h"
+#include "BenchSupport.h"
 
 #include "BenchAnalysis.h"
 
@@ -17,28 +17,20 @@
 #include <algorithm>
 #include <cstdio>
 #include <limits>
-#include <time.h>
 
 namespace {
 
 constexpr int kPieces = 4000;
 constexpr int kRepetitions = 5;
 
-double cpuMs()
-{
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return t.tv_sec * 1000.0 + t.tv_nsec / 1e6;
-}
-
 // The time of aStep with what the event loop then does for it, as the
 // running program finishes an edit before the next.
 template <class Step> double timed(Step aStep)
 {
-    const double start = cpuMs();
+    const qint64 start = cpuNow();
     aStep();
     QCoreApplication::processEvents();
-    return cpuMs() - start;
+    return (cpuNow() - start) / 1e6;
 }
 
 } // namespace

@@ -4,7 +4,7 @@
 // (and, for the replay, of taking them out first).
 
 #include "BenchAnalysis.h"
-#include "BenchPrompter.h"
+#include "BenchSupport.h"
 #include "BenchUndo.h"
 
 #include "app/MainWindow.h"
@@ -36,31 +36,12 @@
 #include <functional>
 #include <cstdio>
 #include <limits>
-#include <time.h>
 
 namespace {
 
 using D = DiagramTypeBase;
 
 constexpr int kRepetitions = 5;
-
-// Processor time of this thread: the machine is shared, and time spent
-// waiting for other programs says nothing about this one.
-class CpuTimer
-{
-public:
-    void start() { mStart = now(); }
-    qint64 nsecsElapsed() const { return now() - mStart; }
-
-private:
-    static qint64 now()
-    {
-        timespec t{};
-        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-        return qint64(t.tv_sec) * 1000000000 + t.tv_nsec;
-    }
-    qint64 mStart = 0;
-};
 const QPointF kStart(2500, 2500);
 
 // A club layout's proportions: mostly straights and standard curves, some
