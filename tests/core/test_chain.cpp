@@ -161,7 +161,6 @@ private slots:
                             const QString &aPieces) {
             QTest::newRow(aTag) << QString(aChoice) << QString(aAngle) << aPieces;
         };
-        row("right 90 deg", "R3625_R", "90 deg", "F8514L_R F8517_R F8517_R F8517_R F8519R_R");
         row("left 30 deg", "R3625_L", "30 deg", "F8519R_L F8517_L F8514L_L");
         row("more than eight curves are held to eight", "R3625_R", "3000 deg",
             "F8514L_R " + QString("F8517_R ").repeated(8) + "F8519R_R");
@@ -227,7 +226,6 @@ private slots:
             QTest::newRow(aTag) << QString(aEdit) << aAt << aNames << aResult;
         };
         row("insert before the first", "insert", 0, "R3620", "R3620 R3600 R3601_R+R3605_R");
-        row("append after the last", "append", 1, "R3620", "R3600 R3601_R+R3605_R R3620");
         row("a banked turn, in order", "append", 0, turn,
             "R3600 F8514L_R F8517_R F8519R_R R3601_R+R3605_R");
         row("outside the list: nothing", "insert", 2, "R3620", before);
