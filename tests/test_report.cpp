@@ -105,16 +105,29 @@ private slots:
         }
     }
 
-    // Every figure of every sample as text, with the parts to buy against a
-    // small inventory, word for word.
-    void textReportOfTheSamples()
+    // Every figure of every sample, with the parts to buy against a small
+    // inventory, word for word: as text, and as JSON with its closure,
+    // overlaps and balance hints.
+    void reportsOfTheSamples_data()
     {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("fixture");
+        QTest::newRow("text") << "" << "report_samples.txt";
+        QTest::newRow("json") << "--json" << "report_samples.json";
+    }
+    void reportsOfTheSamples()
+    {
+        QFETCH(QString, option);
+        QFETCH(QString, fixture);
         QTemporaryDir dir;
         QVERIFY(write(dir.filePath("inventory.txt"), kInventory));
-        const QStringList samples = QDir(kSamples).entryList({"*.txt"}, QDir::Files, QDir::Name);
-        const Run run = report(QStringList{"--inventory", dir.filePath("inventory.txt")} + samples);
+        QStringList arguments{"--inventory", dir.filePath("inventory.txt")};
+        if (!option.isEmpty())
+            arguments << option;
+        const Run run =
+            report(arguments + QDir(kSamples).entryList({"*.txt"}, QDir::Files, QDir::Name));
         QCOMPARE(run.mErr + QString::number(run.mStatus), QString("0"));
-        const QString difference = fixtureDifference("report_samples.txt", run.mOut.toUtf8());
+        const QString difference = fixtureDifference(fixture, run.mOut.toUtf8());
         QVERIFY2(difference.isEmpty(), qPrintable(difference));
     }
 
@@ -221,6 +234,18 @@ private slots:
                  QStringList({"a.png", "b.SVG", "c.png"}));
         for (const char *written : {"a.png", "c.png"})
             QCOMPARE(QImage(r.file(written)).size(), QSize(750, 373));
+
+        // The tab marks the open end of a lone straight; the image is the
+        // layout alone, the very picture the tool draws.
+        r.activate(2);
+        r.open(fixturePath("one_piece_layout.txt"));
+        QVERIFY(!r.scene()->openEndMarks().isEmpty());
+        r.rec.mFileNames.enqueue(r.file("one.png"));
+        r.trigger("actionExport_Image");
+        QVERIFY(!r.scene()->openEndMarks().isEmpty());
+        const Run run = report({"--png", r.file("tool.png"), fixturePath("one_piece_layout.txt")});
+        QCOMPARE(run.mErr + QString::number(run.mStatus), QString("0"));
+        QCOMPARE(r.rt.read("one.png"), r.rt.read("tool.png"));
     }
 
     // Parts to Buy: over all layouts and per layout, kept up to date while

@@ -1,6 +1,7 @@
 #include "LayoutImage.h"
 
 #include "graphics/PieceKinds.h"
+#include "layout/DiagramScene.h"
 
 #include <QFileInfo>
 #include <QGraphicsItem>
@@ -18,19 +19,29 @@ namespace {
 constexpr double kPixelsPerUnit = LayoutImage::kPixelsPerInch / 25.4 / PieceKinds::kDrawScale;
 
 // The scene drawn as the layout alone for as long as it lives: no background
-// tile, nothing selected. Everything is put back afterwards.
+// tile, nothing selected, none of the tab's check marks (open ends,
+// collisions), so the window exports what the report tool does. Everything is
+// put back afterwards.
 class PlainDrawing
 {
 public:
     explicit PlainDrawing(QGraphicsScene &aScene)
-        : mScene(aScene), mBackground(aScene.backgroundBrush()), mSelected(aScene.selectedItems())
+        : mScene(aScene), mDiagram(qobject_cast<DiagramScene *>(&aScene)),
+          mBackground(aScene.backgroundBrush()), mSelected(aScene.selectedItems())
     {
         mScene.setBackgroundBrush(Qt::NoBrush);
         for (QGraphicsItem *item : mSelected)
             item->setSelected(false);
+        if (mDiagram) {
+            mOpenEnds = mDiagram->openEndMarks();
+            mCollisions = mDiagram->collisionMarks();
+            mDiagram->setMarks({}, {});
+        }
     }
     ~PlainDrawing()
     {
+        if (mDiagram)
+            mDiagram->setMarks(mOpenEnds, mCollisions);
         for (QGraphicsItem *item : mSelected)
             item->setSelected(true);
         mScene.setBackgroundBrush(mBackground);
@@ -40,8 +51,11 @@ public:
 
 private:
     QGraphicsScene &mScene;
+    DiagramScene *mDiagram;
     QBrush mBackground;
     QList<QGraphicsItem *> mSelected;
+    QList<QPolygonF> mOpenEnds;
+    QPainterPath mCollisions;
 };
 
 void paintDrawing(QGraphicsScene &aScene, const QRectF &aSource, QPainter &aPainter)
