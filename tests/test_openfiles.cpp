@@ -94,7 +94,8 @@ private slots:
         row("a name Save would refuse", layoutSection("7 part number: R3600", 2, "1", {"R3600"}),
             invalid, false);
     }
-    // A refused file changes nothing: the fresh tab stays fresh.
+    // A refused file changes nothing: the fresh tab stays fresh, and a layout
+    // the user agreed to clear for it is kept.
     void openSaysInOneBoxWhatTheFileHoldsOrWhyItRefusesIt()
     {
         QFETCH(QByteArray, text);
@@ -111,6 +112,13 @@ private slots:
         QCOMPARE(rig.a(3).mPieces.isEmpty(), !opened);
         QCOMPARE(rig.scene(3)->items().isEmpty(), !opened);
         QCOMPARE(rig.screen(3).mNameLineEdit->text() == "unnamed3", !opened);
+        if (opened)
+            return;
+        rig.append(DiagramTypeBase::R3620);
+        rig.rec.mAnswers << false << true; // no save, clear
+        rig.open(path);
+        QCOMPARE(Rig::parts(rig.a(3)), QStringList{"R3620"});
+        QCOMPARE(rig.scene(3)->items().size(), 3);
     }
 
     void namesTheFileCannotHoldAreRefusedWhereTyped_data()

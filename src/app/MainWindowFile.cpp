@@ -176,10 +176,16 @@ void MainWindow::on_actionOpen_Layout_File_triggered()
     if (!untouched && !askToClearLayout())
         return;
 
+    // The layout the user agreed to clear is cleared when no file is chosen;
+    // a chosen file replaces it whole, and one that is refused leaves it as it
+    // was, so a bad file never costs the user a layout.
     const QString fileName = prompter().openFileName(
         QLatin1String(kOpenCaption), QLatin1String(kLayoutFolder), QLatin1String(kOpenFilter));
-    if (fileName.isEmpty())
+    if (fileName.isEmpty()) {
+        if (!untouched)
+            clearActiveLayout();
         return;
+    }
     if (!QFile(fileName).open(QIODevice::ReadOnly)) {
         prompter().message(QStringLiteral("The file selected cannot be read."));
         return;
@@ -230,23 +236,19 @@ void MainWindow::on_actionOpen_Layout_File_triggered()
 }
 
 // The questions before a layout that holds something is replaced. False when
-// the user keeps it.
+// the user keeps it; the caller clears it.
 bool MainWindow::askToClearLayout()
 {
     const LayoutRecord &recordA = *mActiveRecordA;
     if (recordA.mChanged && !recordA.mSaved &&
         prompter().question(QStringLiteral("Layout has not been saved"), QStringLiteral("Save?")))
         on_actionSave_Layout_As_triggered();
-    if (!prompter().question(QStringLiteral("Layout Exists"), QStringLiteral("Clear?")))
-        return false;
-    clearActiveLayout();
-    return true;
+    return prompter().question(QStringLiteral("Layout Exists"), QStringLiteral("Clear?"));
 }
 
 // Empties both chains and the drawing. The name and colours stay; the file
 // no longer holds this layout, so the path goes and the lamp shows a layout
-// not saved anywhere, as after New: should no file replace it (the dialog
-// cancelled, the file unreadable), nothing claims it is saved, and a later
+// not saved anywhere, as after New: nothing claims it is saved, and a later
 // Save does not start at the old file.
 void MainWindow::clearActiveLayout()
 {
