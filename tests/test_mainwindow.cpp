@@ -121,7 +121,10 @@ private slots:
             {window.itemAction(MainWindow::InsertAction), Qt::Key_Insert, Qt::NoModifier},
             {rig.find<QAction>("actionOpen_Layout_File"), Qt::Key_O, Qt::ControlModifier},
             {rig.find<QAction>("actionSave_Layout_As"), Qt::Key_S,
-             Qt::ControlModifier | Qt::ShiftModifier}};
+             Qt::ControlModifier | Qt::ShiftModifier},
+            {rig.find<QAction>("undoAction"), Qt::Key_Z, Qt::ControlModifier},
+            {rig.find<QAction>("redoAction"), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier},
+            {rig.find<QAction>("redoAction"), Qt::Key_Y, Qt::ControlModifier}};
         for (auto [action, key, modifiers] : keys) {
             action->setEnabled(true);
             QSignalSpy spy(action, &QAction::triggered);

@@ -142,8 +142,11 @@ private slots:
         // One step, the four-lane selection's and the chooser's included.
         QCOMPARE(rig.w().undoStack(1)->count(), steps + 1);
         QCOMPARE(rig.find<QAction>("undoAction")->text(), "Undo " + caption);
+        rig.mark();
         rig.trigger("undoAction");
         QCOMPARE(written(rig), before);
+        // The chain is laid again at most once per strip.
+        QVERIFY(rig.replays().size() <= 1 + int(rig.a().mLanes == 4));
         // The elevation view switches back with the levels.
         QVERIFY(!rig.find<QRadioButton>("invertedRadioButton")->isChecked());
         QCOMPARE(rig.find<QAction>("redoAction")->text(), "Redo " + caption);
@@ -172,6 +175,22 @@ private slots:
         rig.rec.mLog.clear();
         QVERIFY(rig.w().close());
         QCOMPARE(rig.rec.mLog, QStringList());
+    }
+
+    // Each layout keeps its last 200 steps, and Undo takes back a step of the
+    // layout in front.
+    void historyKeepsTwoHundredStepsOfTheLayoutInFront()
+    {
+        Rig rig;
+        rig.activate(3);
+        rig.append(D::R3620);
+        rig.activate(4);
+        for (int i = 0; i <= MainWindow::kUndoSteps; ++i)
+            rig.append(D::R3600);
+        QCOMPARE(rig.w().undoStack(3)->count(), MainWindow::kUndoSteps);
+        rig.trigger("undoAction");
+        QCOMPARE(QList<int>({rig.a(4).mPieces.size(), rig.a(3).mPieces.size()}),
+                 QList<int>({MainWindow::kUndoSteps, 1}));
     }
 
     // The 14 inch oval closes; a lane swap in place of its second straight

@@ -159,8 +159,9 @@ void MainWindow::applyHistoryStep(int aIndex, const HistoryStep &aStep, bool aUn
     screen.mNameLineEdit->setText(recordA.mName);
     screen.mLanesLineEdit->setText(QString::number(recordA.mLanes));
     replayChain(&recordA, 0);
-    // Record B is laid again when it is drawn, or was until this step.
-    if (recordA.mLanes == 4 || !change.mB.isEmpty()) {
+    // Record B is laid again when it is drawn, or was until this step; in a
+    // two-lane layout it holds only a copy of the name and colours.
+    if (recordA.mLanes == 4 || lanes == 4) {
         replayChain(&recordB, 0);
         if (recordA.mLanes != 4)
             screen.showChainEnd(recordA);
