@@ -76,6 +76,9 @@ private slots:
                 layoutSection("Club", 4, "12", {"R3600"}),
             "The file selected claims 2 + 12 pieces for its two lane pairs, but 2 + 1 were read.",
             true);
+        row("a piece broken off after the count is met",
+            one + "1 part number: R3600\n   DB index: 0\n   item type: 0\n   level: 0.",
+            "The file selected breaks off inside a piece; the pieces before it were read.", true);
         row("text after the layout", one + "notes\n",
             "The file selected goes on after its layout; the rest was not read.", true);
         row("larger than 20 MB", one + QByteArray(int(kMaxTrackPlanBytes), '\n'),

@@ -1,8 +1,6 @@
-// The main window's editing commands: the Item menu's append, insert,
-// replace and delete, the range selection, and the answers to the scenes'
-// click replacement, double-click insertion and drag of the first piece.
-// Each finds its piece, asks what the user wants, lets a rule of LayoutEdit
-// change the record, replays that record once and refreshes the tab.
+// The Item menu's append, insert, replace, delete and range selection, and
+// the answers to the scenes' click, double click and drag: each finds its
+// piece, asks, lets a LayoutEdit rule change the record and replays it once.
 #include "MainWindow.h"
 
 #include "TabControls.h"
@@ -93,8 +91,7 @@ void MainWindow::addChosenPieces(bool aAfter)
     EditHost host;
     if (!commandHost(aAfter ? "appendItem" : "insertItem", aAfter, &host))
         return;
-    QString partNumber;
-    QString angle;
+    QString partNumber, angle;
     if (!chooseTrack(aAfter ? QStringLiteral("append") : QStringLiteral("insert"), &partNumber,
                      &angle))
         return;
@@ -123,8 +120,7 @@ void MainWindow::replaceItem()
     EditHost host;
     if (!commandHost("replaceItem", false, &host))
         return;
-    QString partNumber;
-    QString angle;
+    QString partNumber, angle;
     if (!chooseTrack(QStringLiteral("replace"), &partNumber, &angle))
         return;
     const QString replaced = host.mRecord->mPieces.value(host.mIndex).mPartNumber;

@@ -45,35 +45,22 @@ int toolBoxPageFor(int aLanes)
 // Why Open read nothing, as the one sentence the user is shown.
 QString openRefusal(TrackPlanRead aResult)
 {
+    const QString limit = trackPlanLimitText(aResult);
     switch (aResult) {
     case TrackPlanRead::Failed:
         return QStringLiteral("The file selected cannot be read.");
     case TrackPlanRead::TooLarge:
-        return QStringLiteral(
-                   "The file selected is larger than %1 MB, too large for a layout file.")
-            .arg(kMaxTrackPlanBytes / (1024 * 1024));
+        return QStringLiteral("The file selected is %1.").arg(limit);
     case TrackPlanRead::TooManyPieces:
-        return QStringLiteral("The file selected holds more than %1 pieces in one lane pair, more "
-                              "than a layout can have.")
-            .arg(kMaxPiecesPerStrip);
+        return QStringLiteral("The file selected holds %1, more than a layout can have.").arg(limit);
     case TrackPlanRead::TooManyAttachments:
-        return QStringLiteral("The file selected has a piece with more than %1 attachments, more "
-                              "than any piece can carry.")
-            .arg(kMaxAttachmentsPerPiece);
+        return QStringLiteral("The file selected has %1, more than any piece can carry.").arg(limit);
     case TrackPlanRead::Complete:
     case TrackPlanRead::Truncated:
     case TrackPlanRead::NotALayout:
         break;
     }
     return QStringLiteral("The file selected was not a valid layout file.");
-}
-
-QString joinedCounts(const QList<int> &aCounts)
-{
-    QStringList texts;
-    for (int count : aCounts)
-        texts << QString::number(count);
-    return texts.join(QStringLiteral(" + "));
 }
 
 // How many pieces a file's count lines claim against how many it held, one
@@ -83,11 +70,11 @@ QString countsNote(const TrackPlanCounts &aCounts)
     const bool one = aCounts.mRead.size() == 1 && aCounts.mRead.first() == 1;
     const QString claimed = aCounts.mClaimed.size() == 1 && aCounts.mClaimed.first() == 1
                                 ? QStringLiteral("1 piece")
-                                : joinedCounts(aCounts.mClaimed) + QStringLiteral(" pieces");
+                                : TrackPlanCounts::joined(aCounts.mClaimed) + QStringLiteral(" pieces");
     const QString pairs =
         aCounts.mClaimed.size() > 1 ? QStringLiteral(" for its two lane pairs") : QString();
     return QStringLiteral("The file selected claims %1%2, but %3 %4 read.")
-        .arg(claimed, pairs, joinedCounts(aCounts.mRead),
+        .arg(claimed, pairs, TrackPlanCounts::joined(aCounts.mRead),
              one ? QStringLiteral("was") : QStringLiteral("were"));
 }
 
@@ -225,6 +212,10 @@ void MainWindow::on_actionOpen_Layout_File_triggered()
     QStringList notes;
     if (!counts.agree())
         notes << countsNote(counts);
+    // With the count met, the piece it broke off in would go unnoticed.
+    else if (counts.mBrokenOff)
+        notes << QStringLiteral(
+            "The file selected breaks off inside a piece; the pieces before it were read.");
     if (counts.mTrailing)
         notes << QStringLiteral(
             "The file selected goes on after its layout; the rest was not read.");

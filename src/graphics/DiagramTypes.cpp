@@ -35,11 +35,9 @@ const QStringList &partNumberTexts()
 
 } // namespace
 
-QString getPartNumber(DiagramTypeBase::DiagramType aType, bool *aKnown)
+QString getPartNumber(DiagramTypeBase::DiagramType aType)
 {
     const bool known = aType >= 0 && aType < DiagramTypeBase::R9999;
-    if (aKnown)
-        *aKnown = known;
     return known ? partNumberTexts().at(aType) : QStringLiteral("unknown");
 }
 

@@ -54,9 +54,10 @@ public:
 
 // Fills aList with the 105 part-number texts in value order (entry i names value i).
 void initDiagramTypeList(QStringList &aList);
-// Text of a value; "unknown" for a value outside 0..104, with *aKnown (when
-// given) false, so that the caller can say so.
-QString getPartNumber(DiagramTypeBase::DiagramType aType, bool *aKnown = nullptr);
+// Text of a value; "unknown" for a value outside 0..104, which the caller
+// goes on with (a tool tip, a failed catalog look-up). Every value the program
+// passes comes from its own tables, so there is nothing to tell the user.
+QString getPartNumber(DiagramTypeBase::DiagramType aType);
 // Value whose text equals aPartNumber exactly, searched in aList; -1 when none.
 int getDiagramType(const QString &aPartNumber, const QStringList &aList);
 // The same in the program's own list of the 105 texts.

@@ -523,7 +523,7 @@ PieceRead readPieceBody(LineSource &aSource, PlacedPiece &aPiece, int aIndex, Pa
 // The piece count line and the pieces that follow it: every piece line there
 // is, whatever the count says. Truncated when the count line is missing.
 TrackPlanRead readPieces(LineSource &aSource, LayoutRecord &aRecord, const RevellTrack &aCatalog,
-                         const QStringList &aDiagramTypeList, int &aClaimed)
+                         const QStringList &aDiagramTypeList, int &aClaimed, bool &aBrokenOff)
 {
     if (!aSource.intValue(aClaimed))
         return TrackPlanRead::Truncated;
@@ -543,6 +543,7 @@ TrackPlanRead readPieces(LineSource &aSource, LayoutRecord &aRecord, const Revel
             aRecord.mPieces.append(piece);
             break;
         case PieceRead::Cut:
+            aBrokenOff = true;
             return TrackPlanRead::Complete;
         case PieceRead::TooManyAttachments:
             return TrackPlanRead::TooManyAttachments;
@@ -602,9 +603,11 @@ TrackPlanRead readTrackPlan(QIODevice *aIn, LayoutRecord &aRecord, const RevellT
     LayoutRecord record = freshRecord(aRecord);
     record.mName = QString::fromLatin1(name);
     int claimed = 0;
+    bool brokenOff = false;
     const TrackPlanRead result =
-        readHeader(source, record) ? readPieces(source, record, aCatalog, aDiagramTypeList, claimed)
-                                   : TrackPlanRead::Truncated;
+        readHeader(source, record)
+            ? readPieces(source, record, aCatalog, aDiagramTypeList, claimed, brokenOff)
+            : TrackPlanRead::Truncated;
     if (result != TrackPlanRead::Complete && result != TrackPlanRead::Truncated)
         return result;
     // Outside a rebuild the next index is the number of pieces, whatever the
@@ -613,6 +616,7 @@ TrackPlanRead readTrackPlan(QIODevice *aIn, LayoutRecord &aRecord, const RevellT
     if (aCounts && result == TrackPlanRead::Complete) {
         aCounts->mClaimed.append(claimed);
         aCounts->mRead.append(record.mPieces.size());
+        aCounts->mBrokenOff = aCounts->mBrokenOff || brokenOff;
     }
     aRecord = std::move(record);
     return result;
@@ -730,6 +734,33 @@ TrackPlanRead readTrackPlanBytes(const QString &aPath, QByteArray &aText)
         return TrackPlanRead::Failed;
     }
     return TrackPlanRead::Complete;
+}
+
+QString TrackPlanCounts::joined(const QList<int> &aCounts)
+{
+    QStringList texts;
+    for (int count : aCounts)
+        texts << QString::number(count);
+    return texts.join(QStringLiteral(" + "));
+}
+
+QString trackPlanLimitText(TrackPlanRead aRead)
+{
+    switch (aRead) {
+    case TrackPlanRead::TooLarge:
+        return QStringLiteral("larger than %1 MB, too large for a layout file")
+            .arg(kMaxTrackPlanBytes / (1024 * 1024));
+    case TrackPlanRead::TooManyPieces:
+        return QStringLiteral("more than %1 pieces in one lane pair").arg(kMaxPiecesPerStrip);
+    case TrackPlanRead::TooManyAttachments:
+        return QStringLiteral("a piece with more than %1 attachments").arg(kMaxAttachmentsPerPiece);
+    case TrackPlanRead::Complete:
+    case TrackPlanRead::Truncated:
+    case TrackPlanRead::NotALayout:
+    case TrackPlanRead::Failed:
+        break;
+    }
+    return QString();
 }
 
 TrackPlanRead loadTrackPlanText(const QByteArray &aText, LayoutRecord &aA, LayoutRecord &aB,

@@ -40,9 +40,17 @@ struct TrackPlanCounts
     QList<int> mClaimed;    // the "track pieces" line's value
     QList<int> mRead;       // the pieces read whole
     bool mTrailing = false; // text follows the last section the lane count calls for
+    bool mBrokenOff = false; // a piece was not whole: it and what follows were not read
 
     bool agree() const { return mClaimed == mRead; }
+    // One figure per lane pair: "12", or "12 + 12".
+    static QString joined(const QList<int> &aCounts);
 };
+
+// The limit a refused read broke, as a phrase both the window and the report
+// build on ("more than 50000 pieces in one lane pair"); empty when the read
+// broke none.
+QString trackPlanLimitText(TrackPlanRead aRead);
 
 // Writes one record's section to aOut, which stays open. Writes "writeTrackPlan()\n"
 // to aDebugLog (may be null). False when aOut is null or refused a write.

@@ -56,31 +56,6 @@ QString balanceText(const LayoutAnalysis::LaneBalance &aBalance)
                         .arg(mm(aBalance.mSwapLane1Mm), mm(aBalance.mSwapLane2Mm));
 }
 
-// Why a layout file is not reported, as the open command would refuse it.
-QString refusal(TrackPlanRead aRead)
-{
-    switch (aRead) {
-    case TrackPlanRead::TooLarge:
-        return QStringLiteral("larger than %1 MB, too large for a layout file")
-            .arg(kMaxTrackPlanBytes / (1024 * 1024));
-    case TrackPlanRead::TooManyPieces:
-        return QStringLiteral("more than %1 pieces in one lane pair").arg(kMaxPiecesPerStrip);
-    case TrackPlanRead::TooManyAttachments:
-        return QStringLiteral("a piece with more than %1 attachments").arg(kMaxAttachmentsPerPiece);
-    default:
-        return QStringLiteral("not a layout file");
-    }
-}
-
-// One count per lane pair: "12", or "12 + 12".
-QString joined(const QList<int> &aCounts)
-{
-    QStringList texts;
-    for (int count : aCounts)
-        texts << QString::number(count);
-    return texts.join(QStringLiteral(" + "));
-}
-
 QJsonObject closureJson(const LayoutAnalysis::Closure &aClosure)
 {
     return QJsonObject{{"closed", aClosure.mClosed},
@@ -154,12 +129,17 @@ bool LaidLayout::load(const QString &aPath, QString *aWhy)
                    ? loadTrackPlanText(text, mA, mB, mCatalog, mTypeList, nullptr, &counts)
                    : TrackPlanRead::NotALayout;
     if (read != TrackPlanRead::Complete) {
-        *aWhy = refusal(read);
+        // As the open command would refuse it.
+        const QString limit = trackPlanLimitText(read);
+        *aWhy = limit.isEmpty() ? QStringLiteral("not a layout file") : limit;
         return false;
     }
     if (!counts.agree())
         mNotes << QStringLiteral("claims %1 pieces but holds %2; the pieces read are reported")
-                      .arg(joined(counts.mClaimed), joined(counts.mRead));
+                      .arg(TrackPlanCounts::joined(counts.mClaimed),
+                           TrackPlanCounts::joined(counts.mRead));
+    else if (counts.mBrokenOff)
+        mNotes << QStringLiteral("breaks off inside a piece; the pieces before it are reported");
     if (counts.mTrailing)
         mNotes << QStringLiteral("goes on after its layout; the rest was not read");
 

@@ -88,7 +88,7 @@ private slots:
         const double inner = 14 * 25.4 - 178.0;
         const QPointF curve(inner * std::sin(M_PI / 3), inner * (1.0 - std::cos(M_PI / 3)));
         const QPointF next = Chaining::forwardPoint(kClick, 90.0, QPointF(0, 0), curve, k);
-        QVERIFY(near(next, QPointF(1000 - curve.y() * 5 / 24, 1000 + curve.x() * 5 / 24)));
+        QVERIFY(near(next, QPointF(1000 - curve.y() * k, 1000 + curve.x() * k)));
     }
 
     void anglesAreReducedOneStepAndShownTruncated()
