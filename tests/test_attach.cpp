@@ -281,6 +281,12 @@ private slots:
         rig.activate(1);
         for (int i = 0; i < 7; ++i)
             rig.append(D::R3601_R);
+        // The five commands give the five heights; the last is the default.
+        for (int step : {0, 2, 4, 3, 1}) {
+            rig.select({rig.piece(3)});
+            rig.w().itemAction(MainWindow::ItemAction(MainWindow::Elev0Action + step))->trigger();
+            QCOMPARE(rig.a().mPieces.at(3).mLevel, step / 4.0);
+        }
         rig.select({rig.piece(0)});
         rig.w().itemAction(MainWindow::Elev3Action)->trigger();
         QVERIFY(rig.a().mChanged);

@@ -39,6 +39,7 @@
 #include <QSaveFile>
 #include <QScrollBar>
 #include <QScrollArea>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QToolBox>
 #include <QWebView>
@@ -127,13 +128,18 @@ public:
 private:
     // --- taking pictures ---------------------------------------------------
 
+    // The clock is set last: the window's own timer may tick while events are
+    // processed, and a picture would then show the hour it was taken. The
+    // status bar's note of the last command belongs to the command, not to
+    // the picture.
     void steady()
     {
         for (int i = 0; i < 8; ++i)
             mWindow.housekeepingTick();
+        QApplication::processEvents();
+        mWindow.statusBar()->clearMessage();
         if (auto *clock = mWindow.findChild<QLineEdit *>(QStringLiteral("datetimeLineEdit")))
             clock->setText(QLatin1String(kClock));
-        QApplication::processEvents();
     }
 
     void save(const QImage &aImage, const QString &aName)
