@@ -143,9 +143,16 @@ private slots:
         for (const auto &[action, host, button, after] : steps) {
             rig.w().setAddTrackRunner(answer(button));
             rig.select({rig.piece(host)});
+            rig.mark();
             rig.w().itemAction(action)->trigger();
             QCOMPARE(kept(rig.a()), list(after));
             QCOMPARE(drawn(rig), list(after));
+            // The replay draws the attachments back around the chain, each
+            // without the refresh of a new attachment.
+            const QString log = rig.newBuild();
+            const int taken = log.indexOf("deleteAttachments()");
+            QVERIFY(taken >= 0 && taken < log.indexOf("restoreAttachments()"));
+            QVERIFY(!log.contains("MainWindow::itemAttached()"));
         }
         QCOMPARE(Rig::parts(rig.a()), QStringList({"R3620", "R3601_R", "R3608", "R3601_R"}));
         // A deleted attachment goes alone, without a replay: its host and its
