@@ -124,6 +124,18 @@ private slots:
         QCOMPARE(rig.scene(3)->items().size(), 3);
     }
 
+    // The layout opened over one of four lanes is all that is drawn.
+    void twoLaneFileOpenedOverAFourLaneLayoutReplacesItsDrawing()
+    {
+        Rig rig;
+        rig.activate(5);
+        rig.open(QStringLiteral(LANEWRIGHT_SOURCE_DIR "/trackplans/four-lane-oval.txt"));
+        rig.rec.mAnswers << true; // clear
+        rig.open(QStringLiteral(LANEWRIGHT_SOURCE_DIR "/trackplans/oval-terminal.txt"));
+        QCOMPARE(rig.a().mLanes, 2);
+        QCOMPARE(rig.scene()->items().size(), 3 * rig.a().mPieces.size());
+    }
+
     void namesTheFileCannotHoldAreRefusedWhereTyped_data()
     {
         QTest::addColumn<QString>("name");

@@ -208,6 +208,9 @@ void MainWindow::on_actionOpen_Layout_File_triggered()
     // the replay's first change would copy each of them whole.
     *mActiveRecordA = std::move(recordA);
     *mActiveRecordB = std::move(recordB);
+    // The drawing it replaces goes whole: the second pair of a four-lane
+    // layout has no record left to take its items down.
+    mActiveScene->clear();
     // Whatever the file and the replay have to say comes in one box.
     QStringList notes;
     if (!counts.agree())
