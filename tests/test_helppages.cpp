@@ -166,8 +166,6 @@ private slots:
             "R3601_L: lane 1 325.84 mm, lane 2 231.08 mm");
         row("lane swap", "R3609", "R3603R R3603L R3614 F7054R F7053L R3628o",
             "324.00 mm each|change sides|straight, 308.00 mm (12.1 inch) long");
-        row("curved terminal", "R3604", "R3612 R3615R R3615L", "");
-        row("lap counter", "R3627", "R3603R R3603L R3614", "");
         row("banked curve", "F8517", "R3628o", "");
         row("half apron", "R3620a", "R3620", "");
     }
