@@ -1,14 +1,6 @@
 #include "graphics/R3600Dialog.h"
 #include "graphics/R3601Dialog.h"
-#include "support/RecordingPrompter.h"
-#include "support/TestRuntime.h"
-
-#include <QDialogButtonBox>
-#include <QPushButton>
-#include <QToolButton>
-#include <QtTest>
-
-#include <memory>
+#include "support/WindowRig.h"
 
 namespace {
 
@@ -75,11 +67,7 @@ private slots:
             QTest::mouseClick(button, Qt::LeftButton);
         }
         QCOMPARE(names, carried);
-        QTest::mouseClick(
-            chooser->findChild<QDialogButtonBox *>("buttonBox")->button(QDialogButtonBox::Ok),
-            Qt::LeftButton);
-
-        QCOMPARE(chooser->result(), int(QDialog::Accepted));
+        QCOMPARE(WindowRig::closeDialog(*chooser), int(QDialog::Accepted));
         QCOMPARE(names, chosen);
         QCOMPARE(rec.mLog.size(), refusals);
         for (const QString &line : rec.mLog)

@@ -1,28 +1,11 @@
-#include "app/LaneColorDialog.h"
-#include "app/QLedIndicator.h"
-#include "app/newLayoutDialog.h"
-#include "layout/AddTrackDialog.h"
-#include "support/TestRuntime.h"
+#include "support/WindowRig.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QImage>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QToolButton>
-#include <QtTest>
+
+using WindowRig::closeDialog;
 
 namespace {
-
-void clickOk(QWidget &aDialog)
-{
-    QTest::mouseClick(
-        aDialog.findChild<QDialogButtonBox *>("buttonBox")->button(QDialogButtonBox::Ok),
-        Qt::LeftButton);
-}
 
 // Empty when the lamp's middle pixel, as the screen would show it, is opaque
 // and within 8 of aWanted in each channel; else that pixel.
@@ -66,8 +49,7 @@ private slots:
             dialog.findChild<QCheckBox *>("layoutCheckBox")->setChecked(true);
             dialog.findChild<QCheckBox *>("defaultCheckBox")->setChecked(tab == 0);
             dialog.findChild<QComboBox *>("lane4ColorComboBox")->setCurrentIndex(5);
-            clickOk(dialog);
-            QCOMPARE(dialog.result(), int(QDialog::Accepted));
+            QCOMPARE(closeDialog(dialog), int(QDialog::Accepted));
             QCOMPARE(dialog.useForLayout(), tab != 0);
             QCOMPARE(dialog.useAsDefault(), tab == 0);
             QCOMPARE(dialog.chosenNames(), QStringList({"white", "black", "red", "magenta"}));
@@ -93,9 +75,7 @@ private slots:
                 QTest::keyClick(edit, Qt::Key_Return);
             } else {
                 edit->setText("Oval");
-                dialog.findChild<QDialogButtonBox *>("buttonBox")
-                    ->button(QDialogButtonBox::Ok)
-                    ->click();
+                closeDialog(dialog);
             }
             QCOMPARE(dialog.result(), int(QDialog::Accepted));
             QCOMPARE(name, QString("Oval"));
@@ -148,8 +128,7 @@ private slots:
             if (button->isChecked())
                 checked << button->objectName().remove("ToolButton");
         }
-        clickOk(dialog);
-        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(closeDialog(dialog), int(QDialog::Accepted));
         QCOMPARE(QStringLiteral("%1 | %2 | %3 %4")
                      .arg(checked.join(' '),
                           dialog.findChild<QLineEdit *>("selectedLineEdit")->text(),

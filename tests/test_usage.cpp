@@ -102,9 +102,7 @@ private slots:
             // The view commits on its next turn, then lets the editor go.
             QApplication::processEvents();
             QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            auto *box = aDialog.findChild<QDialogButtonBox *>();
-            box->button(ok.at(use) ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)->click();
-            return aDialog.result();
+            return WindowRig::closeDialog(aDialog, !ok.at(use));
         });
         for (; use < typed.size(); ++use) {
             if (use == typed.size() - 1) { // the folder is taken by a file
