@@ -260,10 +260,13 @@ private slots:
         QCOMPARE(rig.screen(5).mBtnActiveLineEdit->text(), QString("60 deg right"));
     }
 
-    // An appended piece refreshes its own tab and marks its layout changed.
+    // A tab shows its figures in the unit chosen while another was in front;
+    // an appended piece refreshes its own tab and marks its layout changed.
     void unitButtonRelabelsEveryTabAndAppendedPiecesRefreshTheirOwn()
     {
         Rig rig;
+        rig.activate(1);
+        rig.lay({D::R3600, D::R3600});
         rig.activate(2);
         rig.lay({D::R3600, D::R3600, D::R3601_R, D::R3601_R, D::R3601_R, D::R3601_R, D::R3601_R,
                  D::R3601_R});
@@ -275,6 +278,9 @@ private slots:
             QCOMPARE(rig.screen(tab).mSizeLabel->text(), QString("Layout Size (mm)"));
         }
         QCOMPARE(rig.screen(5).mLaneLineEdit[0]->text(), QString("untouched"));
+        rig.activate(1);
+        QCOMPARE(rig.lanes().at(0) + " " + rig.screen().mWidthLineEdit->text(),
+                 QString("616.00 620.80"));
 
         rig.activate(6);
         rig.a().mSaved = true;

@@ -118,23 +118,6 @@ private slots:
             QVERIFY(size.width() < 1600 || hint->text() == static_cast<HintButton *>(hint)->hint());
     }
 
-    void unitChosenOnAnotherTabShowsOnTheNextTabActivated()
-    {
-        Rig rig;
-        rig.activate(1);
-        rig.lay({D::R3600, D::R3600});
-        const std::array<QLineEdit *, 2> fields{rig.screen(1).mLaneLineEdit[0],
-                                                rig.screen(1).mWidthLineEdit};
-        const double feet[] = {fields[0]->text().toDouble(), fields[1]->text().toDouble()};
-        QVERIFY(feet[0] > 1.0 && feet[1] > 1.0);
-        rig.activate(2);
-        rig.find<QRadioButton>("mmRadioButton")->click();
-        rig.activate(1);
-        // The feet were rounded to hundredths.
-        for (int i = 0; i < 2; ++i)
-            QVERIFY(qAbs(fields[i]->text().toDouble() - feet[i] * 304.8) <= 0.005 * 304.8);
-    }
-
     void clicksOnTheDrawingSelectThroughLaneLinesAndShowTheirMode_data()
     {
         QTest::addColumn<int>("mode");
