@@ -45,14 +45,17 @@ private slots:
         QApplication::setQuitOnLastWindowClosed(false);
     }
 
-    // A click replaces the piece under it; a double click inserts before it,
-    // at its level.
-    void clicksReplaceAndDoubleClicksInsertAtTheClickedPiece()
+    // A click on a lane line selects its piece for the Item menu; in Append a
+    // click replaces the piece under it; a double click inserts before it, at
+    // its level, and leaves the scene in Edit.
+    void clicksSelectReplaceAndDoubleClicksInsertAtTheClickedPiece()
     {
         Rig rig;
         laid(rig, {D::R3600, D::R3600, D::R3600});
         QVERIFY(rig.show());
         rig.attach(1, D::R3614_U);
+        rig.click(rig.pointOn(rig.laneLine(1)));
+        QCOMPARE(rig.scene()->selectedItems(), QList<QGraphicsItem *>{rig.piece(1)});
         const QPointF spot = rig.pointOn(rig.piece(1));
         QVERIFY2(spot.x() >= 0, "no point where the item is on top");
         rig.track(D::R3601_R)->click();
@@ -72,6 +75,7 @@ private slots:
         QCOMPARE(rig.a().mPieces.at(1).mLevel, 1.0);
         QVERIFY(near(rig.a().mPieces.at(1).mOrigin, origin));
         QCOMPARE(rig.piece(1)->zValue(), 1.0);
+        QCOMPARE(rig.screen().mModeLineEdit->text(), QString("Edit"));
     }
 
     // A delete replays once, from the lowest piece deleted; with the first

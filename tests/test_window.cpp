@@ -118,33 +118,6 @@ private slots:
             QVERIFY(size.width() < 1600 || hint->text() == static_cast<HintButton *>(hint)->hint());
     }
 
-    void clicksOnTheDrawingSelectThroughLaneLinesAndShowTheirMode_data()
-    {
-        QTest::addColumn<int>("mode");
-        QTest::newRow("Move") << int(DiagramScene::Move);
-        QTest::newRow("Edit") << int(DiagramScene::Edit);
-    }
-    void clicksOnTheDrawingSelectThroughLaneLinesAndShowTheirMode()
-    {
-        QFETCH(int, mode);
-        Rig rig;
-        rig.activate(1);
-        QVERIFY(rig.show());
-        rig.lay({D::R3600, D::R3620, D::R3600});
-        rig.scene()->setMode(DiagramScene::Mode(mode));
-        rig.click(rig.pointOn(rig.laneLine(1)));
-        QCOMPARE(rig.scene()->selectedItems(), QList<QGraphicsItem *>{rig.piece(1)});
-        rig.w().itemAction(MainWindow::DeleteAction)->trigger();
-        QCOMPARE(Rig::parts(rig.a()), QStringList({"R3600", "R3600"}));
-
-        // A double click inserts and leaves the scene in Edit, and says so.
-        rig.track(D::R3620)->click();
-        QCOMPARE(rig.screen().mModeLineEdit->text(), QString("Append"));
-        rig.doubleClick(rig.pointOn(rig.piece(1)));
-        QCOMPARE(Rig::parts(rig.a()), QStringList({"R3600", "R3620", "R3600"}));
-        QCOMPARE(rig.screen().mModeLineEdit->text(), QString("Edit"));
-    }
-
     void ctrlWheelZoomsAboutTheMouseAndCtrlZeroFitsTheLayout()
     {
         Rig rig;
