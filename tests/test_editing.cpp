@@ -53,7 +53,6 @@ private slots:
         Rig rig;
         laid(rig, {D::R3600, D::R3600, D::R3600});
         QVERIFY(rig.show());
-        rig.attach(1, D::R3614_U);
         rig.click(rig.pointOn(rig.laneLine(1)));
         QCOMPARE(rig.scene()->selectedItems(), QList<QGraphicsItem *>{rig.piece(1)});
         const QPointF spot = rig.pointOn(rig.piece(1));
@@ -62,7 +61,6 @@ private slots:
         rig.mark();
         rig.click(spot);
         QCOMPARE(Rig::parts(rig.a()), QStringList({"R3600", "R3601_R", "R3600"}));
-        QVERIFY(rig.a().mPieces.at(1).mAttachments.isEmpty());
         QCOMPARE(rig.replays(), QStringList({"1"}));
         QCOMPARE(rig.screen().mModeLineEdit->text(), QString("Move"));
 
@@ -146,8 +144,6 @@ private slots:
         const int insert = MainWindow::InsertAction;
         const int append = MainWindow::AppendAction;
         const char *const kept = "R3600 R3601_R F8514L_R F8517_R F8519R_R";
-        row("insert at the first", insert, 0, "R3620ToolButton", "OK",
-            "R3620 R3600 R3601_R F8514L_R F8517_R F8519R_R");
         row("append after an exit transition", append, 4, "R3609ToolButton", "OK",
             "R3600 R3601_R F8514L_R F8517_R F8519R_R R3609");
         row("replace drops the attachments", MainWindow::ReplaceAction, 1, "R3610_LToolButton",

@@ -129,8 +129,6 @@ private slots:
         const QPointF anchor = rig.view()->mapToScene(at);
         rig.wheel(at, 120, Qt::ControlModifier);
         QCOMPARE(rig.screen().mScaleSlider->value(), 55);
-        QCOMPARE(rig.screen().mScaleLineEdit->text(), QString("1.19x"));
-        QVERIFY(qAbs(rig.view()->transform().m11() - 1.19) < 1e-9);
         QVERIFY(QLineF(rig.view()->mapToScene(at), anchor).length() < 1.0);
 
         const int scrolled = rig.view()->verticalScrollBar()->value();
