@@ -18,8 +18,6 @@ using D = DiagramTypeBase;
 
 namespace {
 
-// Longer than the click delay, so that a single click has acted.
-constexpr int kAfterClickMs = 300;
 const QPointF kStart(1000, 1000);
 
 // A layout tab without its window: catalog, record A and its twin B for lanes
@@ -44,7 +42,8 @@ struct Rig : ViewMouse
         view->show();
         const bool exposed = QTest::qWaitForWindowExposed(view.get());
         view->centerOn(kStart);
-        mWaitMs = kAfterClickMs;
+        // Longer than the click delay, so that a single click has acted.
+        mWaitMs = 300;
         return exposed;
     }
     // Appends to record A, as clicks do.
