@@ -12,11 +12,6 @@
 
 using D = DiagramTypeBase;
 
-static void initResources()
-{
-    Q_INIT_RESOURCE(lanewright);
-}
-
 namespace {
 
 bool sameTransform(const QTransform &aActual, double aAngle, double aScale)
@@ -65,7 +60,7 @@ class SurfaceTest : public QObject
 private slots:
     void initTestCase()
     {
-        initResources();
+        Q_INIT_RESOURCE(lanewright);
         QApplication::setQuitOnLastWindowClosed(false);
     }
 

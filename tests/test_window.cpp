@@ -12,11 +12,6 @@
 
 using namespace WindowRig;
 
-static void initResources()
-{
-    Q_INIT_RESOURCE(lanewright);
-}
-
 namespace {
 
 const QString kGrandCircuit = QStringLiteral(LANEWRIGHT_SOURCE_DIR "/trackplans/grand-circuit.txt");
@@ -72,7 +67,7 @@ class WindowTest : public QObject
 private slots:
     void initTestCase()
     {
-        initResources();
+        Q_INIT_RESOURCE(lanewright);
         QApplication::setQuitOnLastWindowClosed(false);
     }
 
