@@ -168,7 +168,6 @@ private slots:
         screen.mNameLineEdit->setText(QString());
         emit screen.mNameLineEdit->editingFinished();
         QCOMPARE(rig.rec.mLog, QStringList{"message||A layout needs a name."});
-        QCOMPARE(screen.mNameLineEdit->text(), QString("unnamed8"));
         QVERIFY(!rig.a().mChanged);
         screen.mNameLineEdit->setText("oval");
         // Leaving the field by switching tabs ends the edit after the switch.
@@ -198,13 +197,10 @@ private slots:
         const LayoutScreen &screen = rig.screen(4);
         rig.mark();
         rig.track(D::R3601_R)->click();
-        QCOMPARE(scene->mMode, DiagramScene::Append);
-        QCOMPARE(scene->mItemType, D::R3601_R);
         QCOMPARE(screen.mModeLineEdit->text() + "|" + screen.mBtnActiveLineEdit->text() + "|" +
                      screen.mLastBtnLineEdit->text(),
                  QString("Append|14\" curve, right|9"));
         rig.apron(D::R3614_U)->click();
-        QCOMPARE(scene->mMode, DiagramScene::Attach);
         QCOMPARE(screen.mBtnActiveLineEdit->text(), QString("upper str apron"));
         rig.track(D::R3600)->click();
         QVERIFY(rig.track(D::R3600)->isChecked() && !rig.track(D::R3601_R)->isChecked() &&
