@@ -99,35 +99,6 @@ private slots:
         }
     }
 
-    void activationFollowsTheTabResetsTheChoiceAndShowsEachLayoutsOwnLook()
-    {
-        Rig rig;
-        QToolBox *box = rig.w().toolBox().mToolBox;
-        auto *hollow = rig.find<QRadioButton>("hollowRadioButton");
-        rig.a(3).mLanes = 4;
-        rig.activate(1);
-        rig.track(D::R3601_R)->click();
-        hollow->click();
-        rig.mark();
-        rig.activate(5);
-        QCOMPARE(rig.newDebug(), QString("on_tabWidget_currentChanged() tab 5\n"
-                                         "on_tabWidget_currentChanged() mActiveIndex 4\n"));
-        QCOMPARE(rig.find<QLineEdit>("activeLineEdit")->text(), QString("5"));
-        QVERIFY(!rig.track(D::R3601_R)->isChecked());
-        QCOMPARE(rig.scene(5)->mMode, DiagramScene::Move);
-        // Showing layout 5 filled must not change layout 1's appearance.
-        QVERIFY(!hollow->isChecked() && rig.scene(5)->mFilled && !rig.scene(1)->mFilled);
-        rig.activate(3);
-        QCOMPARE(box->currentIndex(), 2);
-        rig.activate(1);
-        QCOMPARE(box->currentIndex(), 0);
-        QVERIFY(hollow->isChecked());
-        // The Stats tab keeps layout 1 active.
-        rig.activate(0);
-        QCOMPARE(rig.w().activeIndex(), 0);
-        QCOMPARE(rig.w().activeScene(), rig.scene(1));
-    }
-
     // Each tab's handlers act on their own tab, even when the event comes
     // late; the scale maps across the slider's middle; locked, the view turns
     // with the track; a name the file cannot hold is refused.
@@ -188,8 +159,9 @@ private slots:
 
     // A piece button sets the mode, the piece and the tab's fields, and the
     // groups stay independent; a four-lane piece is refused on a two-lane
-    // layout; a background tiles the active scene only.
-    void toolBoxHandlersActOnTheActiveLayout()
+    // layout; a background tiles the active scene only. Activation follows the
+    // tab, resets the choice and shows each layout's own look.
+    void toolBoxActsOnTheActiveLayoutAndActivationResetsItsChoice()
     {
         Rig rig;
         rig.activate(4);
@@ -227,14 +199,36 @@ private slots:
                  QImage(":/images/background1.png").convertToFormat(QImage::Format_ARGB32));
         QCOMPARE(rig.scene(5)->backgroundBrush().style(), Qt::NoBrush);
 
-        rig.a(5).mLanes = 4;
+        QToolBox *box = rig.w().toolBox().mToolBox;
+        auto *hollow = rig.find<QRadioButton>("hollowRadioButton");
+        rig.a(3).mLanes = 4;
+        rig.track(D::R3601_R)->click();
+        hollow->click();
+        rig.mark();
         rig.activate(5);
+        QCOMPARE(rig.newDebug(), QString("on_tabWidget_currentChanged() tab 5\n"
+                                         "on_tabWidget_currentChanged() mActiveIndex 4\n"));
+        QCOMPARE(rig.find<QLineEdit>("activeLineEdit")->text(), QString("5"));
+        QVERIFY(!rig.track(D::R3601_R)->isChecked());
+        QCOMPARE(rig.scene(5)->mMode, DiagramScene::Move);
+        // Showing layout 5 filled must not change layout 4's appearance.
+        QVERIFY(!hollow->isChecked() && rig.scene(5)->mFilled && !rig.scene(4)->mFilled);
+        rig.a(5).mLanes = 4;
         rig.mark();
         rig.track4(D::R3601R3610_R)->click();
         QCOMPARE(rig.rec.mLog.size(), 1);
         QCOMPARE(rig.newBuild(), QString("track4ButtonGroupClicked()   id 101    checked 1\n"));
         QCOMPARE(rig.scene(5)->mMode, DiagramScene::Append4);
         QCOMPARE(rig.screen(5).mBtnActiveLineEdit->text(), QString("60 deg right"));
+        rig.activate(3);
+        QCOMPARE(box->currentIndex(), 2);
+        rig.activate(4);
+        QCOMPARE(box->currentIndex(), 0);
+        QVERIFY(hollow->isChecked());
+        // The Stats tab makes layout 1 active.
+        rig.activate(0);
+        QCOMPARE(rig.w().activeIndex(), 0);
+        QCOMPARE(rig.w().activeScene(), rig.scene(1));
     }
 
     // A tab shows its figures in the unit chosen while another was in front;
