@@ -59,8 +59,8 @@ QStringList geometryFaults(QWidget *aWindow)
 } // namespace
 
 // The window as a hobbyist meets it: it fits the screen, every control shows
-// whole, figures follow the unit, the drawing answers clicks, the wheel and
-// Fit, and the status bar tells what happened.
+// whole, the drawing answers the wheel and Fit, and the status bar tells what
+// happened.
 class WindowTest : public QObject
 {
     Q_OBJECT
