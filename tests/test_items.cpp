@@ -104,7 +104,6 @@ private slots:
         auto line = laneItem(D::R3609, 2, true, &debug, &catalog);
         debug.close();
         QVERIFY(line->path().isEmpty());
-        QCOMPARE(line->pen().color(), QColor(Qt::red));
         QCOMPARE(mRuntime.read("logs/items-lane.log"),
                  QByteArray("DiagramPathItem() constructor\n"
                             "DiagramPathItem(::DiagramPathItem))constructor: index for <R3609> "

@@ -18,8 +18,6 @@ using D = DiagramTypeBase;
 
 namespace {
 
-// Longer than the click delay, so that a single click has acted.
-constexpr int kAfterClickMs = 300;
 const QPointF kStart(1000, 1000);
 
 // A layout tab without its window: catalog, record A and its twin B for lanes
@@ -44,7 +42,8 @@ struct Rig : ViewMouse
         view->show();
         const bool exposed = QTest::qWaitForWindowExposed(view.get());
         view->centerOn(kStart);
-        mWaitMs = kAfterClickMs;
+        // Longer than the click delay, so that a single click has acted.
+        mWaitMs = 300;
         return exposed;
     }
     // Appends to record A, as clicks do.
@@ -219,7 +218,6 @@ private slots:
         QCOMPARE(rig.a.mPieces.size(), 0);
         QTRY_COMPARE(appended.count(), 3);
         QCOMPARE(rig.a.mPieces.at(0).mOrigin, rig.reached(kStart));
-        QCOMPARE(rig.b.mPieces.size(), 2);
         QCOMPARE(rig.scene->mItemType, D::R3601R3610_R);
         rig.click(rig.pointOn(rig.scene->pieceItem(0, 0)));
         rig.scene->setMode(DiagramScene::Append);
