@@ -41,16 +41,20 @@ private slots:
         QApplication::setQuitOnLastWindowClosed(false);
     }
 
-    void guardsStopNewOnTheStatsTabAndSaveAsOfAnEmptyLayout()
+    // Neither a file nor a page is made of no layout.
+    void guardsStopCommandsOnTheStatsTabAndOnAnEmptyLayout()
     {
         Rig rig;
         rig.rec.mFileNames << rig.file("never.txt");
         rig.activate(0);
         rig.newLayout();
+        rig.trigger("actionPrint");
         rig.activate(7);
         rig.trigger("actionSave_Layout_As");
-        QCOMPARE(rig.rec.mLog, (QStringList{"message||Please select a layout tab.",
-                                            "message||This layout is empty."}));
+        rig.trigger("actionPrint_to_PDF");
+        const QString noTab("message||Please select a layout tab.");
+        const QString empty("message||This layout is empty.");
+        QCOMPARE(rig.rec.mLog, (QStringList{noTab, noTab, empty, empty}));
         QCOMPARE(rig.newDialogRuns, 0);
         QVERIFY(!QFile::exists(rig.file("never.txt")));
     }
