@@ -161,9 +161,8 @@ private slots:
                             const QString &aPieces) {
             QTest::newRow(aTag) << QString(aChoice) << QString(aAngle) << aPieces;
         };
-        row("left 30 deg", "R3625_L", "30 deg", "F8519R_L F8517_L F8514L_L");
-        row("more than eight curves are held to eight", "R3625_R", "3000 deg",
-            "F8514L_R " + QString("F8517_R ").repeated(8) + "F8519R_R");
+        row("more than eight curves are held to eight", "R3625_L", "3000 deg",
+            "F8519R_L " + QString("F8517_L ").repeated(8) + "F8514L_L");
         row("an angle that is no number: no curves", "R3625_L", "deg 90", "F8519R_L F8514L_L");
         row("a plain piece stands for itself", "R3601_R", "90 deg", "R3601_R");
     }
@@ -277,20 +276,6 @@ private slots:
         QVERIFY(LayoutEdit::removeAttachment(r, 2, "R3614_U"));
         QCOMPARE(r.mPieces.at(2).mAttachments.size(), 1);
         QVERIFY(!LayoutEdit::removeAttachment(r, 1, "R3614_U"));
-    }
-
-    // Record B of a four-lane layout starts one track width (178 mm, 37.08
-    // units at the hundredths the file keeps) above record A.
-    void relocatingMovesBothPairsOfAFourLaneLayout()
-    {
-        LayoutRecord a = laid("R3600");
-        LayoutRecord b = laid("R3600");
-        LayoutEdit::relocate(a, b, mCatalog, QPointF(300, 400));
-        QCOMPARE(a.mFirstPt, QPointF(300, 400));
-        QCOMPARE(b.mFirstPt, kClick); // two lanes: record B is not drawn
-        a.mLanes = 4;
-        LayoutEdit::relocate(a, b, mCatalog, QPointF(300, 400));
-        QCOMPARE(b.mFirstPt, QPointF(300, 362.92));
     }
 };
 
