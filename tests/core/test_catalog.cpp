@@ -32,12 +32,6 @@ private slots:
         mLog = mRuntime->read("logs/RevellTrackDB.log");
     }
 
-    void cleanupTestCase()
-    {
-        mTrack.reset();
-        mRuntime.reset();
-    }
-
     void canAttach_data()
     {
         QTest::addColumn<QString>("host");
@@ -72,7 +66,6 @@ private slots:
         QTest::newRow("last") << "R3628o_Lbx" << 76;
         QTest::newRow("inventory only") << "R3628o" << -1;
         QTest::newRow("lower case") << "r3600" << -1;
-        QTest::newRow("empty") << "" << -1;
         for (const char *kind : {"R3605", "R3625_R", "R3600R3600", "R9999"})
             QTest::newRow(kind) << kind << -1;
     }
