@@ -19,9 +19,6 @@ private slots:
         QTest::newRow("three decimals in the file")
             << layoutSection("Oval", 2, "6", parts, "1234.567 987.654") << QPointF()
             << QByteArray("first point: 1234.57 987.65\n");
-        QTest::newRow("first piece dragged")
-            << layoutSection("Oval", 2, "6", parts) << QPointF(800.123, 1000.456)
-            << QByteArray("first point: 800.12 1000.46\n");
         QTest::newRow("four lanes dragged")
             << layoutSection("Club", 4, "6", parts) + layoutSection("Club", 4, "6", parts)
             << QPointF(800.004, 1000.006)
