@@ -148,7 +148,6 @@ private slots:
         QTest::addColumn<QByteArray>("end");
         QTest::newRow("two lanes, LF") << 2 << QByteArray("\n");
         QTest::newRow("empty, LF") << 0 << QByteArray("\n");
-        QTest::newRow("four lanes, LF") << 4 << QByteArray("\n");
         QTest::newRow("CR LF") << 4 << QByteArray("\r\n");
         QTest::newRow("CR") << 4 << QByteArray("\r");
         QTest::newRow("CR CR LF") << 4 << QByteArray("\r\r\n");
