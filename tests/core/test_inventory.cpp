@@ -92,9 +92,7 @@ private slots:
     {
         QTest::addColumn<int>("lanes");
         QTest::addColumn<QString>("layout");
-        QTest::newRow("directions are one part")
-            << 2 << "R3601_R R3601_L R3600 | => R3600=1 R3601=2";
-        QTest::newRow("attachments count like pieces")
+        QTest::newRow("attachments count like pieces, both directions as one part")
             << 2 << "R3601_R+R3605_R R3600+R3614_L+R3614_U | => R3600=1 R3601=1 R3605=1 R3614=2";
         QTest::newRow("four lanes: both strips")
             << 4 << "R3600 | R3600 R3610_R+R3611_R => R3600=2 R3610=1 R3611=1";
