@@ -31,8 +31,8 @@ const TypeList kFigureEight = TypeList{D::R3609, D::R3600, D::R3600} + repeated(
 
 // Closure, collisions and lane balance, measured on chains laid by the core.
 // The samples' balance hints, a swap that evens them, lanes even already or
-// past helping, are in the report's golden file; their raised crossings are
-// in the checks test.
+// past helping, are in the report's golden file; that they close, and cross
+// freely only where raised, is in the checks test.
 class AnalysisTest : public QObject
 {
     Q_OBJECT
@@ -48,10 +48,8 @@ class AnalysisTest : public QObject
     }
 
 private slots:
-    void closedCircuitsAndTheGapOfAnOpenOne()
+    void emptyLayoutAndTheGapOfAnOpenOne()
     {
-        const Closure oval = closure(laid(kOval));
-        QVERIFY(!oval.mEmpty && oval.mClosed);
         QVERIFY(closure(LayoutRecord()).mEmpty);
         // Without its last curve the oval stops one chord of the curve's
         // inner edge (2 x 177.6 mm x sin 30 degrees) short, turned 60 degrees.
