@@ -61,7 +61,6 @@ private slots:
     {
         QTest::addColumn<QString>("partNumber");
         QTest::addColumn<int>("expected");
-        QTest::newRow("first") << "R3600" << 0;
         QTest::newRow("last") << "R3628o_Lbx" << 76;
         QTest::newRow("inventory only") << "R3628o" << -1;
         QTest::newRow("lower case") << "r3600" << -1;
