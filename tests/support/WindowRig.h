@@ -239,12 +239,10 @@ struct Rig : ViewMouse
         return scene()->attachPiece(aType, aIndex, aPair == 1);
     }
     // The attach chooser answered: the buttons aClicks (without "_ToolButton") clicked
-    // in order, then OK or Cancel; its window title goes to *aTitle when given.
-    void answerChooser(const QStringList &aClicks, bool aCancel = false, QString *aTitle = nullptr)
+    // in order, then OK or Cancel.
+    void answerChooser(const QStringList &aClicks, bool aCancel = false)
     {
         w().setAttachChooserRunner([=](AttachmentChooser &aChooser) {
-            if (aTitle)
-                *aTitle = aChooser.windowTitle();
             for (const QString &name : aClicks)
                 aChooser.findChild<QToolButton *>(name + "_ToolButton")->click();
             return closeDialog(aChooser, aCancel);
