@@ -48,19 +48,6 @@ using D = DiagramTypeBase;
 
 inline const QPointF kStart(1000, 1000);
 
-// Records prompts and notes which tab is in front whenever a question is asked.
-class TabWatchingPrompter : public RecordingPrompter
-{
-public:
-    bool question(const QString &aTitle, const QString &aText) override
-    {
-        mTabsAtQuestion << (mTabs ? mTabs->currentIndex() : -1);
-        return RecordingPrompter::question(aTitle, aText);
-    }
-    QTabWidget *mTabs = nullptr;
-    QList<int> mTabsAtQuestion;
-};
-
 // Closes aDialog with OK, or Cancel when aCancel, as a click does.
 inline int closeDialog(QDialog &aDialog, bool aCancel = false)
 {
@@ -153,7 +140,7 @@ struct Rig : ViewMouse
     }
     ~Rig() { window.reset(); }
 
-    TabWatchingPrompter rec;
+    RecordingPrompter rec;
     TestRuntime rt;
     std::unique_ptr<MainWindow> window;
     int newLanes = 2;
