@@ -12,11 +12,6 @@
 #include <QXmlStreamReader>
 #include <QtTest>
 
-static void initResources()
-{
-    Q_INIT_RESOURCE(lanewright);
-}
-
 using D = DiagramTypeBase;
 
 namespace {
@@ -52,7 +47,7 @@ class ReportTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { initResources(); }
+    void initTestCase() { Q_INIT_RESOURCE(lanewright); }
 
     // Each sample's JSON figures are the ones its tab shows when it is opened
     // (in millimetres); its closure and overlaps are in the text report below.
