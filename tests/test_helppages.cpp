@@ -22,12 +22,6 @@ const QStringList kPages = {"help.html",       "controls.html", "tutorial.html",
                             "disclaimer.html", "hints.html",    "about.html",
                             "parts.html",      "howto.html",    "sets.html"};
 
-QByteArray readFile(const QString &aPath)
-{
-    QFile file(aPath);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // What a page holds for the checks, or the reason it is not well-formed.
 struct Page
 {

@@ -59,8 +59,7 @@ private slots:
         const QString firstPage = row.section('|', 4, 4), linkTo = row.section('|', 5, 5);
         const QByteArray action = "action" + row.section('|', 0, 0).toLatin1();
         const QByteArray viewerClass = row.section('|', 1, 1).toLatin1();
-        Rig rig;
-        QVERIFY(rig.rt.copyData("html"));
+        Rig rig(nullptr, {QStringLiteral("html")});
         rig.trigger(action);
         HelpViewer *shown = viewer(rig, viewerClass);
         QVERIFY(shown && shown->isVisible());

@@ -12,13 +12,6 @@ namespace {
 const QString
     kOpenPrompt("open|Open Track Plan/Layout File|../trackplans|Track Layout files (*.txt)");
 
-void writeFile(const QString &aPath, const QByteArray &aBytes)
-{
-    QFile file(aPath);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(aBytes), qint64(aBytes.size()));
-}
-
 } // namespace
 
 // What Open and Save say about bad, odd and huge layout files, and how often:
@@ -37,7 +30,7 @@ private slots:
         for (int i = 1; i <= 1000; ++i)
             parts << QStringLiteral("Q%1").arg(i);
         const QString path = rig.file("unknown.txt");
-        writeFile(path, layoutSection("Unknown", 2, "1001", parts));
+        QVERIFY(writeFile(path, layoutSection("Unknown", 2, "1001", parts)));
         const QString note("message||1000 pieces have part numbers the catalog does not know and "
                            "add nothing to the lane lengths: Q1, Q2, Q3, Q4, Q5, Q6, Q7, Q8, Q9, "
                            "Q10 and others.");
@@ -108,7 +101,7 @@ private slots:
         rig.activate(3);
         const QString path = rig.file("odd.txt");
         if (!text.isNull())
-            writeFile(path, text);
+            QVERIFY(writeFile(path, text));
         rig.open(path);
         QCOMPARE(rig.rec.mLog, (QStringList{kOpenPrompt, "message||" + message}));
         QCOMPARE(rig.a(3).mPath, opened ? path : QString());

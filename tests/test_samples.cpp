@@ -1,13 +1,9 @@
 #include "catalog/RevellTrack.h"
-#include "graphics/DiagramTypes.h"
-#include "layout/LayoutRecord.h"
-#include "layout/TrackPlanFile.h"
 #include "support/TestRuntime.h"
 #include "tools/SampleLayouts.h"
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -17,19 +13,17 @@ const QString kSampleDir = QStringLiteral(LANEWRIGHT_SOURCE_DIR "/trackplans");
 } // namespace
 
 // The sample layouts of trackplans/ are what the generator writes (which
-// refuses a sample whose chain does not close), and each opens whole.
+// refuses a sample whose chain does not close). That each opens whole is the
+// report test's: its golden run reads every sample and says nothing on
+// standard error.
 class SamplesTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void committedSamplesAreWhatTheGeneratorWritesAndOpenWhole()
+    void committedSamplesAreWhatTheGeneratorWrites()
     {
         TestRuntime rt;
-        QTemporaryDir out;
-        QVERIFY(out.isValid());
         const RevellTrack catalog;
-        QStringList types;
-        initDiagramTypeList(types);
         QStringList generated;
         for (const SampleEntry &entry : sampleList())
             generated << entry.mFileName;
@@ -39,21 +33,11 @@ private slots:
                  generated);
         for (const SampleEntry &entry : sampleList()) {
             QString error;
-            QVERIFY2(writeSample(entry, catalog, out.path(), &error), qPrintable(error));
-            QFile fresh(QDir(out.path()).filePath(entry.mFileName));
+            QVERIFY2(writeSample(entry, catalog, rt.root(), &error), qPrintable(error));
             QFile committed(QDir(kSampleDir).filePath(entry.mFileName));
-            QVERIFY(fresh.open(QIODevice::ReadOnly));
             QVERIFY(committed.open(QIODevice::ReadOnly));
             // A stale sample: run scripts/make-samples and commit trackplans/.
-            QVERIFY2(fresh.readAll() == committed.readAll(), qPrintable(entry.mFileName));
-
-            LayoutRecord a;
-            LayoutRecord b;
-            QVERIFY(isTrackPlanFile(committed.fileName()));
-            QCOMPARE(loadTrackPlanFile(committed.fileName(), a, b, catalog, types),
-                     TrackPlanRead::Complete);
-            QVERIFY(!a.mPieces.isEmpty());
-            QCOMPARE(b.mPieces.isEmpty(), a.mLanes != 4);
+            QVERIFY2(rt.read(entry.mFileName) == committed.readAll(), qPrintable(entry.mFileName));
         }
     }
 };

@@ -11,11 +11,6 @@
 
 using namespace WindowRig;
 
-static void initResources()
-{
-    Q_INIT_RESOURCE(lanewright);
-}
-
 namespace {
 
 const QString kOvalFile = QStringLiteral(LANEWRIGHT_SOURCE_DIR "/trackplans/oval-terminal.txt");
@@ -111,7 +106,7 @@ class UndoTest : public QObject
 private slots:
     void initTestCase()
     {
-        initResources();
+        Q_INIT_RESOURCE(lanewright);
         QApplication::setQuitOnLastWindowClosed(false);
     }
 

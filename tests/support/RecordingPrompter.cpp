@@ -1,5 +1,7 @@
 #include "RecordingPrompter.h"
 
+#include <QTabWidget>
+
 RecordingPrompter::RecordingPrompter()
 {
     mPrevious = setPrompter(this);
@@ -30,6 +32,7 @@ void RecordingPrompter::timedMessage(const QString &aTitle, const QString &aText
 bool RecordingPrompter::question(const QString &aTitle, const QString &aText)
 {
     mLog << QStringLiteral("question|%1|%2").arg(aTitle, aText);
+    mTabsAtQuestion << (mTabs ? mTabs->currentIndex() : -1);
     return mAnswers.isEmpty() ? false : mAnswers.dequeue();
 }
 

@@ -7,6 +7,8 @@
 
 #include <functional>
 
+class QTabWidget;
+
 // The test prompter: records every prompt as "kind|title|text" and answers
 // from scripted queues (questions default to No, file dialogs to Cancel).
 // Installs itself on construction and restores the previous one on destruction.
@@ -36,6 +38,9 @@ public:
     std::function<void(QPrinter &)> mOnPrint;
     // Runs at every message, as the user reads it.
     std::function<void(const QString &)> mOnMessage;
+    // The index of mTabs's tab in front at each question, -1 without mTabs.
+    QTabWidget *mTabs = nullptr;
+    QList<int> mTabsAtQuestion;
 
 private:
     Prompter *mPrevious = nullptr;

@@ -27,22 +27,14 @@ QString TestRuntime::path(const QString &aRelative) const
 
 QByteArray TestRuntime::read(const QString &aRelative) const
 {
-    QFile file(path(aRelative));
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return file.readAll();
+    return readFile(path(aRelative));
 }
 
 bool TestRuntime::copyData(const QString &aRelative)
 {
     const QString source = QStringLiteral(LANEWRIGHT_SOURCE_DIR "/data/") + aRelative;
     const QString target = path(QStringLiteral("data/") + aRelative);
-    QFileInfo info(source);
-    if (info.isFile()) {
-        QDir().mkpath(QFileInfo(target).path());
-        return QFile::copy(source, target);
-    }
-    if (!info.isDir())
+    if (!QFileInfo(source).isDir())
         return false;
     QDirIterator it(source, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
@@ -53,6 +45,18 @@ bool TestRuntime::copyData(const QString &aRelative)
             return false;
     }
     return true;
+}
+
+QByteArray readFile(const QString &aPath)
+{
+    QFile file(aPath);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeFile(const QString &aPath, const QByteArray &aBytes)
+{
+    QFile file(aPath);
+    return file.open(QIODevice::WriteOnly) && file.write(aBytes) == aBytes.size();
 }
 
 QString fixturePath(const QString &aName)

@@ -30,6 +30,11 @@ private:
     QString mPreviousDir;
 };
 
+// The whole of the file at aPath; empty when it cannot be read.
+QByteArray readFile(const QString &aPath);
+// Writes aBytes to aPath, replacing what it held; false when not all are written.
+bool writeFile(const QString &aPath, const QByteArray &aBytes);
+
 // Golden files live under tests/fixtures, found from the source tree, never
 // through the working directory.
 QString fixturePath(const QString &aName);

@@ -48,19 +48,6 @@ using D = DiagramTypeBase;
 
 inline const QPointF kStart(1000, 1000);
 
-// Records prompts and notes which tab is in front whenever a question is asked.
-class TabWatchingPrompter : public RecordingPrompter
-{
-public:
-    bool question(const QString &aTitle, const QString &aText) override
-    {
-        mTabsAtQuestion << (mTabs ? mTabs->currentIndex() : -1);
-        return RecordingPrompter::question(aTitle, aText);
-    }
-    QTabWidget *mTabs = nullptr;
-    QList<int> mTabsAtQuestion;
-};
-
 // Closes aDialog with OK, or Cancel when aCancel, as a click does.
 inline int closeDialog(QDialog &aDialog, bool aCancel = false)
 {
@@ -153,7 +140,7 @@ struct Rig : ViewMouse
     }
     ~Rig() { window.reset(); }
 
-    TabWatchingPrompter rec;
+    RecordingPrompter rec;
     TestRuntime rt;
     std::unique_ptr<MainWindow> window;
     int newLanes = 2;
@@ -239,12 +226,10 @@ struct Rig : ViewMouse
         return scene()->attachPiece(aType, aIndex, aPair == 1);
     }
     // The attach chooser answered: the buttons aClicks (without "_ToolButton") clicked
-    // in order, then OK or Cancel; its window title goes to *aTitle when given.
-    void answerChooser(const QStringList &aClicks, bool aCancel = false, QString *aTitle = nullptr)
+    // in order, then OK or Cancel.
+    void answerChooser(const QStringList &aClicks, bool aCancel = false)
     {
         w().setAttachChooserRunner([=](AttachmentChooser &aChooser) {
-            if (aTitle)
-                *aTitle = aChooser.windowTitle();
             for (const QString &name : aClicks)
                 aChooser.findChild<QToolButton *>(name + "_ToolButton")->click();
             return closeDialog(aChooser, aCancel);
