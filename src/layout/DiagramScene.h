@@ -49,6 +49,7 @@ public:
     DiagramScene(QMenu *aItemMenu, const RevellTrack *aCatalog, LayoutRecord *aRecordA,
                  LayoutRecord *aRecordB, LayoutScreen *aLayoutScreen, LogFile *aBuildFile,
                  LogFile *aDebugFile, QObject *aParent = nullptr);
+    ~DiagramScene() override;
 
     // Lays the catalog piece of aItemType at the current record's end
     // (Chaining::layNext), draws it with its two lane lines and shows the
@@ -230,6 +231,12 @@ private:
     void passUnknownPiece(const LayoutRecord &aRecord, const Chaining::Step &aStep);
     void writeChainState(const LayoutRecord &aRecord) const;
     void writeReplayState(const LayoutRecord &aRecord, const char *aHeading) const;
+    // Files every new item in the spatial index and polishes it, which the
+    // scene otherwise leaves to a later pass of the event loop; until then it
+    // finds an item it takes out by searching a plain list, one search per
+    // item. Taking a whole chain, or the whole scene, down then stays linear
+    // even when it was laid within the same event or with no event loop.
+    void settleNewItems();
     void showChainEnd(const LayoutRecord &aRecord) const;
 
     // The outline and the two lane lines of a kind are the same wherever it

@@ -7,6 +7,7 @@
 #include "layout/Elevation.h"
 #include "layout/LayoutRecord.h"
 
+#include <QCoreApplication>
 #include <QTransform>
 
 void DiagramScene::rebuildRecord(LayoutRecord *aRecord, int aStartIndex, bool aElevInverted)
@@ -21,12 +22,7 @@ void DiagramScene::rebuildRecord(LayoutRecord *aRecord, int aStartIndex, bool aE
         mBuildFile->write("   num scene items %d\n", items().size());
     }
 
-    // The scene files new items in its spatial index only on a later pass of
-    // the event loop or at the next query by place, and takes an item that is
-    // not filed yet out of a plain list, one search per item. A query by place
-    // files them all now, so that taking a whole chain down stays linear even
-    // when it was laid within this same event.
-    itemAt(QPointF(-1.0, -1.0), QTransform());
+    settleNewItems();
     mChainItems[record.mSecondPair ? 1 : 0].destroyAll(this);
     if (mDeleteAttachments)
         mDeleteAttachments(record.mSecondPair ? DiagramItem::eType4 : DiagramItem::eType);
@@ -65,6 +61,18 @@ void DiagramScene::rebuildRecord(LayoutRecord *aRecord, int aStartIndex, bool aE
         mBuildFile->write("\n");
         mBuildFile->flush();
     }
+}
+
+DiagramScene::~DiagramScene()
+{
+    settleNewItems();
+}
+
+void DiagramScene::settleNewItems()
+{
+    // A query by place files the new items; the polish waits as a queued call.
+    itemAt(QPointF(-1.0, -1.0), QTransform());
+    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
 }
 
 void DiagramScene::addChainItem(DiagramItem *aItem)

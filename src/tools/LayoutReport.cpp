@@ -7,7 +7,6 @@
 #include "layout/DiagramScene.h"
 #include "layout/TrackPlanFile.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -156,11 +155,6 @@ bool LaidLayout::load(const QString &aPath, QString *aWhy)
     scene->rebuildRecord(&mA, 0, false);
     if (mA.mLanes == 4)
         scene->rebuildRecord(&mB, 0, false);
-    // A new item waits in the scene's list of items to polish until the event
-    // loop runs, which the tool never does; each item taken out of the scene
-    // is looked for in that list, so putting a large layout away would take
-    // seconds. Polished now, the list is empty.
-    QCoreApplication::sendPostedEvents(scene, QEvent::MetaCall);
     mUnknownParts = calcLaneLengths(mA, mB, mCatalog);
     return true;
 }
