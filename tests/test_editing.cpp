@@ -62,7 +62,6 @@ private slots:
         QCOMPARE(Rig::parts(rig.a()), QStringList({"R3600", "R3620", "R3601_R", "R3600"}));
         QCOMPARE(rig.a().mPieces.at(1).mLevel, 1.0);
         QVERIFY(near(rig.a().mPieces.at(1).mOrigin, origin));
-        QCOMPARE(rig.piece(1)->zValue(), 1.0);
         QCOMPARE(rig.screen().mModeLineEdit->text(), QString("Edit"));
     }
 
