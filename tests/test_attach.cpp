@@ -200,7 +200,6 @@ private slots:
 
     void bankedCommandEditsTheTurnOfTheSelectedPiece_data()
     {
-        QTest::addColumn<int>("tab");
         QTest::addColumn<int>("curves");
         QTest::addColumn<bool>("fenced");
         QTest::addColumn<int>("host");
@@ -208,28 +207,25 @@ private slots:
         // What the dialog showed (empty when it was not opened), then the
         // number of pieces and of attachments afterwards.
         QTest::addColumn<QString>("result");
-        QTest::newRow("exit of a fenced turn, grown, transitions fenced, on tab 8")
-            << 8 << 2 << true << 4 << QStringList{"F8517c_ToolButton", "R3628o_transToolButton"}
+        QTest::newRow("exit of a fenced turn, grown, transitions fenced")
+            << 2 << true << 4 << QStringList{"F8517c_ToolButton", "R3628o_transToolButton"}
             << "Banked Right Turn 60 1 | 7 5";
-        QTest::newRow("a plain piece is refused")
-            << 1 << 1 << false << 0 << QStringList() << " | 5 0";
-        QTest::newRow("cancelled")
-            << 1 << 3 << false << 2 << QStringList{"R3628o_ToolButton", "Cancel"}
-            << "Banked Right Turn 90 0 | 7 0";
+        QTest::newRow("a plain piece is refused") << 1 << false << 0 << QStringList() << " | 5 0";
+        QTest::newRow("cancelled") << 3 << false << 2 << QStringList{"R3628o_ToolButton", "Cancel"}
+                                   << "Banked Right Turn 90 0 | 7 0";
         QTest::newRow("ten shown as eight keep the two not shown")
-            << 1 << 10 << false << 5 << QStringList{"F8517h_ToolButton"}
+            << 10 << false << 5 << QStringList{"F8517h_ToolButton"}
             << "Banked Right Turn 300 0 noted | 13 0";
     }
     void bankedCommandEditsTheTurnOfTheSelectedPiece()
     {
-        QFETCH(int, tab);
         QFETCH(int, curves);
         QFETCH(bool, fenced);
         QFETCH(int, host);
         QFETCH(QStringList, clicks);
         QFETCH(QString, result);
         Rig rig;
-        rig.activate(tab);
+        rig.activate(1);
         // A straight, a right turn of that many banked curves, a straight: the
         // turn's entry is piece 1.
         QList<D::DiagramType> types{D::R3600, D::F8514L_R};
