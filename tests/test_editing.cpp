@@ -6,13 +6,6 @@ using namespace WindowRig;
 
 namespace {
 
-// Layout 1 in front, laid with aTypes.
-void laid(Rig &aRig, const QList<D::DiagramType> &aTypes)
-{
-    aRig.activate(1);
-    aRig.lay(aTypes);
-}
-
 // The Item menu's aAction on aItems, with the logs read from here on.
 void command(Rig &aRig, int aAction, const QList<QGraphicsItem *> &aItems)
 {
@@ -42,7 +35,8 @@ private slots:
     void clicksSelectReplaceAndDoubleClicksInsertAtTheClickedPiece()
     {
         Rig rig;
-        laid(rig, {D::R3600, D::R3600, D::R3600});
+        rig.activate(1);
+        rig.lay({D::R3600, D::R3600, D::R3600});
         QVERIFY(rig.show());
         rig.click(rig.pointOn(rig.laneLine(1)));
         QCOMPARE(rig.scene()->selectedItems(), QList<QGraphicsItem *>{rig.piece(1)});
@@ -160,7 +154,8 @@ private slots:
         QFETCH(QString, reply);
         QFETCH(QString, parts);
         Rig rig;
-        laid(rig, {D::R3600, D::R3601_R, D::F8514L_R, D::F8517_R, D::F8519R_R});
+        rig.activate(1);
+        rig.lay({D::R3600, D::R3601_R, D::F8514L_R, D::F8517_R, D::F8519R_R});
         DiagramItem *apron = rig.attach(1, D::R3605_R);
         rig.a().mChanged = false;
         rig.a().mSaved = true;
