@@ -51,9 +51,8 @@ private slots:
         QApplication::setQuitOnLastWindowClosed(false);
     }
 
-    // Every tab has its own records; a button's place, label and tip tell
-    // the user which piece its id lays.
-    void startUpGivesEveryTabItsOwnRecordsEveryPieceItsButtonAndNamesOnce()
+    // A button's place, label and tip tell the user which piece its id lays.
+    void startUpGivesEveryPieceItsButtonAndNamesOnce()
     {
         Rig rig;
         const ToolBoxParts &box = rig.w().toolBox();
