@@ -6,22 +6,6 @@ using namespace WindowRig;
 
 namespace {
 
-// Layout 1 in front, laid with aTypes.
-void laid(Rig &aRig, const QList<D::DiagramType> &aTypes)
-{
-    aRig.activate(1);
-    aRig.lay(aTypes);
-}
-
-// Layout 1 in front as four lanes, aCount double straights on both pairs.
-void fourLanes(Rig &aRig, int aCount)
-{
-    aRig.activate(1);
-    aRig.a().mLanes = aRig.b().mLanes = 4;
-    for (int i = 0; i < aCount; ++i)
-        aRig.scene()->appendFourLanePiece(D::R3600R3600, kStart);
-}
-
 // The Item menu's aAction on aItems, with the logs read from here on.
 void command(Rig &aRig, int aAction, const QList<QGraphicsItem *> &aItems)
 {
@@ -51,7 +35,8 @@ private slots:
     void clicksSelectReplaceAndDoubleClicksInsertAtTheClickedPiece()
     {
         Rig rig;
-        laid(rig, {D::R3600, D::R3600, D::R3600});
+        rig.activate(1);
+        rig.lay({D::R3600, D::R3600, D::R3600});
         QVERIFY(rig.show());
         rig.click(rig.pointOn(rig.laneLine(1)));
         QCOMPARE(rig.scene()->selectedItems(), QList<QGraphicsItem *>{rig.piece(1)});
@@ -71,33 +56,21 @@ private slots:
         QCOMPARE(Rig::parts(rig.a()), QStringList({"R3600", "R3620", "R3601_R", "R3600"}));
         QCOMPARE(rig.a().mPieces.at(1).mLevel, 1.0);
         QVERIFY(near(rig.a().mPieces.at(1).mOrigin, origin));
-        QCOMPARE(rig.piece(1)->zValue(), 1.0);
         QCOMPARE(rig.screen().mModeLineEdit->text(), QString("Edit"));
-    }
-
-    // A delete replays once, from the lowest piece deleted; with the first
-    // piece gone the chain starts again at the first point.
-    void deleteDropsPiecesWithOneReplayFromTheLowest()
-    {
-        Rig rig;
-        laid(rig, {D::R3600, D::R3620, D::R3620dc, D::R3608, D::R3601_R, D::R3602_R});
-        command(rig, MainWindow::DeleteAction, {rig.piece(5), rig.piece(2)});
-        QCOMPARE(Rig::parts(rig.a()), QStringList({"R3600", "R3620", "R3608", "R3601_R"}));
-        QCOMPARE(rig.replays(), QStringList{"2"});
-        command(rig, MainWindow::DeleteAction, {rig.piece(0)});
-        QCOMPARE(Rig::parts(rig.a()), QStringList({"R3620", "R3608", "R3601_R"}));
-        QCOMPARE(rig.replays(), QStringList{"0"});
-        QCOMPARE(rig.scene()->items().size(), 9);
-        QCOMPARE(rig.a().mPieces.at(0).mOrigin, kStart);
     }
 
     // Dragging the first piece moves both lane pairs; the Item menu edits the
     // second pair through its own record, and the first stays as it was and is
-    // not laid again.
-    void fourLaneLayoutIsDraggedWholeAndEditedPerPair()
+    // not laid again. A delete replays once, from the lowest piece deleted. A
+    // range begun on a piece or a lane line takes the pieces and attachments
+    // of that pair only.
+    void fourLaneLayoutIsDraggedWholeAndEditedAndRangeSelectedPerPair()
     {
         Rig rig;
-        fourLanes(rig, 3);
+        rig.activate(1);
+        rig.a().mLanes = rig.b().mLanes = 4;
+        for (int i = 0; i < 4; ++i)
+            rig.scene()->appendFourLanePiece(D::R3600R3600, kStart);
         QVERIFY(rig.show());
         const QPointF from = rig.pointOn(rig.piece(0));
         const QPointF left = rig.reached(from - QPointF(200, 0));
@@ -111,13 +84,37 @@ private slots:
 
         rig.w().setAddTrackRunner(answer("R3620ToolButton"));
         command(rig, MainWindow::InsertAction, {rig.piece(1, 1)});
-        QCOMPARE(Rig::parts(rig.b()), QStringList({"R3600", "R3620", "R3600", "R3600"}));
+        QCOMPARE(Rig::parts(rig.b()), QStringList({"R3600", "R3620", "R3600", "R3600", "R3600"}));
         QCOMPARE(rig.replays(), QStringList({"1"}));
-        command(rig, MainWindow::DeleteAction, {rig.piece(0, 1)});
-        QCOMPARE(Rig::parts(rig.b()), QStringList({"R3620", "R3600", "R3600"}));
-        QCOMPARE(rig.piece(0, 1)->pos(), rig.b().mFirstPt);
-        QCOMPARE(rig.replays(), QStringList({"0"}));
-        QCOMPARE(Rig::parts(rig.a()), QStringList({"R3600", "R3600", "R3600"}));
+        command(rig, MainWindow::DeleteAction, {rig.piece(3, 1), rig.piece(1, 1)});
+        QCOMPARE(Rig::parts(rig.b()), QStringList({"R3600", "R3600", "R3600"}));
+        QCOMPARE(rig.replays(), QStringList({"1"}));
+        QCOMPARE(rig.scene()->items().size(), 3 * (4 + 3));
+        QCOMPARE(Rig::parts(rig.a()), QStringList({"R3600", "R3600", "R3600", "R3600"}));
+
+        DiagramItem *apron = rig.attach(2, D::R3614_U);
+        rig.pressOn(rig.laneLine(1));
+        rig.w().itemAction(MainWindow::MultiSelectStartAction)->trigger();
+        rig.pressOn(rig.piece(3));
+        rig.w().itemAction(MainWindow::MultiSelectEndAction)->trigger();
+        QList<int> indexes;
+        for (QGraphicsItem *item : rig.scene()->selectedItems()) {
+            QCOMPARE(item->type(), int(DiagramItem::eType));
+            indexes << static_cast<DiagramItem *>(item)->mIndex;
+        }
+        std::sort(indexes.begin(), indexes.end());
+        QCOMPARE(indexes, QList<int>({1, 2, 2, 3}));
+        QVERIFY(apron->isSelected());
+
+        // A later start on an item that is no piece and no lane line leaves no start.
+        rig.select({});
+        rig.pressOn(rig.piece(0));
+        rig.w().itemAction(MainWindow::MultiSelectStartAction)->trigger();
+        rig.pressOn(rig.scene()->addRect(QRectF(100, 100, 20, 20)));
+        rig.w().itemAction(MainWindow::MultiSelectStartAction)->trigger();
+        rig.pressOn(rig.piece(3));
+        rig.w().itemAction(MainWindow::MultiSelectEndAction)->trigger();
+        QVERIFY(rig.scene()->selectedItems().isEmpty());
     }
 
     // On R3600, R3601_R with an apron, and a banked turn F8514L_R F8517_R
@@ -157,7 +154,8 @@ private slots:
         QFETCH(QString, reply);
         QFETCH(QString, parts);
         Rig rig;
-        laid(rig, {D::R3600, D::R3601_R, D::F8514L_R, D::F8517_R, D::F8519R_R});
+        rig.activate(1);
+        rig.lay({D::R3600, D::R3601_R, D::F8514L_R, D::F8517_R, D::F8519R_R});
         DiagramItem *apron = rig.attach(1, D::R3605_R);
         rig.a().mChanged = false;
         rig.a().mSaved = true;
@@ -194,36 +192,6 @@ private slots:
         QCOMPARE(chooserRuns, 0);
         QVERIFY(rig.rec.mLog.isEmpty());
         QVERIFY(!rig.a().mChanged);
-    }
-
-    void rangeSelectsPiecesAndAttachmentsOfOnePairFromAPieceOrLaneLine()
-    {
-        Rig rig;
-        fourLanes(rig, 5);
-        DiagramItem *apron = rig.attach(2, D::R3614_U);
-
-        rig.pressOn(rig.laneLine(1));
-        rig.w().itemAction(MainWindow::MultiSelectStartAction)->trigger();
-        rig.pressOn(rig.piece(3));
-        rig.w().itemAction(MainWindow::MultiSelectEndAction)->trigger();
-        QList<int> indexes;
-        for (QGraphicsItem *item : rig.scene()->selectedItems()) {
-            QCOMPARE(item->type(), int(DiagramItem::eType));
-            indexes << static_cast<DiagramItem *>(item)->mIndex;
-        }
-        std::sort(indexes.begin(), indexes.end());
-        QCOMPARE(indexes, QList<int>({1, 2, 2, 3}));
-        QVERIFY(apron->isSelected());
-
-        // A later start on an item that is no piece and no lane line leaves no start.
-        rig.select({});
-        rig.pressOn(rig.piece(0));
-        rig.w().itemAction(MainWindow::MultiSelectStartAction)->trigger();
-        rig.pressOn(rig.scene()->addRect(QRectF(100, 100, 20, 20)));
-        rig.w().itemAction(MainWindow::MultiSelectStartAction)->trigger();
-        rig.pressOn(rig.piece(3));
-        rig.w().itemAction(MainWindow::MultiSelectEndAction)->trigger();
-        QVERIFY(rig.scene()->selectedItems().isEmpty());
     }
 };
 
