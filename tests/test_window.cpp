@@ -75,6 +75,7 @@ private slots:
     {
         QTest::addColumn<QRect>("area");
         QTest::addColumn<QSize>("size");
+        QTest::newRow("laptop 1366 x 768") << QRect(0, 0, 1366, 768) << QSize(1366, 768);
         QTest::newRow("small 1280 x 720") << QRect(0, 0, 1280, 720) << QSize(1280, 720);
         QTest::newRow("desktop 1920 x 1080") << QRect(0, 0, 1920, 1080) << QSize(1614, 861);
     }
