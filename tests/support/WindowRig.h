@@ -185,7 +185,6 @@ struct Rig : ViewMouse
     }
     void open(const QString &aPath) { fileCommand("actionOpen_Layout_File", aPath); }
     void saveAs(const QString &aPath) { fileCommand("actionSave_Layout_As", aPath); }
-    void save(const QString &aPath) { fileCommand("actionSave_Layout", aPath); }
     void laneColors() { trigger("actionLane_Colors"); }
     QString file(const QString &aName) const { return rt.path(aName); }
 
@@ -285,12 +284,6 @@ struct Rig : ViewMouse
         return texts;
     }
 
-    // Runs the housekeeping timer through all eight layouts once.
-    void tickAllLamps()
-    {
-        for (int i = 0; i < 8; ++i)
-            w().housekeepingTick();
-    }
     QColor lampCentre(int aTab) { return screen(aTab).mModifiedLed->onColor1(); }
 };
 
