@@ -161,7 +161,6 @@ private slots:
                               "[--png OUT] [--svg OUT] LAYOUT...\n";
         row("missing, the next reported", "missing.txt oval.txt", 1, "missing.txt: no such file\n",
             "Oval with");
-        row("binary", "binary.dat", 1, "binary.dat: not a layout file\n");
         row("not a layout", "notes.txt", 1, "notes.txt: not a layout file\n");
         row("folder", ".", 1, ".: a folder, not a layout file\n");
         row("cut short", "cut.txt", 0,
@@ -171,8 +170,6 @@ private slots:
         row("bad option", "--bogus oval.txt", 2,
             "lanewright-report: Unknown option 'bogus'.\n" + usage);
         row("no layout", "--json", 2, "lanewright-report: no layout file named\n" + usage);
-        row("to buy in JSON", "--json --inventory inventory.txt oval.txt", 0, "",
-            "\"to_buy\":{\"R3600\":3}");
     }
     void problemsAndTheirStatus()
     {
@@ -185,8 +182,6 @@ private slots:
         QVERIFY(writeFile(dir.filePath("oval.txt"), oval));
         QVERIFY(writeFile(dir.filePath("cut.txt"), oval.left(oval.indexOf("2 part number"))));
         QVERIFY(writeFile(dir.filePath("notes.txt"), "Shopping\nlanes to paint\n"));
-        QVERIFY(writeFile(dir.filePath("binary.dat"), QByteArray("\x89PNG\r\n\x1a\n\0\0\xff", 11)));
-        QVERIFY(writeFile(dir.filePath("inventory.txt"), kInventory));
         const Run run = report(arguments.split(' '), dir.path());
         QCOMPARE(run.mErr, err);
         QCOMPARE(run.mStatus, status);
