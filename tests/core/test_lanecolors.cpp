@@ -2,7 +2,6 @@
 #include "layout/LaneColors.h"
 #include "support/TestRuntime.h"
 
-#include <QFile>
 #include <QLinearGradient>
 #include <QtTest>
 
@@ -18,12 +17,6 @@ class LaneColorsTest : public QObject
     static Brushes startColours()
     {
         return {{QBrush(Qt::red), QBrush(Qt::green), QBrush(Qt::blue), QBrush(Qt::yellow)}};
-    }
-    static void putFile(const QString &aPath, const QByteArray &aBytes)
-    {
-        QFile file(aPath);
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        QCOMPARE(file.write(aBytes), qint64(aBytes.size()));
     }
 
 private slots:
@@ -60,7 +53,7 @@ private slots:
         QFETCH(QByteArray, content);
         QFETCH(QList<QColor>, colours);
         TestRuntime runtime;
-        putFile(runtime.path("data/defaultLaneColors.txt"), content);
+        QVERIFY(writeFile(runtime.path("data/defaultLaneColors.txt"), content));
         Brushes brushes = startColours();
         QVERIFY(readDefaultLaneColors(brushes));
         for (int lane = 0; lane < 4; ++lane)
@@ -77,7 +70,7 @@ private slots:
     {
         TestRuntime runtime;
         const QString blocker = runtime.path("data/not-a-dir");
-        putFile(blocker, "x");
+        QVERIFY(writeFile(blocker, "x"));
         QVERIFY(!writeDefaultLaneColors(startColours(), blocker + "/defaultLaneColors.txt"));
         QCOMPARE(runtime.read("data/not-a-dir"), QByteArray("x"));
     }
