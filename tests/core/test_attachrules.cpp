@@ -125,8 +125,6 @@ private slots:
         QTest::addColumn<QString>("host");
         QTest::addColumn<QStringList>("chosen");
         QTest::addColumn<QStringList>("after");
-        QTest::newRow("banked curve's own fence")
-            << "F8517_R:R3628o_Rb" << list("R3628o") << list("R3628o_Rb");
         QTest::newRow("fence the half curve's chooser lacks")
             << "R3621_R:R3617g_R,R3621o_R" << list("") << list("R3617g_R");
         QTest::newRow("order kept, unchecked one dropped, new one last")
