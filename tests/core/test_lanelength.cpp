@@ -6,8 +6,6 @@
 
 #include <QtTest>
 
-#include <memory>
-
 // Lane lengths summed from the catalog with lanes exchanged after a lane swap,
 // and the size of an empty or unscaled scene. The one place lane lengths are
 // checked; the units show in the checks' texts and the report's golden file.
@@ -15,7 +13,8 @@ class LaneLengthTest : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<RevellTrack> mCatalog;
+    TestRuntime mRuntime; // first: the catalog writes its log there
+    RevellTrack mCatalog;
 
     // A track list as the reader or the chain leaves it: catalog index looked
     // up, -1 when unknown; "R3609!" carries an index beyond the catalog.
@@ -26,7 +25,7 @@ class LaneLengthTest : public QObject
         for (QString part : aParts.split(' ', Qt::SkipEmptyParts)) {
             const bool beyond = part.endsWith('!');
             part.remove('!');
-            r.mPieces.append(PlacedPiece(part, beyond ? 500 : mCatalog->findIndex(part), -1,
+            r.mPieces.append(PlacedPiece(part, beyond ? 500 : mCatalog.findIndex(part), -1,
                                          QPointF(), 0.0, 0.25));
         }
         r.mNextIndex = r.mPieces.size();
@@ -34,12 +33,6 @@ class LaneLengthTest : public QObject
     }
 
 private slots:
-    void initTestCase()
-    {
-        TestRuntime runtime;
-        mCatalog = std::make_unique<RevellTrack>();
-    }
-
     // "<record A> | <record B>"; lanes 1 to 4 in millimetres.
     void laneSums_data()
     {
@@ -71,7 +64,7 @@ private slots:
         QFETCH(QStringList, unknown);
         LayoutRecord a = record(strips.section('|', 0, 0), lanes);
         a.mLaneLength = {{1.0, 2.0, 3.0, 4.0}}; // stale figures must all be overwritten
-        QCOMPARE(calcLaneLengths(a, record(strips.section('|', 1), lanes), *mCatalog), unknown);
+        QCOMPARE(calcLaneLengths(a, record(strips.section('|', 1), lanes), mCatalog), unknown);
         for (int lane = 0; lane < 4; ++lane)
             QVERIFY2(qAbs(a.mLaneLength[lane] - lengths.at(lane)) < 1e-9,
                      qPrintable(QString("lane %1: %2").arg(lane + 1).arg(a.mLaneLength[lane])));
