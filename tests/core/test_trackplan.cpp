@@ -199,7 +199,6 @@ private slots:
             QCOMPARE(readFile(path), QByteArray("previous"));
             return;
         }
-        QVERIFY(isTrackPlanFile(path));
         LayoutRecord back, b;
         QCOMPARE(loadTrackPlanFile(path, back, b, mCatalog, mTypes), TrackPlanRead::Complete);
         QCOMPARE(back.mName, read);
