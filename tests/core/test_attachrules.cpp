@@ -66,7 +66,6 @@ private slots:
         };
         row("listed beside the host", "R3605", "R3601_R", "R3605");
         row("white fences have no relative", "R3617w", "R3610_R", "");
-        row("transition for the other hand", "R3615R_R", "R3601_L", "R3615R_L");
         row("other hand and other radius", "R3616R_R", "R3601_L", "R3615R_L");
     }
     void fitTestPlacesTheRelativeThatFits()
@@ -89,7 +88,6 @@ private slots:
         QTest::addColumn<int>("result");
         QTest::addColumn<QString>("placed");
         const int present = int(Outcome::AlreadyPresent);
-        QTest::newRow("found by its inventory number") << 0 << "R3605" << present << "R3605";
         QTest::newRow("found by the part it becomes") << 2 << "R3628o14" << present << "R3628o14";
         QTest::newRow("does not fit") << 1 << "R3617w" << int(Outcome::DoesNotFit) << "R3617w";
     }
@@ -125,8 +123,6 @@ private slots:
         QTest::addColumn<QString>("host");
         QTest::addColumn<QStringList>("chosen");
         QTest::addColumn<QStringList>("after");
-        QTest::newRow("banked curve's own fence")
-            << "F8517_R:R3628o_Rb" << list("R3628o") << list("R3628o_Rb");
         QTest::newRow("fence the half curve's chooser lacks")
             << "R3621_R:R3617g_R,R3621o_R" << list("") << list("R3617g_R");
         QTest::newRow("order kept, unchecked one dropped, new one last")

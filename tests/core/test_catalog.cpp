@@ -62,7 +62,6 @@ private slots:
         QTest::addColumn<QString>("partNumber");
         QTest::addColumn<int>("expected");
         QTest::newRow("last") << "R3628o_Lbx" << 76;
-        QTest::newRow("inventory only") << "R3628o" << -1;
         QTest::newRow("lower case") << "r3600" << -1;
         for (const char *kind : {"R3605", "R3625_R", "R3600R3600", "R9999"})
             QTest::newRow(kind) << kind << -1;

@@ -92,10 +92,6 @@ private slots:
     {
         QTest::addColumn<int>("lanes");
         QTest::addColumn<QString>("layout");
-        QTest::newRow("attachments count like pieces, both directions as one part")
-            << 2 << "R3601_R+R3605_R R3600+R3614_L+R3614_U | => R3600=1 R3601=1 R3605=1 R3614=2";
-        QTest::newRow("four lanes: both strips")
-            << 4 << "R3600 | R3600 R3610_R+R3611_R => R3600=2 R3610=1 R3611=1";
         QTest::newRow("two lanes: A only") << 2 << "R3600 | R3600 F8517_L => R3600=1";
         QTest::newRow("unknown, removed: nothing")
             << 2 << "X1234+R3605_R R3600+Q9 ~R3610_L | => R3600=1 R3605=1";

@@ -35,36 +35,9 @@ const QStringList &diagramTypes()
 void replay(LayoutRecord &aRecord)
 {
     Chaining::prepareReplay(aRecord);
-    for (int i = 0; i < aRecord.mPieces.size(); ++i) {
-        const int type = aRecord.mPieces.at(i).mItemType;
-        const double level = aRecord.mPieces.at(i).mLevel;
-        Chaining::layNext(aRecord, catalog(), type, aRecord.mFirstPt, level, false);
-    }
-}
-
-} // namespace
-
-QByteArray openAndSave(const QByteArray &aText, QPointF aDrag)
-{
-    LayoutRecord a;
-    LayoutRecord b;
-    if (!isTrackPlanText(aText) ||
-        loadTrackPlanText(aText, a, b, catalog(), diagramTypes()) != TrackPlanRead::Complete)
-        return QByteArray();
-    if (!aDrag.isNull())
-        LayoutEdit::relocate(a, b, catalog(), aDrag);
-    replay(a);
-    if (a.mLanes == 4)
-        replay(b);
-    calcLaneLengths(a, b, catalog());
-    b.mLaneLength[0] = a.mLaneLength[2];
-    b.mLaneLength[1] = a.mLaneLength[3];
-    QBuffer out;
-    out.open(QIODevice::WriteOnly);
-    writeTrackPlan(&out, a);
-    if (a.mLanes == 4)
-        writeTrackPlan(&out, b);
-    return out.data();
+    for (int i = 0; i < aRecord.mPieces.size(); ++i)
+        Chaining::layNext(aRecord, catalog(), aRecord.mPieces.at(i).mItemType, aRecord.mFirstPt,
+                          aRecord.mPieces.at(i).mLevel, false);
 }
 
 FuzzOutcome fuzzLayoutFile(const QByteArray &aInput)
@@ -125,6 +98,31 @@ FuzzOutcome fuzzInventoryFile(const QByteArray &aInput)
             return {true, QStringLiteral("the counts written read back differently")};
     }
     return {true, QString()};
+}
+
+} // namespace
+
+QByteArray openAndSave(const QByteArray &aText, QPointF aDrag)
+{
+    LayoutRecord a;
+    LayoutRecord b;
+    if (!isTrackPlanText(aText) ||
+        loadTrackPlanText(aText, a, b, catalog(), diagramTypes()) != TrackPlanRead::Complete)
+        return QByteArray();
+    if (!aDrag.isNull())
+        LayoutEdit::relocate(a, b, catalog(), aDrag);
+    replay(a);
+    if (a.mLanes == 4)
+        replay(b);
+    calcLaneLengths(a, b, catalog());
+    b.mLaneLength[0] = a.mLaneLength[2];
+    b.mLaneLength[1] = a.mLaneLength[3];
+    QBuffer out;
+    out.open(QIODevice::WriteOnly);
+    writeTrackPlan(&out, a);
+    if (a.mLanes == 4)
+        writeTrackPlan(&out, b);
+    return out.data();
 }
 
 const std::vector<FuzzTarget> &fuzzTargets()

@@ -20,19 +20,14 @@ struct FuzzOutcome
 // one is given, and what Save then writes; empty when Open refuses the text.
 QByteArray openAndSave(const QByteArray &aText, QPointF aDrag = QPointF());
 
-// A layout file: one that Open accepts saves into one that Open accepts, and
-// a second open and save writes the same text.
-FuzzOutcome fuzzLayoutFile(const QByteArray &aInput);
-// The default lane colours: each lane gets one of the eight colours, and
-// what is written back reads back the same.
-FuzzOutcome fuzzDefaultLaneColors(const QByteArray &aInput);
-// The inventory file: every count taken is one the program allows, and what
-// is written back reads back the same.
-FuzzOutcome fuzzInventoryFile(const QByteArray &aInput);
-
 struct FuzzTarget
 {
     QString mName; // also the corpus folder under tests/fuzz/corpus
     FuzzOutcome (*mEntry)(const QByteArray &aInput);
 };
+// A layout file: one that Open accepts saves into one that Open accepts, and
+// a second open and save writes the same text. The default lane colours: each
+// lane gets one of the eight colours, and what is written back reads back the
+// same. The inventory file: every count taken is one the program allows, and
+// what is written back reads back the same.
 const std::vector<FuzzTarget> &fuzzTargets();
