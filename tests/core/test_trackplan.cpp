@@ -229,6 +229,7 @@ private slots:
         QTest::addColumn<bool>("valid");
         const QByteArray head = "lanes: 2 red green blue yellow\nbase width, mm: 178.00\n";
         QTest::newRow("empty file") << QByteArray() << false;
+        QTest::newRow("binary junk") << QByteArray("\0\1\2\xff: lanes\n\0\0", 14) << false;
         QTest::newRow("starts with the lanes line")
             << QByteArray(head + "track pieces: 0\n") << false;
         QTest::newRow("a later name line is the name")
